@@ -1,0 +1,130 @@
+#include "controls.h"
+
+#include "picturebox.h"
+#include "twips.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+
+QFont sansFont(double pointSize, bool bold, bool italic)
+{
+    QFont font;
+    font.setFamilies({ QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+        QStringLiteral("DejaVu Sans") });
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    font.setItalic(italic);
+    return font;
+}
+
+QFont explanationFont(bool italic)
+{
+    QFont font;
+    font.setFamilies({ QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans") });
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(9.75);
+    font.setBold(true);
+    font.setItalic(italic);
+    return font;
+}
+
+QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, int left, int top, int width,
+    int height, const QFont &font)
+{
+    auto label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(twipsRect(left, top, width, height));
+    label->setFont(font);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, int left, int top,
+    int width, int height)
+{
+    auto button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(twipsRect(left, top, width, height));
+    button->setFont(sansFont(8.25));
+    button->setAutoDefault(false);
+    return button;
+}
+
+QGroupBox *makeFrame(QWidget *parent, const char *name, const QString &caption, int left, int top, int width,
+    int height)
+{
+    auto frame = new QGroupBox(caption, parent);
+    frame->setObjectName(QString::fromLatin1(name));
+    frame->setGeometry(twipsRect(left, top, width, height));
+    frame->setFont(sansFont(8.25));
+    return frame;
+}
+
+PictureBox *makePictureBox(QWidget *parent, const char *name, int left, int top, int width, int height)
+{
+    auto box = new PictureBox(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setGeometry(twipsRect(left, top, width, height));
+    return box;
+}
+
+PictureBox *makeLogoBox(QWidget *parent, int left, int top)
+{
+    PictureBox *box = makePictureBox(parent, "Picture2", left, top, 1515, 1005);
+    box->setBorder(false);
+    return box;
+}
+
+QLabel *makeClockLabel(QWidget *parent, int left, int top)
+{
+    QLabel *label = makeLabel(parent, "Horloge", QString(), left, top, 1815, 615, sansFont(18));
+    label->setAlignment(Qt::AlignCenter);
+    label->setWordWrap(false);
+    label->setAutoFillBackground(true);
+    QPalette teal = label->palette();
+    teal.setColor(QPalette::Window, QColor(0, 192, 192));
+    label->setPalette(teal);
+    return label;
+}
+
+namespace {
+
+class LineShape : public QWidget {
+public:
+    LineShape(QWidget *parent, QPoint from, QPoint to)
+        : QWidget(parent)
+    {
+        const QRect bounds = QRect(from, to).normalized().adjusted(-1, -1, 1, 1);
+        setGeometry(bounds);
+        start = from - bounds.topLeft();
+        end = to - bounds.topLeft();
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(Qt::black, 1));
+        painter.drawLine(start, end);
+    }
+
+private:
+    QPoint start;
+    QPoint end;
+};
+
+} // namespace
+
+QWidget *makeLine(QWidget *parent, const char *name, int x1, int y1, int x2, int y2)
+{
+    auto line = new LineShape(parent, QPoint(px(x1), px(y1)), QPoint(px(x2), px(y2)));
+    line->setObjectName(QString::fromLatin1(name));
+    return line;
+}

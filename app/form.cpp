@@ -1,0 +1,69 @@
+#include "form.h"
+
+#include "forms.h"
+#include "twips.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTimer>
+
+const QString WindowCaption = QStringLiteral("Simulation de Sélection Pilotes - VALDOR");
+
+Form::Form(Forms &forms, int clientWidthTwips, int clientHeightTwips)
+    : forms(forms)
+{
+    setWindowTitle(WindowCaption);
+    setFixedSize(twipsSize(clientWidthTwips, clientHeightTwips));
+    QPalette grey = palette();
+    grey.setColor(QPalette::Window, QColor(192, 192, 192));
+    setPalette(grey);
+    setAutoFillBackground(true);
+}
+
+void Form::Show()
+{
+    forms.show(QString::fromLatin1(metaObject()->className()));
+}
+
+void Form::Hide()
+{
+    hide();
+}
+
+void Form::Unload()
+{
+    forms.unload(this);
+}
+
+void Form::End()
+{
+    forms.End();
+}
+
+QTimer *Form::makeTimer(int intervalMs)
+{
+    auto timer = new QTimer(this);
+    timer->setInterval(intervalMs);
+    return timer;
+}
+
+Titre &Form::titre() const
+{
+    return forms.titre();
+}
+
+void Form::closeEvent(QCloseEvent *event)
+{
+    // Closing any window by its frame ends the whole program, as "Abandon" does: a candidate
+    // must never be left with hidden screens still running.
+    event->accept();
+    if (loaded)
+        forms.End();
+}
+
+void Form::stopTimers()
+{
+    for (QTimer *timer : findChildren<QTimer *>())
+        timer->stop();
+}

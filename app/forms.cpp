@@ -1,0 +1,138 @@
+#include "forms.h"
+
+#include "form.h"
+#include "inputbox.h"
+#include "screens/titre.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QScreen>
+
+Forms::Forms(const Clock &clock, QObject *parent)
+    : QObject(parent)
+    , currentClock(&clock)
+    , input(askText)
+    , message([](const QString &text) {
+        QMessageBox::warning(nullptr, QStringLiteral("Simulation de Sélection Pilotes - VALDOR"), text);
+    })
+    , quit([] { QCoreApplication::quit(); })
+{
+}
+
+Forms::~Forms()
+{
+    qDeleteAll(loaded);
+}
+
+void Forms::registerScreen(const QString &name, Factory factory)
+{
+    factories.insert(name, std::move(factory));
+}
+
+Form *Forms::show(const QString &name)
+{
+    if (ended)
+        return nullptr;
+    Form *form = find(name);
+    if (!form) {
+        const auto factory = factories.constFind(name);
+        if (factory == factories.constEnd()) {
+            fatalError(QStringLiteral("Écran inconnu : %1.").arg(name));
+            return nullptr;
+        }
+        form = (*factory)(*this);
+        form->setObjectName(name);
+        form->loaded = true;
+        loaded.append(form);
+        form->Form_Load();
+        if (!form->loaded) // the load itself ended the program
+            return nullptr;
+    }
+    if (!form->placed) {
+        if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+            QRect frame = form->frameGeometry();
+            frame.moveCenter(screen->availableGeometry().center());
+            form->move(frame.topLeft());
+        }
+        form->placed = true;
+    }
+    form->show();
+    form->raise();
+    form->activateWindow();
+    return form;
+}
+
+Form *Forms::find(const QString &name) const
+{
+    for (Form *form : loaded) {
+        if (form->objectName() == name)
+            return form;
+    }
+    return nullptr;
+}
+
+QStringList Forms::loadedNames() const
+{
+    QStringList names;
+    for (const Form *form : loaded)
+        names.append(form->objectName());
+    return names;
+}
+
+QStringList Forms::visibleNames() const
+{
+    QStringList names;
+    for (const Form *form : loaded) {
+        if (form->isVisible())
+            names.append(form->objectName());
+    }
+    return names;
+}
+
+Titre &Forms::titre() const
+{
+    Titre *titre = find<Titre>();
+    Q_ASSERT(titre);
+    return *titre;
+}
+
+void Forms::unload(Form *form)
+{
+    if (!form->loaded)
+        return;
+    form->loaded = false;
+    loaded.removeOne(form);
+    form->stopTimers();
+    form->setEnabled(false);
+    form->hide();
+    form->deleteLater();
+}
+
+void Forms::End()
+{
+    if (ended)
+        return;
+    ended = true;
+    while (!loaded.isEmpty())
+        unload(loaded.constLast());
+    quit();
+}
+
+void Forms::fatalError(const QString &text)
+{
+    if (ended)
+        return;
+    showMessage(text);
+    End();
+}
+
+void Forms::showMessage(const QString &text) const
+{
+    message(text);
+}
+
+QString Forms::inputBox(const QString &prompt, const QString &title, const QString &defaultText) const
+{
+    return input(prompt, title, defaultText);
+}

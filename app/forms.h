@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QList>
+#include <QMap>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class Clock;
+class Form;
+class Titre;
+
+// Owns the loaded screens: creates them by name on Show, forgets them on Unload, and ends the
+// program. It also carries the seams a test replaces: the clock, the input box, the message
+// box and the way the program quits.
+class Forms : public QObject {
+    Q_OBJECT
+public:
+    using Factory = std::function<Form *(Forms &)>;
+    using InputBox = std::function<QString(const QString &prompt, const QString &title, const QString &defaultText)>;
+    using MessageBox = std::function<void(const QString &text)>;
+
+    explicit Forms(const Clock &clock, QObject *parent = nullptr);
+    ~Forms() override;
+
+    void registerScreen(const QString &name, Factory factory);
+    template <class Screen> void registerScreen(const QString &name)
+    {
+        registerScreen(name, [](Forms &forms) -> Form * { return new Screen(forms); });
+    }
+
+    // Shows the screen, creating it and running its Form_Load first when it is not loaded.
+    // Returns null when the program ended meanwhile.
+    Form *show(const QString &name);
+    Form *find(const QString &name) const;
+    template <class Screen> Screen *find() const
+    {
+        for (Form *form : loaded) {
+            if (auto screen = qobject_cast<Screen *>(form))
+                return screen;
+        }
+        return nullptr;
+    }
+    bool isLoaded(const QString &name) const { return find(name) != nullptr; }
+    QStringList loadedNames() const;
+    QStringList visibleNames() const;
+
+    // The session variables live on the title screen, loaded for the whole run.
+    Titre &titre() const;
+
+    // Ends the program at once: every screen goes and no further handler runs.
+    void End();
+    bool hasEnded() const { return ended; }
+
+    // A French message to the candidate, in a modal box.
+    void showMessage(const QString &text) const;
+    // Tells the candidate what went wrong, then ends the program in an orderly way.
+    void fatalError(const QString &text);
+
+    const Clock &clock() const { return *currentClock; }
+    QString inputBox(const QString &prompt, const QString &title, const QString &defaultText) const;
+
+    void setClock(const Clock &clock) { currentClock = &clock; }
+    void setInputBox(InputBox box) { input = std::move(box); }
+    void setMessageBox(MessageBox box) { message = std::move(box); }
+    void setQuit(std::function<void()> quitFunction) { quit = std::move(quitFunction); }
+
+private:
+    friend class Form;
+    void unload(Form *form);
+
+    const Clock *currentClock;
+    QMap<QString, Factory> factories;
+    QList<Form *> loaded;
+    bool ended = false;
+    InputBox input;
+    MessageBox message;
+    std::function<void()> quit;
+};

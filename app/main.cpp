@@ -1,0 +1,41 @@
+#include "app/clock.h"
+#include "app/forms.h"
+#include "app/pictures.h"
+#include "app/screenchain.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    application.setApplicationName(QStringLiteral("selection-pilotes"));
+    // The program ends by its own End, never because a screen was hidden between two others.
+    application.setQuitOnLastWindowClosed(false);
+
+    QTranslator qtTranslator;
+    if (qtTranslator.load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        application.installTranslator(&qtTranslator);
+    else
+        std::fprintf(stderr, "selection-pilotes: traductions de Qt introuvables, boutons standard en anglais\n");
+
+    SteadyClock clock;
+    Forms forms(clock);
+    registerScreens(forms);
+
+    const QStringList missing = Pictures::unreadable(questionPictureNames());
+    if (!missing.isEmpty()) {
+        forms.showMessage(QStringLiteral("Les images suivantes sont introuvables ou illisibles :\n%1\n\n"
+                                         "Le programme ne peut pas démarrer.")
+                              .arg(missing.join(QStringLiteral(", "))));
+        return 1;
+    }
+
+    forms.show(QStringLiteral("Titre"));
+    if (forms.hasEnded())
+        return 0;
+    return application.exec();
+}

@@ -1,0 +1,39 @@
+#include "moduleimages.h"
+
+#include "picturebox.h"
+#include "pictures.h"
+
+#include <QWidget>
+
+#include <cstdio>
+
+namespace {
+
+void showDecoration(QWidget &screen, const char *boxName, const QString &fileName)
+{
+    auto box = screen.findChild<PictureBox *>(QString::fromLatin1(boxName));
+    if (!box)
+        return;
+    QString error;
+    const QImage picture = Pictures::load(fileName, &error);
+    if (picture.isNull()) {
+        box->clearPicture();
+        std::fprintf(stderr, "selection-pilotes: %s : %s\n", qPrintable(fileName), qPrintable(error));
+        return;
+    }
+    box->setPicture(picture, fileName);
+}
+
+} // namespace
+
+void ShowLogo(QWidget &screen)
+{
+    if (auto box = screen.findChild<PictureBox *>(QStringLiteral("Picture2")))
+        box->resize(101, 67);
+    showDecoration(screen, "Picture2", QStringLiteral("Logo.gif"));
+}
+
+void ShowTitleImage(QWidget &screen)
+{
+    showDecoration(screen, "Picture1", QStringLiteral("Image.jpg"));
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QStringList>
+
+class Forms;
+
+// Makes every screen of the chain known to the form owner by its name.
+void registerScreens(Forms &forms);
+
+// The question pictures the tests read by name; all must be there before a candidate starts.
+QStringList questionPictureNames();

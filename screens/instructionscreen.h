@@ -1,0 +1,59 @@
+#pragma once
+
+#include "app/form.h"
+
+#include <QString>
+
+class PictureBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+
+// "Vous avez 2 minutes ..." for the usual 120 seconds, else the limit in seconds.
+QString timeSentence(qint16 time);
+
+// What an instruction screen is made of besides its own explanation labels.
+struct InstructionContent {
+    const char *title;
+    int logoLeft;
+    int logoTop;
+    QString previousTest; // its clock is stopped on load; empty for the first test
+    QString nextTest;
+};
+
+// An instruction screen before a timed test: title, explanation, worked example, time sentence,
+// "&Suivant >" to start the test and "Abandon" to quit.
+class InstructionScreen : public Form {
+    Q_OBJECT
+public:
+    PictureBox *Picture2;
+    QGroupBox *titleFrame;
+    QLabel *Label1;
+    QGroupBox *bottomFrame;
+    QLabel *Label4;
+    QPushButton *Command1;
+    QPushButton *Abandon;
+    QGroupBox *exampleFrame;
+    PictureBox *Picture1 = nullptr;
+    QLabel *Label7 = nullptr;
+    QLabel *Label3 = nullptr;
+
+protected:
+    InstructionScreen(Forms &forms, const InstructionContent &content);
+
+    // The "Exemple" frame and its picture stored with the screen, in twips.
+    void addExample(int left, int top, int width, int height, const QString &resource, int pictureLeft,
+        int pictureTop);
+    QLabel *addExplanation(QWidget *parent, const char *name, const QString &text, int left, int top, int width,
+        int height);
+    void addTimeSentence(QWidget *parent, int left, int top, int width, int height);
+    void addGoodLuck(QWidget *parent, int left, int top);
+
+    void Form_Load() override;
+
+private:
+    void Command1_Click();
+    void Abandon_Click();
+
+    InstructionContent content;
+};

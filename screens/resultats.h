@@ -1,0 +1,33 @@
+#pragma once
+
+#include "app/form.h"
+
+class PictureBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+
+// The last screen of a pass: greeting, score, best score of the run, restart or quit.
+class Resultats : public Form {
+    Q_OBJECT
+public:
+    explicit Resultats(Forms &forms);
+
+    PictureBox *Picture2;
+    QGroupBox *Frame4;
+    QLabel *Label4;
+    QGroupBox *Frame1;
+    QLabel *Label1;
+    QLabel *Label3;
+    QLabel *Label2;
+    QLabel *Label5;
+    QPushButton *Command1;
+    QPushButton *Sortie;
+
+protected:
+    void Form_Load() override;
+
+private:
+    void Command1_Click();
+    void Sortie_Click();
+};

@@ -1,0 +1,44 @@
+#include "testsupport.h"
+
+#include "app/screenchain.h"
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QTest>
+
+Harness::Harness()
+    : forms(clock)
+{
+    registerScreens(forms);
+    forms.setInputBox([this](const QString &prompt, const QString &, const QString &defaultText) {
+        prompts.append(prompt);
+        defaults.append(defaultText);
+        return answers.isEmpty() ? QString() : answers.takeFirst();
+    });
+    forms.setMessageBox([this](const QString &text) { messages.append(text); });
+    forms.setQuit([this] { ++quitCalls; });
+}
+
+Harness::~Harness()
+{
+    forms.End();
+    flushDeletes();
+}
+
+void Harness::start()
+{
+    forms.show(QStringLiteral("Titre"));
+}
+
+void Harness::flushDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void clickButton(QWidget *screen, const char *name)
+{
+    auto button = screen->findChild<QAbstractButton *>(QString::fromLatin1(name));
+    Q_ASSERT_X(button, "clickButton", name);
+    QTest::mouseClick(button, Qt::LeftButton);
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "app/clock.h"
+#include "app/forms.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <functional>
+
+// A clock the test moves by hand.
+class FakeClock : public Clock {
+public:
+    double now() const override { return seconds; }
+    void advance(double by) { seconds += by; }
+    double seconds = 50000.0;
+};
+
+// A whole program in a test: the form owner with every screen registered, a fake clock, a
+// scripted input box and a record of the messages shown. It never quits the test process.
+struct Harness {
+    Harness();
+    ~Harness();
+
+    // The answers the input box gives, in order; an exhausted script answers as Cancel.
+    QStringList answers;
+    // The prompts it was asked, and the default entries offered.
+    QStringList prompts;
+    QStringList defaults;
+    QStringList messages;
+    int quitCalls = 0;
+
+    FakeClock clock;
+    Forms forms;
+
+    // Starts the program on the title screen.
+    void start();
+    // Lets the screens unloaded so far really go.
+    static void flushDeletes();
+};
+
+// Clicks the named button of a screen with the mouse.
+void clickButton(QWidget *screen, const char *name);

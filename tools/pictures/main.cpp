@@ -1,0 +1,31 @@
+// Draws every picture of the program: the question pictures read by name, the decoration, and
+// the examples stored with the screens. Usage: picture-generator PICTURES_DIR ASSETS_DIR
+#include "pictureoutput.h"
+
+#include <QDir>
+#include <QGuiApplication>
+
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    QGuiApplication application(argc, argv);
+    const QStringList arguments = application.arguments();
+    if (arguments.size() != 3) {
+        std::fprintf(stderr, "usage: picture-generator PICTURES_DIR ASSETS_DIR\n");
+        return 2;
+    }
+    for (const QString &folder : { arguments[1], arguments[2] }) {
+        if (!QDir().mkpath(folder)) {
+            std::fprintf(stderr, "picture-generator: cannot create %s\n", qPrintable(folder));
+            return 1;
+        }
+    }
+
+    PictureOutput output(arguments[1], arguments[2]);
+    // Each kind of picture adds its own call here.
+
+    for (const QString &error : output.errors())
+        std::fprintf(stderr, "picture-generator: %s\n", qPrintable(error));
+    return output.errors().isEmpty() ? 0 : 1;
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <array>
+
+// Questions of the path turn-counting test: the direction to count and the right count.
+namespace PathTable {
+
+constexpr int QuestionCount = 30;
+constexpr int ButtonCount = 8;
+
+// 'R': count the turns to the right, 'L': to the left.
+extern const std::array<char, QuestionCount> Directions;
+extern const std::array<int, QuestionCount> Counts;
+
+} // namespace PathTable

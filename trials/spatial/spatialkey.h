@@ -1,0 +1,16 @@
+#pragma once
+
+#include <array>
+
+// Answer key of the spatial assembly test. Answer values: A = 1 ... E = 5.
+namespace SpatialKey {
+
+constexpr int QuestionCount = 60;
+constexpr int ChoiceCount = 5;
+
+extern const std::array<int, QuestionCount> AnswerValues;
+
+// Letter of an answer value: 1 -> 'A'.
+constexpr char letterOf(int answerValue) { return static_cast<char>('A' + answerValue - 1); }
+
+} // namespace SpatialKey
