@@ -44,8 +44,8 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, int le
     return label;
 }
 
-QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, int left, int top,
-    int width, int height)
+QPushButton *makeButton(
+    QWidget *parent, const char *name, const QString &caption, int left, int top, int width, int height)
 {
     auto button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
@@ -55,8 +55,8 @@ QPushButton *makeButton(QWidget *parent, const char *name, const QString &captio
     return button;
 }
 
-QGroupBox *makeFrame(QWidget *parent, const char *name, const QString &caption, int left, int top, int width,
-    int height)
+QGroupBox *makeFrame(
+    QWidget *parent, const char *name, const QString &caption, int left, int top, int width, int height)
 {
     auto frame = new QGroupBox(caption, parent);
     frame->setObjectName(QString::fromLatin1(name));

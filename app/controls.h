@@ -18,10 +18,10 @@ QFont explanationFont(bool italic = false);
 
 QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, int left, int top, int width,
     int height, const QFont &font);
-QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, int left, int top,
-    int width, int height);
-QGroupBox *makeFrame(QWidget *parent, const char *name, const QString &caption, int left, int top, int width,
-    int height);
+QPushButton *makeButton(
+    QWidget *parent, const char *name, const QString &caption, int left, int top, int width, int height);
+QGroupBox *makeFrame(
+    QWidget *parent, const char *name, const QString &caption, int left, int top, int width, int height);
 PictureBox *makePictureBox(QWidget *parent, const char *name, int left, int top, int width, int height);
 // The logo box of a screen, "Picture2", 1515 x 1005 twips.
 PictureBox *makeLogoBox(QWidget *parent, int left, int top);

@@ -58,7 +58,6 @@ Form *Forms::show(const QString &name)
         form->placed = true;
     }
     form->show();
-    form->raise();
     form->activateWindow();
     return form;
 }

@@ -19,7 +19,8 @@ class Forms : public QObject {
     Q_OBJECT
 public:
     using Factory = std::function<Form *(Forms &)>;
-    using InputBox = std::function<QString(const QString &prompt, const QString &title, const QString &defaultText)>;
+    using InputBox
+        = std::function<QString(const QString &prompt, const QString &title, const QString &defaultText)>;
     using MessageBox = std::function<void(const QString &text)>;
 
     explicit Forms(const Clock &clock, QObject *parent = nullptr);

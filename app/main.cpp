@@ -20,7 +20,8 @@ int main(int argc, char *argv[])
     if (qtTranslator.load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         application.installTranslator(&qtTranslator);
     else
-        std::fprintf(stderr, "selection-pilotes: traductions de Qt introuvables, boutons standard en anglais\n");
+        std::fprintf(
+            stderr, "selection-pilotes: traductions de Qt introuvables, boutons standard en anglais\n");
 
     SteadyClock clock;
     Forms forms(clock);

@@ -13,15 +13,15 @@ namespace Pictures {
 
 namespace {
 
-    // Far above any picture of the program (the largest is 600 x 200), far below what would
-    // hurt the machine: a file claiming a huge size fails cleanly.
-    constexpr int AllocationLimitMegabytes = 16;
+// Far above any picture of the program (the largest is 600 x 200), far below what would
+// hurt the machine: a file claiming a huge size fails cleanly.
+constexpr int AllocationLimitMegabytes = 16;
 
-    QStringList &overriddenFolders()
-    {
-        static QStringList folders;
-        return folders;
-    }
+QStringList &overriddenFolders()
+{
+    static QStringList folders;
+    return folders;
+}
 
 } // namespace
 

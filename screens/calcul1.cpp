@@ -21,7 +21,8 @@ constexpr int PleaseWaitAfterSeconds = 5;
 Calcul1::Calcul1(Forms &forms)
     : Form(forms, 11415, 8820)
 {
-    Label1 = makeLabel(this, "Label1", QStringLiteral("Calcul en cours..."), 5280, 2310, 1335, 255, sansFont(8.25));
+    Label1 = makeLabel(
+        this, "Label1", QStringLiteral("Calcul en cours..."), 5280, 2310, 1335, 255, sansFont(8.25));
     Label1->setWordWrap(false);
     Label1->adjustSize();
     ProgressBar1 = new QProgressBar(this);
@@ -31,8 +32,8 @@ Calcul1::Calcul1(Forms &forms)
     ProgressBar1->setTextVisible(false);
 
     Frame1 = makeFrame(this, "Frame1", QString(), 840, 4103, 10215, 1455);
-    Label = makeLabel(Frame1, "Label", QStringLiteral("Veuillez patienter pendant le calcul de votre score."), 360,
-        480, 9495, 495, sansFont(13.5, true));
+    Label = makeLabel(Frame1, "Label", QStringLiteral("Veuillez patienter pendant le calcul de votre score."),
+        360, 480, 9495, 495, sansFont(13.5, true));
     Label->setAlignment(Qt::AlignCenter);
     Frame1->hide();
 

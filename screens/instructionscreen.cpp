@@ -27,13 +27,13 @@ InstructionScreen::InstructionScreen(Forms &forms, const InstructionContent &con
     Picture2 = makeLogoBox(this, content.logoLeft, content.logoTop);
 
     titleFrame = makeFrame(this, "titleFrame", QString(), 2880, 360, 7815, 1095);
-    Label1 = makeLabel(titleFrame, "Label1", QString::fromUtf8(content.title), 120, 240, 7575, 615,
-        sansFont(24, true));
+    Label1 = makeLabel(
+        titleFrame, "Label1", QString::fromUtf8(content.title), 120, 240, 7575, 615, sansFont(24, true));
     Label1->setAlignment(Qt::AlignCenter);
 
     bottomFrame = makeFrame(this, "bottomFrame", QString(), 720, 7440, 8520, 855);
-    Label4 = makeLabel(bottomFrame, "Label4", QStringLiteral("Cliquez sur Suivant pour commencer le test."), 240,
-        330, 5400, 300, sansFont(8.25, true));
+    Label4 = makeLabel(bottomFrame, "Label4", QStringLiteral("Cliquez sur Suivant pour commencer le test."),
+        240, 330, 5400, 300, sansFont(8.25, true));
     Command1 = makeButton(bottomFrame, "Command1", QStringLiteral("&Suivant >"), 6960, 240, 1335, 435);
     Abandon = makeButton(this, "Abandon", QStringLiteral("Abandon"), 9480, 7680, 1335, 435);
 
@@ -42,8 +42,8 @@ InstructionScreen::InstructionScreen(Forms &forms, const InstructionContent &con
     connect(Abandon, &QPushButton::clicked, this, &InstructionScreen::Abandon_Click);
 }
 
-void InstructionScreen::addExample(int left, int top, int width, int height, const QString &resource,
-    int pictureLeft, int pictureTop)
+void InstructionScreen::addExample(
+    int left, int top, int width, int height, const QString &resource, int pictureLeft, int pictureTop)
 {
     exampleFrame = makeFrame(this, "exampleFrame", QStringLiteral("Exemple"), left, top, width, height);
     Picture1 = makePictureBox(exampleFrame, "Picture1", pictureLeft, pictureTop, 1515, 1005);
@@ -51,8 +51,8 @@ void InstructionScreen::addExample(int left, int top, int width, int height, con
     Picture1->setPicture(QImage(resource), resource);
 }
 
-QLabel *InstructionScreen::addExplanation(QWidget *parent, const char *name, const QString &text, int left,
-    int top, int width, int height)
+QLabel *InstructionScreen::addExplanation(
+    QWidget *parent, const char *name, const QString &text, int left, int top, int width, int height)
 {
     return makeLabel(parent, name, text, left, top, width, height, explanationFont());
 }
@@ -64,8 +64,8 @@ void InstructionScreen::addTimeSentence(QWidget *parent, int left, int top, int 
 
 void InstructionScreen::addGoodLuck(QWidget *parent, int left, int top)
 {
-    Label3 = makeLabel(parent, "Label3", QStringLiteral("BONNE CHANCE !"), left, top, 4575, 495,
-        sansFont(18, true));
+    Label3 = makeLabel(
+        parent, "Label3", QStringLiteral("BONNE CHANCE !"), left, top, 4575, 495, sansFont(18, true));
 }
 
 void InstructionScreen::Form_Load()

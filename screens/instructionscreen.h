@@ -42,10 +42,10 @@ protected:
     InstructionScreen(Forms &forms, const InstructionContent &content);
 
     // The "Exemple" frame and its picture stored with the screen, in twips.
-    void addExample(int left, int top, int width, int height, const QString &resource, int pictureLeft,
-        int pictureTop);
-    QLabel *addExplanation(QWidget *parent, const char *name, const QString &text, int left, int top, int width,
-        int height);
+    void addExample(
+        int left, int top, int width, int height, const QString &resource, int pictureLeft, int pictureTop);
+    QLabel *addExplanation(
+        QWidget *parent, const char *name, const QString &text, int left, int top, int width, int height);
     void addTimeSentence(QWidget *parent, int left, int top, int width, int height);
     void addGoodLuck(QWidget *parent, int left, int top);
 

@@ -13,8 +13,9 @@ Presentation1::Presentation1(Forms &forms)
 
     textFrame = makeFrame(this, "textFrame", QString(), 5400, 1680, 5415, 5640);
     Explications = addExplanation(textFrame, "Explications",
-        QStringLiteral("Regardez l'exemple ci-contre. Dans la case entourée de bleu, en haut à gauche, il y a "
-                       "deux morceaux."),
+        QStringLiteral(
+            "Regardez l'exemple ci-contre. Dans la case entourée de bleu, en haut à gauche, il y a "
+            "deux morceaux."),
         240, 240, 4935, 735);
     Label2 = addExplanation(textFrame, "Label2",
         QStringLiteral("Regardez maintenant les cinq figures désignées par les lettres A, B, C, D, E."), 240,

@@ -19,7 +19,8 @@ Resultats::Resultats(Forms &forms)
 {
     Picture2 = makeLogoBox(this, 2400, 480);
     Frame4 = makeFrame(this, "Frame4", QString(), 4320, 360, 5535, 1095);
-    Label4 = makeLabel(Frame4, "Label4", QStringLiteral("Résultats"), 120, 240, 5295, 615, sansFont(24, true));
+    Label4
+        = makeLabel(Frame4, "Label4", QStringLiteral("Résultats"), 120, 240, 5295, 615, sansFont(24, true));
     Label4->setAlignment(Qt::AlignCenter);
 
     Frame1 = makeFrame(this, "Frame1", QStringLiteral("Résultats"), 1200, 2040, 9000, 2895);
@@ -40,7 +41,8 @@ void Resultats::Form_Load()
 {
     ShowLogo(*this);
     Titre &session = titre();
-    const QString remark = session.Score >= SuperFromScore ? QStringLiteral("Super, ") : QStringLiteral("Pas mal, ");
+    const QString remark
+        = session.Score >= SuperFromScore ? QStringLiteral("Super, ") : QStringLiteral("Pas mal, ");
     Label1->setText(remark + session.Prenom + QStringLiteral(" !"));
     Label2->setText(QString::number(session.Score));
     if (session.Score > session.BestScore) {
@@ -48,8 +50,8 @@ void Resultats::Form_Load()
         session.BestScoreOwner = session.Prenom;
     }
     Label5->setText(QStringLiteral("Sur cette machine, lors de cette session, le meilleur score est de ")
-        + QString::number(session.BestScore) + QStringLiteral(" et a été obtenu par ") + session.BestScoreOwner
-        + QStringLiteral("."));
+        + QString::number(session.BestScore) + QStringLiteral(" et a été obtenu par ")
+        + session.BestScoreOwner + QStringLiteral("."));
 }
 
 void Resultats::Command1_Click()

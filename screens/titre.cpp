@@ -43,8 +43,8 @@ Titre::Titre(Forms &forms)
     const QFont welcome = sansFont(13.5, true);
 
     Frame2 = makeFrame(this, "Frame2", QString(), 2520, 480, 8670, 1095);
-    Label1 = makeLabel(Frame2, "Label1", QStringLiteral("Simulation de Sélection Pilotes"), 240, 240, 8190, 615,
-        sansFont(24, true));
+    Label1 = makeLabel(Frame2, "Label1", QStringLiteral("Simulation de Sélection Pilotes"), 240, 240, 8190,
+        615, sansFont(24, true));
     Label1->setAlignment(Qt::AlignCenter);
 
     Picture2 = makeLogoBox(this, 720, 780);
@@ -57,8 +57,9 @@ Titre::Titre(Forms &forms)
     Frame1 = makeFrame(this, "Frame1", QString(), 5040, 1920, 6150, 4575);
     Label10 = makeLabel(Frame1, "Label10", QStringLiteral("   Bonjour !"), 240, 240, 5670, 375, welcome);
     Label9 = makeLabel(Frame1, "Label9",
-        QStringLiteral("   Le but de ce test est de vous donner un aperçu des épreuves de sélection des Elèves "
-                       "Pilotes de Ligne à l'Ecole Valdor."),
+        QStringLiteral(
+            "   Le but de ce test est de vous donner un aperçu des épreuves de sélection des Elèves "
+            "Pilotes de Ligne à l'Ecole Valdor."),
         240, 840, 5670, 1815, welcome);
     Label8 = makeLabel(Frame1, "Label8",
         QStringLiteral("   Ce court exercice (10 min. environ) vous permettra de voir comment on peut tenter "
@@ -66,8 +67,8 @@ Titre::Titre(Forms &forms)
         240, 2640, 5670, 1815, welcome);
 
     Frame4 = makeFrame(this, "Frame4", QString(), 720, 6720, 10470, 975);
-    Label4 = makeLabel(Frame4, "Label4", QStringLiteral("Cliquez sur Suivant pour continuer."), 240, 360, 6000,
-        375, sansFont(8.25, true));
+    Label4 = makeLabel(Frame4, "Label4", QStringLiteral("Cliquez sur Suivant pour continuer."), 240, 360,
+        6000, 375, sansFont(8.25, true));
     Command1 = makeButton(Frame4, "Command1", QStringLiteral("&Suivant >"), 8880, 300, 1335, 435);
 
     Abandon = makeButton(this, "Abandon", QStringLiteral("Abandon"), 9855, 8160, 1335, 435);

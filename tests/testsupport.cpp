@@ -1,5 +1,6 @@
 #include "testsupport.h"
 
+#include "app/form.h"
 #include "app/screenchain.h"
 
 #include <QAbstractButton>
@@ -29,6 +30,16 @@ Harness::~Harness()
 void Harness::start()
 {
     forms.show(QStringLiteral("Titre"));
+}
+
+Form *Harness::showAlone(const QString &screen)
+{
+    Form *shown = forms.show(screen);
+    for (const QString &name : forms.visibleNames()) {
+        if (name != screen)
+            forms.find(name)->Hide();
+    }
+    return shown;
 }
 
 void Harness::flushDeletes()

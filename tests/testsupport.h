@@ -35,6 +35,9 @@ struct Harness {
 
     // Starts the program on the title screen.
     void start();
+    // Jumps to a screen of the chain, as if the screens before it had handed over: every other
+    // screen is hidden, the loaded ones stay loaded.
+    Form *showAlone(const QString &screen);
     // Lets the screens unloaded so far really go.
     static void flushDeletes();
 };

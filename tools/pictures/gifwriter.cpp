@@ -40,7 +40,8 @@ QVector<QRgb> shadedPalette(const QVector<QRgb> &baseColours, int steps)
             const QColor b(baseColours[j]);
             for (int s = 1; s <= steps; ++s) {
                 const double t = double(s) / (steps + 1);
-                add(qRgb(qRound(a.red() + (b.red() - a.red()) * t), qRound(a.green() + (b.green() - a.green()) * t),
+                add(qRgb(qRound(a.red() + (b.red() - a.red()) * t),
+                    qRound(a.green() + (b.green() - a.green()) * t),
                     qRound(a.blue() + (b.blue() - a.blue()) * t)));
             }
         }
@@ -54,9 +55,9 @@ bool writeGif(const QString &path, const QImage &picture, const QVector<QRgb> &p
         *error = QStringLiteral("%1: palette of %2 colours (1 to 256 allowed)").arg(path).arg(palette.size());
         return false;
     }
-    const QImage indexed = picture.convertToFormat(QImage::Format_RGB32)
-                               .convertToFormat(QImage::Format_Indexed8, palette,
-                                   Qt::ThresholdDither | Qt::AvoidDither);
+    const QImage indexed
+        = picture.convertToFormat(QImage::Format_RGB32)
+              .convertToFormat(QImage::Format_Indexed8, palette, Qt::ThresholdDither | Qt::AvoidDither);
     if (indexed.isNull() || indexed.colorCount() > 256) {
         *error = QStringLiteral("%1: could not map the picture to its palette").arg(path);
         return false;
@@ -67,7 +68,8 @@ bool writeGif(const QString &path, const QImage &picture, const QVector<QRgb> &p
     std::vector<GifColorType> colours(size_t(1) << bits, GifColorType { 0, 0, 0 });
     for (int i = 0; i < indexed.colorCount(); ++i) {
         const QRgb c = indexed.color(i);
-        colours[size_t(i)] = GifColorType { GifByteType(qRed(c)), GifByteType(qGreen(c)), GifByteType(qBlue(c)) };
+        colours[size_t(i)]
+            = GifColorType { GifByteType(qRed(c)), GifByteType(qGreen(c)), GifByteType(qBlue(c)) };
     }
     std::unique_ptr<ColorMapObject, decltype(&GifFreeMapObject)> map(
         GifMakeMapObject(int(colours.size()), colours.data()), GifFreeMapObject);

@@ -18,9 +18,15 @@ extern const std::array<std::array<double, ButtonCount>, QuestionCount> ChoiceVa
 // Number (1 to 5, from the top) of the button carrying the right value.
 extern const std::array<int, QuestionCount> AnswerKey;
 
-constexpr bool isFraction(char code) { return code == 'E'; }
+constexpr bool isFraction(char code)
+{
+    return code == 'E';
+}
 // Panel number of question n (1-based): questions 1 to 5 are on panel 2, ..., 36 to 40 on panel 9.
-constexpr int panelOf(int question) { return (question - 1) / QuestionsPerPanel + FirstPanel; }
+constexpr int panelOf(int question)
+{
+    return (question - 1) / QuestionsPerPanel + FirstPanel;
+}
 inline double rightValue(int question)
 {
     return ChoiceValues[question - 1][AnswerKey[question - 1] - 1];

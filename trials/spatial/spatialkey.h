@@ -11,6 +11,9 @@ constexpr int ChoiceCount = 5;
 extern const std::array<int, QuestionCount> AnswerValues;
 
 // Letter of an answer value: 1 -> 'A'.
-constexpr char letterOf(int answerValue) { return static_cast<char>('A' + answerValue - 1); }
+constexpr char letterOf(int answerValue)
+{
+    return static_cast<char>('A' + answerValue - 1);
+}
 
 } // namespace SpatialKey

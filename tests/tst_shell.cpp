@@ -1,0 +1,581 @@
+// The session shell: title screen, instruction screens, test clock, computation and results
+// screens, and the chain that links them.
+#include "testsupport.h"
+
+#include "app/picturebox.h"
+#include "app/pictures.h"
+#include "screens/calcul1.h"
+#include "screens/instructionscreen.h"
+#include "screens/resultats.h"
+#include "screens/timedtest.h"
+#include "screens/titre.h"
+#include "tools/pictures/gifwriter.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLocale>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+// A timed test with no questions: only its clock, to drive the shared clock and the hand-over.
+class StandInTest : public TimedTest {
+public:
+    StandInTest(Forms &forms, QString next)
+        : TimedTest(forms, 11415, 8820)
+        , next(std::move(next))
+    {
+    }
+    int timeOuts = 0;
+
+protected:
+    void Form_Load() override { startClock(); }
+    void timeOut() override
+    {
+        ++timeOuts;
+        forms.show(next);
+        Unload();
+    }
+
+private:
+    QString next;
+};
+
+void registerStandIn(Forms &forms, const QString &name, const QString &next)
+{
+    forms.registerScreen(name, [next](Forms &f) -> Form * { return new StandInTest(f, next); });
+}
+
+QLabel *label(QWidget *screen, const char *name)
+{
+    auto found = screen->findChild<QLabel *>(QString::fromLatin1(name));
+    Q_ASSERT_X(found, "label", name);
+    return found;
+}
+
+} // namespace
+
+class tst_Shell : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+
+    void startsOnTitleWithSessionDefaults();
+    void namePrompt_data();
+    void namePrompt();
+    void timeLimitPrompt_data();
+    void timeLimitPrompt();
+    void timeLimitPromptAlwaysOffers120();
+    void onlyF5OnSuivantOpensTheTimePrompt();
+
+    void timeSentence_data();
+    void timeSentence();
+    void fixedSentencesIgnoreTheLimit();
+    void instructionScreenStopsThePreviousClock_data();
+    void instructionScreenStopsThePreviousClock();
+    void suivantStartsTheTestAndUnloads();
+
+    void clockCaption_data();
+    void clockCaption();
+    void timeOutHandsOverOnce();
+
+    void computationScreen_data();
+    void computationScreen();
+
+    void results_data();
+    void results();
+    void restartKeepsTheSession();
+
+    void abandonEnds_data();
+    void abandonEnds();
+    void closingAWindowEnds_data();
+    void closingAWindowEnds();
+
+    void logoIsCutToItsBox();
+    void missingDecorationLeavesTheBoxEmpty();
+};
+
+void tst_Shell::cleanup()
+{
+    QLocale::setDefault(QLocale::c());
+    Pictures::setProgramFolders({});
+    Harness::flushDeletes();
+    for (QWidget *window : QApplication::topLevelWidgets())
+        QVERIFY2(!window->isVisible(), qPrintable(window->objectName() + " left on screen"));
+}
+
+void tst_Shell::startsOnTitleWithSessionDefaults()
+{
+    Harness h;
+    h.start();
+    QCOMPARE(h.forms.visibleNames(), QStringList { "Titre" });
+    Titre &titre = h.forms.titre();
+    QCOMPARE(titre.Time, qint16(120));
+    QCOMPARE(titre.Score, qint16(0));
+    QCOMPARE(titre.BestScore, qint16(0));
+    QCOMPARE(titre.BestScoreOwner, QString("tout le monde"));
+    QVERIFY(titre.Prenom.isEmpty());
+    QCOMPARE(titre.focusWidget(), titre.Command1);
+    QCOMPARE(titre.windowTitle(), QString("Simulation de Sélection Pilotes - VALDOR"));
+}
+
+void tst_Shell::namePrompt_data()
+{
+    QTest::addColumn<QStringList>("answers");
+    QTest::addColumn<bool>("ends");
+
+    QTest::newRow("a name") << QStringList { "Zoé" } << false;
+    QTest::newRow("blanks only are a name") << QStringList { "   " } << false;
+    QTest::newRow("empty answer") << QStringList { "" } << true;
+    QTest::newRow("cancel") << QStringList {} << true;
+}
+
+void tst_Shell::namePrompt()
+{
+    QFETCH(QStringList, answers);
+    QFETCH(bool, ends);
+
+    Harness h;
+    h.answers = answers;
+    h.start();
+    Titre &titre = h.forms.titre();
+    clickButton(&titre, "Command1");
+
+    QCOMPARE(h.prompts, QStringList { "Veuillez entrer votre prénom (obligatoire) :" });
+    QCOMPARE(h.defaults, QStringList { "" });
+    QCOMPARE(h.forms.hasEnded(), ends);
+    if (ends) {
+        QVERIFY(h.forms.loadedNames().isEmpty());
+        QCOMPARE(h.quitCalls, 1);
+        return;
+    }
+    QCOMPARE(titre.Prenom, answers.first());
+    QCOMPARE(h.forms.visibleNames(), QStringList { "Presentation1" });
+    QCOMPARE(h.forms.loadedNames(), (QStringList { "Titre", "Presentation1" }));
+}
+
+void tst_Shell::timeLimitPrompt_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<int>("time");
+    QTest::addColumn<bool>("refused");
+
+    QTest::newRow("whole") << "fr_FR"
+                           << "60" << 60 << false;
+    QTest::newRow("french comma, half to even down") << "fr_FR"
+                                                     << "60,5" << 60 << false;
+    QTest::newRow("french comma, half to even up") << "fr_FR"
+                                                   << "61,5" << 62 << false;
+    QTest::newRow("plain point under french settings") << "fr_FR"
+                                                       << "60.5" << 60 << false;
+    QTest::newRow("english point") << "en_US"
+                                   << "90.7" << 91 << false;
+    QTest::newRow("blanks around") << "fr_FR"
+                                   << " 75 " << 75 << false;
+    QTest::newRow("zero is kept") << "fr_FR"
+                                  << "0" << 0 << false;
+    QTest::newRow("negative is kept") << "fr_FR"
+                                      << "-5" << -5 << false;
+    QTest::newRow("largest") << "fr_FR"
+                             << "32767,4" << 32767 << false;
+    QTest::newRow("smallest, half to even") << "fr_FR"
+                                            << "-32768,5" << -32768 << false;
+    QTest::newRow("empty keeps the limit silently") << "fr_FR"
+                                                    << "" << 120 << false;
+    QTest::newRow("letters") << "fr_FR"
+                             << "deux" << 120 << true;
+    QTest::newRow("too large") << "fr_FR"
+                               << "32767,5" << 120 << true;
+    QTest::newRow("too small") << "fr_FR"
+                               << "-40000" << 120 << true;
+    QTest::newRow("not finite") << "en_US"
+                                << "inf" << 120 << true;
+}
+
+void tst_Shell::timeLimitPrompt()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, answer);
+    QFETCH(int, time);
+    QFETCH(bool, refused);
+
+    QLocale::setDefault(QLocale(locale));
+    Harness h;
+    h.answers = QStringList { answer };
+    h.start();
+    Titre &titre = h.forms.titre();
+    QTest::keyClick(titre.Command1, Qt::Key_F5);
+
+    QCOMPARE(h.prompts, QStringList { "Nouveau temps limite :" });
+    QCOMPARE(titre.Time, qint16(time));
+    QCOMPARE(h.messages.size(), refused ? 1 : 0);
+    if (refused)
+        QVERIFY(h.messages.first().contains("reste de 120 secondes"));
+    QCOMPARE(h.forms.visibleNames(), QStringList { "Titre" });
+}
+
+void tst_Shell::timeLimitPromptAlwaysOffers120()
+{
+    Harness h;
+    h.answers = QStringList { "60", "" };
+    h.start();
+    Titre &titre = h.forms.titre();
+    QTest::keyClick(titre.Command1, Qt::Key_F5);
+    QTest::keyClick(titre.Command1, Qt::Key_F5, Qt::ShiftModifier);
+    QCOMPARE(h.defaults, (QStringList { "120", "120" }));
+    QCOMPARE(titre.Time, qint16(60));
+}
+
+void tst_Shell::onlyF5OnSuivantOpensTheTimePrompt()
+{
+    Harness h;
+    h.answers = QStringList { "60" };
+    h.start();
+    Titre &titre = h.forms.titre();
+    QTest::keyClick(titre.Command1, Qt::Key_F4);
+    QTest::keyClick(titre.Abandon, Qt::Key_F5);
+    QVERIFY(h.prompts.isEmpty());
+    QCOMPARE(titre.Time, qint16(120));
+}
+
+void tst_Shell::timeSentence_data()
+{
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<int>("time");
+    QTest::addColumn<QString>("sentence");
+
+    const QString twoMinutes = "Vous avez 2 minutes pour trouver le plus possible de bonnes réponses.";
+    for (const char *screen : { "Presentation1", "Presentation2", "Presentation4", "Presentation5" }) {
+        QTest::addRow("%s, 120", screen) << screen << 120 << twoMinutes;
+        QTest::addRow("%s, 90", screen)
+            << screen << 90 << "Vous avez 90 secondes pour trouver le plus possible de bonnes réponses.";
+        QTest::addRow("%s, -5", screen)
+            << screen << -5 << "Vous avez -5 secondes pour trouver le plus possible de bonnes réponses.";
+    }
+}
+
+void tst_Shell::timeSentence()
+{
+    QFETCH(QString, screen);
+    QFETCH(int, time);
+    QFETCH(QString, sentence);
+
+    Harness h;
+    h.start();
+    h.forms.titre().Time = qint16(time);
+    QWidget *shown = h.forms.show(screen);
+    QCOMPARE(label(shown, "Label7")->text(), sentence);
+}
+
+void tst_Shell::fixedSentencesIgnoreTheLimit()
+{
+    Harness h;
+    h.start();
+    h.forms.titre().Time = 90;
+    QWidget *dials = h.forms.show("Presentation4");
+    QVERIFY(label(dials, "Explications")
+                ->text()
+                .endsWith("Vous avez 2 minutes pour trouver le plus possible de bonnes réponses."));
+    QWidget *lengths = h.forms.show("Presentation5");
+    QVERIFY(label(lengths, "Label6")->text().endsWith("Vous avez deux minutes pour effectuer ce test."));
+}
+
+void tst_Shell::instructionScreenStopsThePreviousClock_data()
+{
+    QTest::addColumn<QString>("test");
+    QTest::addColumn<QString>("instructions");
+
+    QTest::newRow("spatial test, then paths") << "Test1"
+                                              << "Presentation2";
+    QTest::newRow("dial test, then lengths") << "Test4"
+                                             << "Presentation5";
+}
+
+void tst_Shell::instructionScreenStopsThePreviousClock()
+{
+    QFETCH(QString, test);
+    QFETCH(QString, instructions);
+
+    Harness h;
+    registerStandIn(h.forms, test, instructions);
+    h.start();
+    auto running = qobject_cast<TimedTest *>(h.forms.show(test));
+    QVERIFY(running->Timer1->isActive());
+    h.forms.show(instructions);
+    QVERIFY(!running->Timer1->isActive());
+}
+
+void tst_Shell::suivantStartsTheTestAndUnloads()
+{
+    Harness h;
+    registerStandIn(h.forms, "Test1", "Presentation2");
+    h.start();
+    h.clock.seconds = 1000;
+    QWidget *instructions = h.showAlone("Presentation1");
+    h.clock.advance(300); // reading the instructions does not count
+    clickButton(instructions, "Command1");
+
+    QCOMPARE(h.forms.visibleNames(), QStringList { "Test1" });
+    QVERIFY(!h.forms.isLoaded("Presentation1"));
+    auto test = h.forms.find<TimedTest>();
+    QVERIFY(test->Timer1->isActive());
+    QCOMPARE(test->StartTime, 1300.0);
+    QVERIFY(test->Horloge->text().isEmpty());
+}
+
+void tst_Shell::clockCaption_data()
+{
+    QTest::addColumn<int>("time");
+    QTest::addColumn<double>("elapsed");
+    QTest::addColumn<QString>("caption"); // empty: the test has timed out
+
+    QTest::newRow("first second") << 120 << 0.1 << "02:00";
+    QTest::newRow("just before one second") << 120 << 0.99 << "02:00";
+    QTest::newRow("one second") << 120 << 1.0 << "01:59";
+    QTest::newRow("61 seconds") << 120 << 61.0 << "00:59";
+    QTest::newRow("last second") << 120 << 119.9 << "00:01";
+    QTest::newRow("time-out, never 00:00") << 120 << 120.0 << "";
+    QTest::newRow("late tick") << 120 << 135.0 << "";
+    QTest::newRow("5 seconds") << 5 << 0.1 << "00:05";
+    QTest::newRow("5 seconds, last") << 5 << 4.5 << "00:01";
+    QTest::newRow("6000 seconds") << 6000 << 0.1 << "100:00";
+    QTest::newRow("zero") << 0 << 0.1 << "";
+    QTest::newRow("negative") << -5 << 0.1 << "";
+}
+
+void tst_Shell::clockCaption()
+{
+    QFETCH(int, time);
+    QFETCH(double, elapsed);
+    QFETCH(QString, caption);
+
+    Harness h;
+    registerStandIn(h.forms, "Test1", "Presentation2");
+    h.start();
+    h.forms.titre().Time = qint16(time);
+    auto test = qobject_cast<TimedTest *>(h.showAlone("Test1"));
+    h.clock.advance(elapsed);
+    test->Timer1_Timer();
+
+    if (caption.isEmpty()) {
+        QCOMPARE(h.forms.visibleNames(), QStringList { "Presentation2" });
+        QVERIFY(!h.forms.isLoaded("Test1"));
+    } else {
+        QCOMPARE(test->Horloge->text(), caption);
+        QCOMPARE(h.forms.visibleNames(), QStringList { "Test1" });
+    }
+}
+
+void tst_Shell::timeOutHandsOverOnce()
+{
+    Harness h;
+    registerStandIn(h.forms, "Test5", "Calcul1");
+    h.start();
+    h.forms.titre().Time = 1;
+    auto test = static_cast<StandInTest *>(h.showAlone("Test5"));
+    h.clock.advance(2);
+    test->Timer1_Timer();
+    test->Timer1_Timer(); // a tick already queued when the first one handed over
+    QCOMPARE(test->timeOuts, 1);
+    QVERIFY(!test->Timer1->isActive());
+    QCOMPARE(h.forms.visibleNames(), QStringList { "Calcul1" });
+}
+
+void tst_Shell::computationScreen_data()
+{
+    QTest::addColumn<QList<double>>("ticks"); // seconds after the load
+    QTest::addColumn<bool>("frameShown");
+    QTest::addColumn<int>("barValue");
+    QTest::addColumn<bool>("resultsShown");
+
+    QTest::newRow("first seconds") << QList<double> { 0.5, 1.0, 4.5 } << false << 4 << false;
+    QTest::newRow("five seconds") << QList<double> { 0.5, 5.0 } << true << 5 << false;
+    QTest::newRow("frame stays") << QList<double> { 5.0, 5.5, 12.0 } << true << 12 << false;
+    QTest::newRow("thirty seconds") << QList<double> { 29.5, 30.0 } << true << 30 << true;
+    QTest::newRow("late tick skips five") << QList<double> { 4.0, 6.5 } << true << 6 << false;
+    QTest::newRow("late tick skips thirty") << QList<double> { 29.5, 31.5 } << true << 30 << true;
+}
+
+void tst_Shell::computationScreen()
+{
+    QFETCH(QList<double>, ticks);
+    QFETCH(bool, frameShown);
+    QFETCH(int, barValue);
+    QFETCH(bool, resultsShown);
+
+    Harness h;
+    h.start();
+    const double loadedAt = h.clock.seconds;
+    auto calcul = qobject_cast<Calcul1 *>(h.forms.show("Calcul1"));
+    QCOMPARE(calcul->ProgressBar1->value(), 0);
+    QVERIFY(calcul->Timer1->isActive());
+    for (double at : ticks) {
+        h.clock.seconds = loadedAt + at;
+        calcul->Timer1_Timer();
+    }
+    QCOMPARE(calcul->Frame1->isVisibleTo(calcul), frameShown);
+    QCOMPARE(calcul->ProgressBar1->value(), barValue);
+    QCOMPARE(h.forms.isLoaded("Resultats"), resultsShown);
+    QCOMPARE(h.forms.isLoaded("Calcul1"), !resultsShown);
+    QCOMPARE(calcul->Timer1->isActive(), !resultsShown);
+}
+
+void tst_Shell::results_data()
+{
+    QTest::addColumn<int>("score");
+    QTest::addColumn<int>("bestBefore");
+    QTest::addColumn<QString>("ownerBefore");
+    QTest::addColumn<QString>("greeting");
+    QTest::addColumn<QString>("bestSentence");
+
+    const QString sentence
+        = "Sur cette machine, lors de cette session, le meilleur score est de %1 et a été obtenu par %2.";
+    QTest::newRow("59") << 59 << 0 << "tout le monde"
+                        << "Pas mal, Zoé !" << sentence.arg(59).arg("Zoé");
+    QTest::newRow("60") << 60 << 0 << "tout le monde"
+                        << "Super, Zoé !" << sentence.arg(60).arg("Zoé");
+    QTest::newRow("nobody above 0") << 0 << 0 << "tout le monde"
+                                    << "Pas mal, Zoé !" << sentence.arg(0).arg("tout le monde");
+    QTest::newRow("a tie keeps the holder") << 12 << 12 << "Ana"
+                                            << "Pas mal, Zoé !" << sentence.arg(12).arg("Ana");
+    QTest::newRow("one more takes it") << 13 << 12 << "Ana"
+                                       << "Pas mal, Zoé !" << sentence.arg(13).arg("Zoé");
+    QTest::newRow("173") << 173 << 90 << "Ana"
+                         << "Super, Zoé !" << sentence.arg(173).arg("Zoé");
+}
+
+void tst_Shell::results()
+{
+    QFETCH(int, score);
+    QFETCH(int, bestBefore);
+    QFETCH(QString, ownerBefore);
+    QFETCH(QString, greeting);
+    QFETCH(QString, bestSentence);
+
+    Harness h;
+    h.start();
+    Titre &titre = h.forms.titre();
+    titre.Prenom = "Zoé";
+    titre.Score = qint16(score);
+    titre.BestScore = qint16(bestBefore);
+    titre.BestScoreOwner = ownerBefore;
+    auto results = qobject_cast<Resultats *>(h.forms.show("Resultats"));
+    QCOMPARE(results->Label1->text(), greeting);
+    QCOMPARE(results->Label2->text(), QString::number(score));
+    QCOMPARE(results->Label5->text(), bestSentence);
+}
+
+void tst_Shell::restartKeepsTheSession()
+{
+    Harness h;
+    h.answers = QStringList { "60", "Ana" };
+    h.start();
+    Titre &titre = h.forms.titre();
+    QTest::keyClick(titre.Command1, Qt::Key_F5);
+    clickButton(&titre, "Command1");
+    titre.Score = 12;
+    h.forms.show("Resultats");
+    titre.Hide(); // as when the chain comes back from the tests
+    h.forms.find("Presentation1")->Unload();
+    clickButton(h.forms.find("Resultats"), "Command1");
+    Harness::flushDeletes();
+
+    QCOMPARE(h.forms.visibleNames(), QStringList { "Titre" });
+    QCOMPARE(h.forms.loadedNames(), QStringList { "Titre" });
+    QCOMPARE(titre.Score, qint16(0));
+    QCOMPARE(titre.Time, qint16(60));
+    QCOMPARE(titre.BestScore, qint16(12));
+    QCOMPARE(titre.BestScoreOwner, QString("Ana"));
+    QCOMPARE(titre.focusWidget(), titre.Command1);
+
+    // The next candidate is asked for a name again; the limit still applies.
+    h.answers = QStringList { "Zoé" };
+    clickButton(&titre, "Command1");
+    QCOMPARE(titre.Prenom, QString("Zoé"));
+    QCOMPARE(label(h.forms.find("Presentation1"), "Label7")->text(),
+        QString("Vous avez 60 secondes pour trouver le plus possible de bonnes réponses."));
+}
+
+void tst_Shell::abandonEnds_data()
+{
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QString>("button");
+    for (const char *screen : { "Titre", "Presentation1", "Presentation2", "Presentation4", "Presentation5" })
+        QTest::newRow(screen) << screen << "Abandon";
+    QTest::newRow("Resultats") << "Resultats"
+                               << "Sortie";
+}
+
+void tst_Shell::abandonEnds()
+{
+    QFETCH(QString, screen);
+    QFETCH(QString, button);
+
+    Harness h;
+    h.start();
+    clickButton(h.forms.show(screen), qPrintable(button));
+    QVERIFY(h.forms.hasEnded());
+    QVERIFY(h.forms.loadedNames().isEmpty());
+    QCOMPARE(h.quitCalls, 1);
+}
+
+void tst_Shell::closingAWindowEnds_data()
+{
+    QTest::addColumn<QString>("screen");
+    for (const char *screen : { "Titre", "Presentation1", "Calcul1", "Resultats" })
+        QTest::newRow(screen) << screen;
+}
+
+void tst_Shell::closingAWindowEnds()
+{
+    QFETCH(QString, screen);
+
+    Harness h;
+    h.start();
+    QWidget *shown = h.forms.show(screen);
+    h.forms.titre().Hide();
+    shown->close();
+    QVERIFY(h.forms.hasEnded());
+    QVERIFY(h.forms.loadedNames().isEmpty());
+    QCOMPARE(h.quitCalls, 1);
+}
+
+void tst_Shell::logoIsCutToItsBox()
+{
+    QTemporaryDir folder;
+    QImage large(200, 100, QImage::Format_RGB32);
+    large.fill(Qt::red);
+    QString error;
+    QVERIFY2(writeGif(folder.filePath("Logo.gif"), large, { qRgb(255, 0, 0) }, &error), qPrintable(error));
+    Pictures::setProgramFolders({ folder.path() });
+
+    Harness h;
+    h.start();
+    auto logo = h.forms.titre().findChild<PictureBox *>("Picture2");
+    QCOMPARE(logo->size(), QSize(101, 67));
+    QCOMPARE(logo->picture().size(), QSize(200, 100));
+    QCOMPARE(logo->grab().size(), QSize(101, 67));
+    QCOMPARE(logo->grab().toImage().pixelColor(100, 66), QColor(Qt::red));
+}
+
+void tst_Shell::missingDecorationLeavesTheBoxEmpty()
+{
+    QTemporaryDir empty;
+    Pictures::setProgramFolders({ empty.path() });
+    Harness h;
+    h.start();
+    Titre &titre = h.forms.titre();
+    QVERIFY(titre.Picture1->picture().isNull());
+    QVERIFY(titre.Picture2->picture().isNull());
+    QCOMPARE(h.forms.visibleNames(), QStringList { "Titre" });
+    QVERIFY(h.messages.isEmpty());
+}
+
+QTEST_MAIN(tst_Shell)
+#include "tst_shell.moc"
