@@ -3,10 +3,15 @@
 #include "picturebox.h"
 #include "twips.h"
 
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+
+namespace {
+constexpr int SubstituteStretch = 88;
+}
 
 QFont sansFont(double pointSize, bool bold, bool italic)
 {
@@ -17,6 +22,10 @@ QFont sansFont(double pointSize, bool bold, bool italic)
     font.setPointSizeF(pointSize);
     font.setBold(bold);
     font.setItalic(italic);
+    // The fallback face is wider than the one the layouts were designed with: narrow it so the
+    // texts keep to their places.
+    if (!QFontInfo(font).family().contains(QStringLiteral("Sans Serif")))
+        font.setStretch(SubstituteStretch);
     return font;
 }
 

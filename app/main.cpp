@@ -1,6 +1,5 @@
 #include "app/clock.h"
 #include "app/forms.h"
-#include "app/pictures.h"
 #include "app/screenchain.h"
 
 #include <QApplication>
@@ -27,13 +26,8 @@ int main(int argc, char *argv[])
     Forms forms(clock);
     registerScreens(forms);
 
-    const QStringList missing = Pictures::unreadable(questionPictureNames());
-    if (!missing.isEmpty()) {
-        forms.showMessage(QStringLiteral("Les images suivantes sont introuvables ou illisibles :\n%1\n\n"
-                                         "Le programme ne peut pas démarrer.")
-                              .arg(missing.join(QStringLiteral(", "))));
+    if (!checkQuestionPictures(forms))
         return 1;
-    }
 
     forms.show(QStringLiteral("Titre"));
     if (forms.hasEnded())

@@ -1,6 +1,7 @@
 #include "screenchain.h"
 
 #include "app/forms.h"
+#include "app/pictures.h"
 #include "screens/calcul1.h"
 #include "screens/presentation1.h"
 #include "screens/presentation2.h"
@@ -37,4 +38,15 @@ QStringList questionPictureNames()
     addRange("cadran", DialBank::FirstPanel, DialBank::LastPanel);
     addRange("barre", 2, LengthTable::QuestionCount);
     return names;
+}
+
+bool checkQuestionPictures(Forms &forms)
+{
+    const QStringList missing = Pictures::unreadable(questionPictureNames());
+    if (missing.isEmpty())
+        return true;
+    forms.showMessage(QStringLiteral("Les images suivantes sont introuvables ou illisibles :\n%1\n\n"
+                                     "Le programme ne peut pas démarrer.")
+                          .arg(missing.join(QStringLiteral(", "))));
+    return false;
 }

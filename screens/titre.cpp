@@ -64,7 +64,7 @@ Titre::Titre(Forms &forms)
     Label8 = makeLabel(Frame1, "Label8",
         QStringLiteral("   Ce court exercice (10 min. environ) vous permettra de voir comment on peut tenter "
                        "d'évaluer vos capacités."),
-        240, 2640, 5670, 1815, welcome);
+        240, 2160, 5670, 1815, welcome);
 
     Frame4 = makeFrame(this, "Frame4", QString(), 720, 6720, 10470, 975);
     Label4 = makeLabel(Frame4, "Label4", QStringLiteral("Cliquez sur Suivant pour continuer."), 240, 360,

@@ -4,6 +4,7 @@
 
 #include "app/picturebox.h"
 #include "app/pictures.h"
+#include "app/screenchain.h"
 #include "screens/calcul1.h"
 #include "screens/instructionscreen.h"
 #include "screens/resultats.h"
@@ -96,6 +97,7 @@ private slots:
     void closingAWindowEnds_data();
     void closingAWindowEnds();
 
+    void startUpCheckListsMissingPictures();
     void logoIsCutToItsBox();
     void missingDecorationLeavesTheBoxEmpty();
 };
@@ -544,6 +546,35 @@ void tst_Shell::closingAWindowEnds()
     QVERIFY(h.forms.hasEnded());
     QVERIFY(h.forms.loadedNames().isEmpty());
     QCOMPARE(h.quitCalls, 1);
+}
+
+void tst_Shell::startUpCheckListsMissingPictures()
+{
+    QTemporaryDir folder;
+    QImage tiny(4, 4, QImage::Format_RGB32);
+    tiny.fill(Qt::white);
+    QString error;
+    for (const QString &name : questionPictureNames())
+        QVERIFY2(writeGif(folder.filePath(name), tiny, { qRgb(255, 255, 255) }, &error), qPrintable(error));
+    Pictures::setProgramFolders({ folder.path() });
+
+    Harness h;
+    QVERIFY(checkQuestionPictures(h.forms));
+    QVERIFY(h.messages.isEmpty());
+
+    QFile::remove(folder.filePath("image17.gif"));
+    QFile::remove(folder.filePath("cadran9.gif"));
+    QFile garbage(folder.filePath("barre30.gif"));
+    QVERIFY(garbage.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    garbage.write("not a picture at all");
+    garbage.close();
+
+    QVERIFY(!checkQuestionPictures(h.forms));
+    QCOMPARE(h.messages.size(), 1);
+    for (const char *name : { "image17.gif", "cadran9.gif", "barre30.gif" })
+        QVERIFY2(h.messages.first().contains(name), name);
+    QVERIFY(!h.messages.first().contains("image18.gif"));
+    QVERIFY(!h.forms.isLoaded("Titre"));
 }
 
 void tst_Shell::logoIsCutToItsBox()
