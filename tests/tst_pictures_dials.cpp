@@ -126,7 +126,7 @@ void tst_pictures_dials::needleShowsRightValue()
     QFETCH(int, question);
     const char code = DialBank::InstrumentCodes[size_t(question - 1)];
     const double right = DialBank::rightValue(question);
-    const Dial &dial = DialPanels::questionPanel(DialBank::panelOf(question)).dial(code);
+    const Dial dial = DialPanels::questionPanel(DialBank::panelOf(question)).dial(code);
 
     const double reading = dial.reading();
     QVERIFY2(std::abs(reading - right) < Tolerance * (dial.scale.maximum - dial.scale.minimum),
@@ -237,14 +237,14 @@ void tst_pictures_dials::dialsFitTheirBoxes()
         const QRectF box = dial.code == 'C' || dial.code == 'V' ? examplePart : wholePanel;
         QVERIFY2(box.contains(dial.bounds()), qPrintable(entry.name));
     }
-    const Dial &revCounter = DialPanels::examplePanel().dial('C');
-    const Dial &speed = DialPanels::examplePanel().dial('V');
+    const Dial revCounter = DialPanels::examplePanel().dial('C');
+    const Dial speed = DialPanels::examplePanel().dial('V');
     QVERIFY(QLineF(revCounter.centre, speed.centre).length() >= revCounter.radius + speed.radius);
 }
 
 void tst_pictures_dials::exampleShowsRevCounterNear6200()
 {
-    const Dial &revCounter = DialPanels::examplePanel().dial('C');
+    const Dial revCounter = DialPanels::examplePanel().dial('C');
     QVERIFY(std::abs(revCounter.reading() - 6200) <= revCounter.scale.graduation / 2);
 }
 

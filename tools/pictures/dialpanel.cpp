@@ -134,7 +134,7 @@ QRectF Dial::bounds() const
     return circle;
 }
 
-const Dial &DialPanel::dial(char code) const
+Dial DialPanel::dial(char code) const
 {
     for (const Dial &candidate : dials) {
         if (candidate.code == code)

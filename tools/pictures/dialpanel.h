@@ -57,7 +57,7 @@ struct Dial {
 struct DialPanel {
     std::array<Dial, 6> dials;
 
-    const Dial &dial(char code) const;
+    Dial dial(char code) const;
 };
 
 namespace DialPanels {
