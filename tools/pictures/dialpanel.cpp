@@ -1,0 +1,192 @@
+#include "dialpanel.h"
+
+#include "trials/dials/dialbank.h"
+
+#include <cmath>
+#include <stdexcept>
+
+namespace {
+
+// Marks and numerals sit on whole multiples of their steps; this absorbs the rounding of
+// fractional steps such as an eighth of a tank.
+constexpr double StepTolerance = 1e-9;
+
+struct DialLayout {
+    char code;
+    DialFace face;
+    QPointF centre;
+    double radius;
+    double markRadius;
+    DialScale scale;
+    int numeralPixelSize;
+    const char *label;
+    QPointF labelOffset;
+};
+
+// Rev counter and speed dial on the left (both inside the example box), oil pressure above
+// temperature in the middle, fuel and ammeter back to back on the right around one pivot.
+// The rev counter is the largest: it must tell 6310 from 6350 tours/min.
+const std::array<DialLayout, 6> Layouts = { {
+    { 'C', DialFace::Round, { 83, 100 }, 80, 75, { 0, 8000, 240, -60, 100, 500, 1000 }, 14,
+        "tours/min\n× 1000", { 0, 28 } },
+    { 'V', DialFace::Round, { 219, 100 }, 51, 47, { 20, 220, 240, -60, 5, 10, 40 }, 10, "km/h", { 0, 36 } },
+    { 'P', DialFace::UpperHalf, { 364, 82 }, 78, 73, { 0, 160, 180, 0, 5, 10, 20 }, 11, "pression d'huile",
+        { 0, 11 } },
+    { 'T', DialFace::UpperHalf, { 364, 180 }, 78, 73, { 25, 125, 180, 0, 5, 0, 25 }, 11, "température",
+        { 0, 11 } },
+    { 'E', DialFace::LeftHalf, { 529, 100 }, 68, 63, { 0, 1, 255, 105, 0.125, 0, 0.25 }, 14, "essence",
+        { -34, 82 } },
+    { 'A', DialFace::RightHalf, { 529, 100 }, 68, 63, { -20, 20, -75, 75, 2, 0, 10 }, 10, "ampères",
+        { 34, 82 } },
+} };
+
+// What the dial that no question of a panel asks about shows, panels 2 to 9: the ammeter, fuel,
+// rev counter, ammeter, temperature, fuel, rev counter and speed.
+const std::array<double, DialBank::LastPanel - DialBank::FirstPanel + 1> FreeReadings
+    = { 6, 0.35, 3400, -4, 85, 0.8, 4600, 120 };
+
+struct Reading {
+    char code;
+    double value;
+};
+const std::array<Reading, 6> ExampleReadings = { {
+    { 'C', 6200 },
+    { 'V', 160 },
+    { 'P', 110 },
+    { 'T', 90 },
+    { 'E', 0.5 },
+    { 'A', 8 },
+} };
+
+Dial withNeedleAt(Dial dial, double value)
+{
+    dial.scale = dial.scale.widenedTo(value);
+    dial.needleAngle = dial.scale.angleOf(value);
+    return dial;
+}
+
+DialPanel panelReading(const std::array<Reading, 6> &readings)
+{
+    DialPanel panel;
+    for (size_t i = 0; i < readings.size(); ++i)
+        panel.dials[i] = withNeedleAt(DialPanels::standardDial(readings[i].code), readings[i].value);
+    return panel;
+}
+
+} // namespace
+
+double DialScale::angleOf(double value) const
+{
+    return startAngle + (value - minimum) / (maximum - minimum) * (endAngle - startAngle);
+}
+
+double DialScale::valueAt(double angle) const
+{
+    return minimum + (angle - startAngle) / (endAngle - startAngle) * (maximum - minimum);
+}
+
+bool DialScale::contains(double value) const
+{
+    return value >= minimum - StepTolerance && value <= maximum + StepTolerance;
+}
+
+int DialScale::markCount() const
+{
+    return int(std::lround((maximum - minimum) / graduation)) + 1;
+}
+
+double DialScale::markValue(int index) const
+{
+    return minimum + index * graduation;
+}
+
+bool DialScale::isMultiple(double value, double step) const
+{
+    if (step <= 0)
+        return false;
+    const double steps = (value - minimum) / step;
+    return std::abs(steps - std::round(steps)) < StepTolerance * std::max(1.0, std::abs(steps));
+}
+
+DialScale DialScale::widenedTo(double value) const
+{
+    DialScale widened = *this;
+    while (value < widened.minimum - StepTolerance)
+        widened.minimum -= numeralStep;
+    while (value > widened.maximum + StepTolerance)
+        widened.maximum += numeralStep;
+    return widened;
+}
+
+QRectF Dial::bounds() const
+{
+    const QRectF circle(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius);
+    switch (face) {
+    case DialFace::UpperHalf:
+        return circle.adjusted(0, 0, 0, UpperHalfDepth - radius);
+    case DialFace::LeftHalf:
+        return circle.adjusted(0, 0, -radius, 0);
+    case DialFace::RightHalf:
+        return circle.adjusted(radius, 0, 0, 0);
+    case DialFace::Round:
+        break;
+    }
+    return circle;
+}
+
+Dial DialPanel::dial(char code) const
+{
+    for (const Dial &candidate : dials) {
+        if (candidate.code == code)
+            return candidate;
+    }
+    throw std::invalid_argument(std::string("no dial of code ") + code);
+}
+
+namespace DialPanels {
+
+Dial standardDial(char code)
+{
+    for (const DialLayout &layout : Layouts) {
+        if (layout.code != code)
+            continue;
+        Dial dial;
+        dial.code = layout.code;
+        dial.face = layout.face;
+        dial.centre = layout.centre;
+        dial.radius = layout.radius;
+        dial.markRadius = layout.markRadius;
+        dial.scale = layout.scale;
+        dial.numeralPixelSize = layout.numeralPixelSize;
+        dial.label = QString::fromUtf8(layout.label);
+        dial.labelOffset = layout.labelOffset;
+        dial.needleAngle = layout.scale.startAngle;
+        return dial;
+    }
+    throw std::invalid_argument(std::string("no dial of code ") + code);
+}
+
+DialPanel questionPanel(int panel)
+{
+    if (panel < DialBank::FirstPanel || panel > DialBank::LastPanel)
+        throw std::out_of_range("no dial panel " + std::to_string(panel));
+    std::array<Reading, 6> readings;
+    for (size_t i = 0; i < Layouts.size(); ++i)
+        readings[i] = { Layouts[i].code, FreeReadings[size_t(panel - DialBank::FirstPanel)] };
+    for (int question = 1; question <= DialBank::QuestionCount; ++question) {
+        if (DialBank::panelOf(question) != panel)
+            continue;
+        for (Reading &reading : readings) {
+            if (reading.code == DialBank::InstrumentCodes[size_t(question - 1)])
+                reading.value = DialBank::rightValue(question);
+        }
+    }
+    return panelReading(readings);
+}
+
+DialPanel examplePanel()
+{
+    return panelReading(ExampleReadings);
+}
+
+} // namespace DialPanels

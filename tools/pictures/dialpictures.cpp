@@ -1,0 +1,204 @@
+#include "dialpictures.h"
+
+#include "gifwriter.h"
+#include "pictureoutput.h"
+#include "trials/dials/dialbank.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QLineF>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPolygonF>
+
+#include <cmath>
+
+namespace {
+
+const QRgb PanelColour = qRgb(38, 42, 48);
+const QRgb RimColour = qRgb(150, 156, 164);
+const QRgb FaceColour = qRgb(248, 246, 238);
+const QRgb InkColour = qRgb(20, 20, 24);
+const QRgb NeedleColour = qRgb(214, 30, 24);
+
+constexpr double RimWidth = 3;
+constexpr double HubRadius = 4.5;
+
+QPointF polar(const QPointF &centre, double radius, double angle)
+{
+    return QLineF::fromPolar(radius, angle).translated(centre).p2();
+}
+
+QFont dialFont(int pixelSize, bool bold)
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    font.setStyleStrategy(QFont::PreferAntialias);
+    return font;
+}
+
+QPainterPath facePath(const Dial &dial)
+{
+    const double r = dial.radius - RimWidth / 2;
+    const QPointF c = dial.centre;
+    const QRectF circle(c.x() - r, c.y() - r, 2 * r, 2 * r);
+    QPainterPath path;
+    switch (dial.face) {
+    case DialFace::Round:
+        path.addEllipse(circle);
+        break;
+    case DialFace::UpperHalf:
+        path.moveTo(c.x() + r, c.y() + UpperHalfDepth - RimWidth / 2);
+        path.lineTo(c.x() + r, c.y());
+        path.arcTo(circle, 0, 180);
+        path.lineTo(c.x() - r, c.y() + UpperHalfDepth - RimWidth / 2);
+        path.closeSubpath();
+        break;
+    case DialFace::LeftHalf:
+        path.moveTo(c.x(), c.y() - r);
+        path.arcTo(circle, 90, 180);
+        path.closeSubpath();
+        break;
+    case DialFace::RightHalf:
+        path.moveTo(c.x(), c.y() + r);
+        path.arcTo(circle, -90, 180);
+        path.closeSubpath();
+        break;
+    }
+    return path;
+}
+
+QString numeralText(char code, double value)
+{
+    switch (code) {
+    case 'C':
+        return QString::number(std::lround(value / 1000));
+    case 'E': {
+        static const QString quarters[] = { QStringLiteral("0"), QStringLiteral("¼"), QStringLiteral("½"),
+            QStringLiteral("¾"), QStringLiteral("1") };
+        return quarters[std::lround(value * 4)];
+    }
+    case 'A':
+        if (value > 0)
+            return QLatin1Char('+') + QString::number(std::lround(value));
+        if (value < 0)
+            return QChar(0x2212) + QString::number(std::lround(-value));
+        return QStringLiteral("0");
+    default:
+        return QString::number(std::lround(value));
+    }
+}
+
+// Centres the text's inked box on the point, so numerals sit evenly around the arc.
+void drawCentredText(QPainter &painter, const QPointF &centre, const QString &text)
+{
+    const QRectF box = QFontMetricsF(painter.font()).tightBoundingRect(text);
+    painter.drawText(centre - box.center(), text);
+}
+
+void drawLabel(QPainter &painter, const Dial &dial)
+{
+    const QPointF centre = dial.centre + dial.labelOffset;
+    painter.setPen(QColor(facePath(dial).contains(centre) ? InkColour : FaceColour));
+    painter.setFont(dialFont(9, true));
+    painter.drawText(QRectF(centre.x() - 60, centre.y() - 15, 120, 30), Qt::AlignCenter, dial.label);
+}
+
+void drawScale(QPainter &painter, const Dial &dial)
+{
+    const DialScale &scale = dial.scale;
+    // Bold for the big rev counter figures and for the fuel fractions, whose glyphs are small.
+    const QFont numeralFont = dialFont(dial.numeralPixelSize, dial.code == 'C' || dial.code == 'E');
+    const double numeralLength = 9;
+    const double numeralRadius = dial.markRadius - numeralLength - 2 - 0.6 * dial.numeralPixelSize;
+    for (int i = 0; i < scale.markCount(); ++i) {
+        const double value = scale.markValue(i);
+        const double angle = scale.angleOf(value);
+        const bool numeral = scale.isMultiple(value, scale.numeralStep);
+        const bool medium = scale.isMultiple(value, scale.mediumStep);
+        const double length = numeral ? numeralLength : medium ? 6.5 : 4.5;
+        painter.setPen(QPen(QColor(InkColour), numeral ? 1.6 : 1.0, Qt::SolidLine, Qt::FlatCap));
+        painter.drawLine(
+            polar(dial.centre, dial.markRadius - length, angle), polar(dial.centre, dial.markRadius, angle));
+        if (numeral) {
+            painter.setFont(numeralFont);
+            drawCentredText(painter, polar(dial.centre, numeralRadius, angle), numeralText(dial.code, value));
+        }
+    }
+}
+
+// A thin tapering needle whose tip lies on the marks, so it can be seen to cover one or fall between two.
+void drawNeedle(QPainter &painter, const Dial &dial)
+{
+    const double angle = dial.needleAngle;
+    const double tip = dial.markRadius - 0.5;
+    const double tail = HubRadius + 0.5;
+    const double baseHalfWidth = 2.0;
+    const double tipHalfWidth = 0.6;
+    const QPolygonF needle { polar(dial.centre, -tail, angle)
+            + QLineF::fromPolar(baseHalfWidth, angle + 90).p2(),
+        polar(dial.centre, tip, angle) + QLineF::fromPolar(tipHalfWidth, angle + 90).p2(),
+        polar(dial.centre, tip, angle) + QLineF::fromPolar(tipHalfWidth, angle - 90).p2(),
+        polar(dial.centre, -tail, angle) + QLineF::fromPolar(baseHalfWidth, angle - 90).p2() };
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(NeedleColour));
+    painter.drawPolygon(needle);
+}
+
+void drawHub(QPainter &painter, const Dial &dial)
+{
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(InkColour));
+    painter.drawEllipse(dial.centre, HubRadius, HubRadius);
+    painter.setBrush(QColor(RimColour));
+    painter.drawEllipse(dial.centre, 1.5, 1.5);
+}
+
+QImage quantised(const QImage &picture)
+{
+    return picture
+        .convertToFormat(QImage::Format_Indexed8, dialPalette(), Qt::ThresholdDither | Qt::AvoidDither)
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+} // namespace
+
+QVector<QRgb> dialPalette()
+{
+    return shadedPalette({ PanelColour, RimColour, FaceColour, InkColour, NeedleColour }, 14);
+}
+
+QImage drawDialPanel(const DialPanel &panel)
+{
+    QImage picture(DialPanels::Width, DialPanels::Height, QImage::Format_RGB32);
+    picture.fill(PanelColour);
+    QPainter painter(&picture);
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    for (const Dial &dial : panel.dials) {
+        painter.setPen(QPen(QColor(RimColour), RimWidth));
+        painter.setBrush(QColor(FaceColour));
+        painter.drawPath(facePath(dial));
+    }
+    for (const Dial &dial : panel.dials) {
+        drawScale(painter, dial);
+        drawLabel(painter, dial);
+    }
+    for (const Dial &dial : panel.dials)
+        drawNeedle(painter, dial);
+    for (const Dial &dial : panel.dials)
+        drawHub(painter, dial);
+    painter.end();
+    return quantised(picture);
+}
+
+void writeDialPictures(PictureOutput &output)
+{
+    for (int panel = DialBank::FirstPanel; panel <= DialBank::LastPanel; ++panel) {
+        const QImage picture = drawDialPanel(DialPanels::questionPanel(panel));
+        output.gif(QStringLiteral("cadran%1.gif").arg(panel), picture, dialPalette());
+        if (panel == DialBank::FirstPanel)
+            output.assetJpeg(QStringLiteral("cadran%1.jpg").arg(panel), picture);
+    }
+    output.assetJpeg(QStringLiteral("exemple-cadran.jpg"), drawDialPanel(DialPanels::examplePanel()));
+}
