@@ -184,7 +184,7 @@ bool anywhere(QPoint)
 // The worked example ends at the top left.
 bool topLeft(QPoint tip)
 {
-    return tip.x() < 90 && tip.y() < 90;
+    return tip.x() < Size / 2 && tip.y() < Size / 2;
 }
 
 double roominess(const QVector<QPoint> &corners)
