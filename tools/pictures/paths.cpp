@@ -207,7 +207,7 @@ Path layout(int question)
     for (int attempt = 0; attempt < Attempts && found < Candidates; ++attempt) {
         seededShuffle(random, turns);
         // The "Départ" arrow beside the worked example points at x = 30 on its lower edge.
-        const int startX = question == 1 ? 30 : Margin + 6 + StretchStep * seededInt(random, 0, 36);
+        const int startX = question == 1 ? 30 : Margin + 6 + StretchStep * seededInt(random, 0, 40);
         Search search(turns, random, question == 1 ? topLeft : anywhere);
         if (!search.run(QPoint(startX, Size)))
             continue;
