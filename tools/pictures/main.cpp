@@ -1,6 +1,9 @@
 // Draws every picture of the program: the question pictures read by name, the decoration, and
 // the examples stored with the screens. Usage: picture-generator PICTURES_DIR ASSETS_DIR
 #include "dialpictures.h"
+#include "decoration.h"
+#include "lengths.h"
+#include "paths.h"
 #include "pictureoutput.h"
 
 #include <QDir>
@@ -26,6 +29,9 @@ int main(int argc, char *argv[])
     PictureOutput output(arguments[1], arguments[2]);
     // Each kind of picture adds its own call here.
     writeDialPictures(output);
+    PathPictures::writeAll(output);
+    LengthPictures::writeAll(output);
+    Decoration::writeAll(output);
 
     for (const QString &error : output.errors())
         std::fprintf(stderr, "picture-generator: %s\n", qPrintable(error));

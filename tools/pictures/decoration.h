@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QImage>
+
+class PictureOutput;
+
+// The decoration of the screens: the logo shown on nearly every screen, and the illustration of
+// the title screen.
+namespace Decoration {
+
+constexpr int LogoWidth = 101;
+constexpr int LogoHeight = 67;
+// The title screen shows the illustration in a 273 x 305 pixel frame, 32 pixels in and 64 down.
+constexpr int TitleImageWidth = 208;
+constexpr int TitleImageHeight = 200;
+
+QImage drawLogo();
+QImage drawTitleImage();
+
+// Logo.gif and Image.jpg.
+void writeAll(PictureOutput &output);
+
+} // namespace Decoration
