@@ -50,6 +50,8 @@ protected:
     QLabel *addTimeSentence(QWidget *parent, const char *name, int left, int top, int width, int height);
     void addGoodLuck(QWidget *parent, int left, int top);
 
+    const QString &nextTest() const { return content.nextTest; }
+
     void Form_Load() override;
     void showEvent(QShowEvent *event) override;
     virtual void Command1_Click();
