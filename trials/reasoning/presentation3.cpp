@@ -5,7 +5,7 @@
 #include "app/forms.h"
 #include "app/temps.h"
 #include "screens/titre.h"
-#include "trials/reasoning/answerbox.h"
+#include "trials/reasoning/puzzlecontrols.h"
 #include "trials/reasoning/reasoningitem.h"
 
 #include <QGroupBox>
@@ -20,14 +20,11 @@ Presentation3::Presentation3(Forms &forms)
 {
     // The worked example: a series and its filled box, drawn like the boxes of the items.
     Frame1 = makeFrame(this, "Frame1", QStringLiteral("Exemple"), 600, 1680, 4560, 5640);
-    Label6 = makeLabel(
-        Frame1, "Label6", QStringLiteral("36   12   24   4"), 360, 2520, 3615, 495, sansFont(18, true));
-    Label6->setWordWrap(false);
-    Label6->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    Label6 = makeLineLabel(Frame1, "Label6", QStringLiteral("36   12   24   4"), 360, 2520, 0, puzzleFont());
     // The answer is the next term of the series: it stands the series' own gap after the text.
     Text1 = makeAnswerBox(Frame1, "Text1", 0, 2520);
-    Text1->move(Label6->x() + Label6->fontMetrics().horizontalAdvance(Label6->text() + QStringLiteral("   ")),
-        Text1->y());
+    Text1->move(
+        Label6->x() + Label6->fontMetrics().horizontalAdvance(Label6->text()) + termGapWidth(), Text1->y());
     Text1->setText(QStringLiteral("8"));
     Text1->setReadOnly(true);
     Text1->setFocusPolicy(Qt::NoFocus);

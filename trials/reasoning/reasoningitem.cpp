@@ -6,7 +6,7 @@
 #include "app/picturebox.h"
 #include "app/twips.h"
 #include "screens/titre.h"
-#include "trials/reasoning/answerbox.h"
+#include "trials/reasoning/puzzlecontrols.h"
 #include "trials/reasoning/reasoningitems.h"
 
 #include <QEvent>
@@ -21,9 +21,6 @@
 #include <algorithm>
 
 namespace {
-
-// The puzzles separate their terms by three blanks.
-const QString TermGap = QStringLiteral("   ");
 
 // A control of a puzzle row: where it was designed to stand and how far its ink reaches.
 struct Piece {
@@ -44,23 +41,6 @@ int inkWidth(const QLabel *label)
     return label->fontMetrics().horizontalAdvance(text);
 }
 
-// A label is never cut: it grows to its text when the face found here is wider than designed.
-void growToText(QLabel *label)
-{
-    label->resize(
-        std::max(label->width(), label->fontMetrics().horizontalAdvance(label->text())), label->height());
-}
-
-QLabel *makePuzzleLabel(
-    QWidget *parent, const char *name, const QString &text, int left, int top, int width, const QFont &font)
-{
-    QLabel *label = makeLabel(parent, name, text, left, top, width, ReasoningItems::BoxSize, font);
-    label->setWordWrap(false);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    growToText(label);
-    return label;
-}
-
 } // namespace
 
 ReasoningItem::ReasoningItem(Forms &forms, const ReasoningItems::Item &item, QString nextScreen)
@@ -73,7 +53,7 @@ ReasoningItem::ReasoningItem(Forms &forms, const ReasoningItems::Item &item, QSt
         615, sansFont(24, true));
     Label1->setAlignment(Qt::AlignCenter);
     Horloge = makeClockLabel(this, 9600, 2040);
-    Label4 = makePuzzleLabel(this, "Label4", QStringLiteral("Complétez les blancs :"), item.promptLeft,
+    Label4 = makeLineLabel(this, "Label4", QStringLiteral("Complétez les blancs :"), item.promptLeft,
         item.promptTop, 4095, sansFont(18));
 
     QWidget *puzzle = this;
@@ -83,8 +63,8 @@ ReasoningItem::ReasoningItem(Forms &forms, const ReasoningItems::Item &item, QSt
         puzzle = Frame1;
     }
     for (const ReasoningItems::Caption &caption : item.captions) {
-        captions.append(makePuzzleLabel(puzzle, caption.name, QString::fromUtf8(caption.text), caption.left,
-            caption.top, caption.width, sansFont(18, true)));
+        captions.append(makeLineLabel(puzzle, caption.name, QString::fromUtf8(caption.text), caption.left,
+            caption.top, caption.width, puzzleFont()));
     }
     for (const ReasoningItems::Box &box : item.boxes)
         Text2.append(makeAnswerBox(puzzle, "Text2", box.left, box.top));
@@ -178,7 +158,7 @@ void ReasoningItem::layOutPuzzle()
             { Text2[i], px(box.left), Text2[i]->width(), true, box.followsText, box.underWord });
     }
 
-    const int termGap = QFontMetrics(sansFont(18, true)).horizontalAdvance(TermGap);
+    const int termGap = termGapWidth();
     int puzzleRight = 0;
     for (QList<Piece> &row : rows) {
         std::stable_sort(row.begin(), row.end(),
