@@ -322,17 +322,6 @@ void tst_Reasoning::instructionsStopThePathTestClock()
     QVERIFY(pathTest->Timer1->isActive());
     h.forms.show("Presentation3");
     QVERIFY(!pathTest->Timer1->isActive());
-
-    // And through the path test's own hand-over.
-    Harness chain;
-    chain.forms.registerScreen("Test2", [](Forms &forms) -> Form * { return new StandInPathTest(forms); });
-    chain.start();
-    chain.forms.titre().Time = 1;
-    auto timedOut = qobject_cast<TimedTest *>(chain.showAlone("Test2"));
-    chain.clock.advance(1);
-    timedOut->Timer1_Timer();
-    QCOMPARE(chain.forms.visibleNames(), QStringList { "Presentation3" });
-    QVERIFY(!chain.forms.isLoaded("Test2"));
 }
 
 void tst_Reasoning::firstBoxHasTheFocus_data()
