@@ -57,9 +57,11 @@ QLabel *InstructionScreen::addExplanation(
     return makeLabel(parent, name, text, left, top, width, height, explanationFont());
 }
 
-void InstructionScreen::addTimeSentence(QWidget *parent, int left, int top, int width, int height)
+QLabel *InstructionScreen::addTimeSentence(
+    QWidget *parent, const char *name, int left, int top, int width, int height)
 {
-    Label7 = makeLabel(parent, "Label7", QString(), left, top, width, height, explanationFont(true));
+    timeSentenceLabel = makeLabel(parent, name, QString(), left, top, width, height, explanationFont(true));
+    return timeSentenceLabel;
 }
 
 void InstructionScreen::addGoodLuck(QWidget *parent, int left, int top)
@@ -77,7 +79,14 @@ void InstructionScreen::Form_Load()
         if (auto test = qobject_cast<TimedTest *>(forms.find(content.previousTest)))
             test->Timer1->stop();
     }
-    Label7->setText(timeSentence(titre().Time));
+}
+
+void InstructionScreen::showEvent(QShowEvent *event)
+{
+    Form::showEvent(event);
+    // Written at each showing rather than once at load: a screen that stays loaded between
+    // passes must still state the limit set on the title screen since.
+    timeSentenceLabel->setText(timeSentence(titre().Time));
 }
 
 void InstructionScreen::Command1_Click()

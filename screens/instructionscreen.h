@@ -33,7 +33,7 @@ public:
     QLabel *Label4;
     QPushButton *Command1;
     QPushButton *Abandon;
-    QGroupBox *exampleFrame;
+    QGroupBox *exampleFrame = nullptr;
     PictureBox *Picture1 = nullptr;
     QLabel *Label7 = nullptr;
     QLabel *Label3 = nullptr;
@@ -46,14 +46,19 @@ protected:
         int left, int top, int width, int height, const QString &resource, int pictureLeft, int pictureTop);
     QLabel *addExplanation(
         QWidget *parent, const char *name, const QString &text, int left, int top, int width, int height);
-    void addTimeSentence(QWidget *parent, int left, int top, int width, int height);
+    // The label stating the time allowed: it follows the limit in force at each showing.
+    QLabel *addTimeSentence(QWidget *parent, const char *name, int left, int top, int width, int height);
     void addGoodLuck(QWidget *parent, int left, int top);
 
+    const QString &nextTest() const { return content.nextTest; }
+
     void Form_Load() override;
+    void showEvent(QShowEvent *event) override;
+    virtual void Command1_Click();
 
 private:
-    void Command1_Click();
     void Abandon_Click();
 
     InstructionContent content;
+    QLabel *timeSentenceLabel = nullptr;
 };

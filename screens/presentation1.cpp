@@ -28,6 +28,6 @@ Presentation1::Presentation1(Forms &forms)
         QStringLiteral("La figure E a bien l'aspect qu'auraient les deux morceaux en haut à gauche s'ils "
                        "étaient assemblés. La bonne réponse est donc E."),
         240, 2760, 4935, 1215);
-    addTimeSentence(textFrame, 240, 4080, 4935, 735);
+    Label7 = addTimeSentence(textFrame, "Label7", 240, 4080, 4935, 735);
     addGoodLuck(textFrame, 240, 4920);
 }

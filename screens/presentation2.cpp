@@ -30,6 +30,6 @@ Presentation2::Presentation2(Forms &forms)
             "Le but de cet exercice est de déterminer le nombre de virages, tantôt à gauche, tantôt "
             "à droite que vous ferez en cheminant le long de ce parcours."),
         240, 2160, 4935, 1215);
-    addTimeSentence(textFrame, 240, 3600, 4935, 735);
+    Label7 = addTimeSentence(textFrame, "Label7", 240, 3600, 4935, 735);
     addGoodLuck(textFrame, 240, 4560);
 }

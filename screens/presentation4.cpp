@@ -24,5 +24,5 @@ Presentation4::Presentation4(Forms &forms)
     Label2 = addExplanation(exampleFrame, "Label2",
         QStringLiteral("Par exemple, ici, le compte-tours indique environ 6200 tours/min."), 4800, 720, 4935,
         735);
-    addTimeSentence(exampleFrame, 4800, 1800, 4935, 735);
+    Label7 = addTimeSentence(exampleFrame, "Label7", 4800, 1800, 4935, 735);
 }

@@ -30,6 +30,6 @@ Presentation5::Presentation5(Forms &forms)
             "autrement dit, elle en représente les 2/10e. La bonne réponse est donc 2. Vous avez deux "
             "minutes pour effectuer ce test."),
         240, 2040, 6735, 975);
-    addTimeSentence(textFrame, 240, 3240, 6735, 495);
+    Label7 = addTimeSentence(textFrame, "Label7", 240, 3240, 6735, 495);
     addGoodLuck(textFrame, 240, 4080);
 }

@@ -1,0 +1,76 @@
+#include "presentation3.h"
+
+#include "app/clock.h"
+#include "app/controls.h"
+#include "app/forms.h"
+#include "app/temps.h"
+#include "screens/titre.h"
+#include "trials/reasoning/puzzlecontrols.h"
+#include "trials/reasoning/reasoningitem.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
+
+Presentation3::Presentation3(Forms &forms)
+    : InstructionScreen(
+        forms, { "Test de raisonnement", 1200, 720, QStringLiteral("Test2"), QStringLiteral("Test3a") })
+    , Timer1(makeTimer(100))
+{
+    // The worked example: a series and its filled box, drawn like the boxes of the items.
+    Frame1 = makeFrame(this, "Frame1", QStringLiteral("Exemple"), 600, 1680, 4560, 5640);
+    Label6 = makeLineLabel(Frame1, "Label6", QStringLiteral("36   12   24   4"), 360, 2520, 0, puzzleFont());
+    // The answer is the next term of the series: it stands the series' own gap after the text.
+    Text1 = makeAnswerBox(Frame1, "Text1", 0, 2520);
+    Text1->move(
+        Label6->x() + Label6->fontMetrics().horizontalAdvance(Label6->text()) + termGapWidth(), Text1->y());
+    Text1->setText(QStringLiteral("8"));
+    Text1->setReadOnly(true);
+    Text1->setFocusPolicy(Qt::NoFocus);
+
+    textFrame = makeFrame(this, "textFrame", QString(), 5400, 1680, 5415, 5640);
+    Explications = addExplanation(textFrame, "Explications",
+        QStringLiteral(
+            "Vous allez à présent être confronté à divers exercices, que vous résoudrez en "
+            "remplissant des cases blanches par des chiffres ou des lettres, ou par un mot approprié "
+            "(une lettre ou un chiffre devant se substituer à chacune des cases)."),
+        240, 240, 4935, 1695);
+    Label7 = addExplanation(textFrame, "Label7",
+        QStringLiteral("Vous pourrez corriger vos éventuelles erreurs en cliquant sur les cases à modifier."),
+        240, 2160, 4935, 735);
+    Label2 = addTimeSentence(textFrame, "Label2", 240, 3120, 4935, 735);
+    addGoodLuck(textFrame, 240, 4560);
+
+    connect(Timer1, &QTimer::timeout, this, &Presentation3::Timer1_Timer);
+}
+
+void Presentation3::Command1_Click()
+{
+    // The clock starts now: the time spent reading the instructions is not counted.
+    Timer1->start();
+    Start = forms.clock().now();
+    forms.show(nextTest());
+    Hide();
+}
+
+void Presentation3::Timer1_Timer()
+{
+    // A tick that was already queued when the clock stopped must not end the test twice.
+    if (!Timer1->isActive())
+        return;
+    const int remaining = titre().Time - elapsedSeconds(Start, forms.clock().now());
+    // The item on display is the one item loaded: the chain knows it, whichever window has the
+    // focus, so the clock goes on while another program is in front.
+    ReasoningItem *item = forms.find<ReasoningItem>();
+    if (remaining > 0) {
+        if (item)
+            item->Horloge->setText(clockText(remaining));
+        return;
+    }
+    Timer1->stop();
+    // Closed unanswered: its boxes are not examined.
+    if (item)
+        item->Unload();
+    forms.show(QStringLiteral("Presentation4"));
+}
