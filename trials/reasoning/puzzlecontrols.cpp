@@ -26,7 +26,10 @@ QLabel *makeLineLabel(
     QLabel *label = makeLabel(parent, name, text, left, top, width, ReasoningItems::BoxSize, font);
     label->setWordWrap(false);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    label->resize(std::max(label->width(), label->fontMetrics().horizontalAdvance(text)), label->height());
+    // A designed width may reach past its container (as in a frame); the text never gets cut.
+    const int room = parent->width() - label->x();
+    label->resize(std::max(std::min(label->width(), room), label->fontMetrics().horizontalAdvance(text)),
+        label->height());
     return label;
 }
 
