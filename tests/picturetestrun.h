@@ -144,6 +144,13 @@ public:
 
     void click(int button) { QTest::mouseClick(test->Command2.at(button), Qt::LeftButton); }
     void answer(bool right) { click(right ? rightButton() : wrongButton()); }
+    // Answers until the question is on screen; false when the test ended on the way.
+    bool answerUpTo(int question, bool right)
+    {
+        while (test->isLoaded() && test->QuestionNumber < question)
+            answer(right);
+        return test->isLoaded() && test->QuestionNumber == question;
+    }
 
     QStringList captions() const
     {

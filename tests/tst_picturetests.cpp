@@ -159,8 +159,7 @@ void tst_PictureTests::lastAnswerHandsOverOnce()
 
     TestRun run(screen);
     const int last = run.shape.questions;
-    while (run.test->QuestionNumber < last)
-        run.answer(false);
+    QVERIFY(run.answerUpTo(last, false));
     const QStringList lastCaptions = run.captions();
     // Nothing may be read after the last answer: a read of the last picture would now fail, a read
     // of one beyond would succeed and show.
@@ -207,8 +206,7 @@ void tst_PictureTests::timeOut()
 
     TestRun run(screen);
     run.titre->Time = 60;
-    while (run.test->QuestionNumber < question)
-        run.answer(true);
+    QVERIFY(run.answerUpTo(question, true));
     run.h.clock.advance(59.9);
     run.test->Timer1_Timer();
     QCOMPARE(run.test->Horloge->text(), QString("00:01"));
@@ -253,8 +251,7 @@ void tst_PictureTests::unreadablePictureEndsTheProgram()
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(content);
     }
-    while (run.test->QuestionNumber < question - 1)
-        run.answer(true);
+    QVERIFY(run.answerUpTo(question - 1, true));
 
     // While the message is up, the screen still shows the question just answered, whole.
     const QString pictureBefore = run.test->Picture1->sourceName();
@@ -330,10 +327,10 @@ void tst_PictureTests::textsFit()
     TestRun run(screen);
     run.titre->Time = 6000;
     run.test->Timer1_Timer();
-    while (run.test->isLoaded()) {
+    for (int question = 1; question <= run.shape.questions; ++question) {
+        QCOMPARE(run.test->QuestionNumber, question);
         for (const QLabel *label : run.test->findChildren<QLabel *>()) {
-            const QString where
-                = label->objectName() + " at question " + QString::number(run.test->QuestionNumber);
+            const QString where = label->objectName() + " at question " + QString::number(question);
             QVERIFY2(run.test->rect().contains(label->geometry()), qPrintable(where));
             if (label->wordWrap())
                 QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(where));
