@@ -62,8 +62,8 @@ void PictureTest::Form_Load()
 void PictureTest::Command2_Click(int index)
 {
     // A click that was queued behind the hand-over (a double click on the last answer, a click
-    // racing the time-out) counts for nothing.
-    if (!isLoaded())
+    // racing the time-out) or that comes under the error message counts for nothing.
+    if (!isLoaded() || ending)
         return;
     if (isRight(index))
         ++titre().Score;
@@ -91,7 +91,8 @@ void PictureTest::showNextQuestion()
     const QImage picture = Pictures::load(file, &error);
     if (picture.isNull()) {
         // The question stays as it is: better an orderly end than a question without its picture.
-        // The clock stops first, or a tick during the message would hand over behind it.
+        // The message runs its own event loop: neither a tick nor a pending click may act under it.
+        ending = true;
         Timer1->stop();
         forms.fatalError(QStringLiteral("Impossible de lire l'image « %1 » (%2). Le programme va s'arrêter.")
                              .arg(file, error));

@@ -72,4 +72,6 @@ private:
     void showNextQuestion();
 
     PictureTestContent content;
+    // Set when an unreadable picture ends the program.
+    bool ending = false;
 };
