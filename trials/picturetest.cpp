@@ -31,8 +31,8 @@ PictureTest::PictureTest(Forms &forms, const PictureTestContent &content)
 QPushButton *PictureTest::addAnswerButton(const QString &caption, int left, int top, int width, int height)
 {
     const int index = Command2.size();
-    QPushButton *button = makeButton(this, "Command2", caption, left, top, width, height);
-    button->setObjectName(QStringLiteral("Command2[%1]").arg(index));
+    const QByteArray name = "Command2[" + QByteArray::number(index) + ']';
+    QPushButton *button = makeButton(this, name.constData(), caption, left, top, width, height);
     connect(button, &QPushButton::clicked, this, [this, index] { Command2_Click(index); });
     Command2.append(button);
     return button;
