@@ -10,8 +10,11 @@
 #include "screens/resultats.h"
 #include "screens/titre.h"
 #include "trials/dials/dialbank.h"
+#include "trials/dials/test4.h"
 #include "trials/lengths/lengthtable.h"
+#include "trials/lengths/test5.h"
 #include "trials/paths/pathtable.h"
+#include "trials/paths/test2.h"
 #include "trials/reasoning/presentation3.h"
 #include "trials/reasoning/test3a.h"
 #include "trials/reasoning/test3b.h"
@@ -27,12 +30,15 @@
 #include "trials/reasoning/test3l.h"
 #include "trials/reasoning/test3m.h"
 #include "trials/spatial/spatialkey.h"
+#include "trials/spatial/test1.h"
 
 void registerScreens(Forms &forms)
 {
     forms.registerScreen<Titre>(QStringLiteral("Titre"));
     forms.registerScreen<Presentation1>(QStringLiteral("Presentation1"));
+    forms.registerScreen<Test1>(QStringLiteral("Test1"));
     forms.registerScreen<Presentation2>(QStringLiteral("Presentation2"));
+    forms.registerScreen<Test2>(QStringLiteral("Test2"));
     forms.registerScreen<Presentation3>(QStringLiteral("Presentation3"));
     forms.registerScreen<Test3a>(QStringLiteral("Test3a"));
     forms.registerScreen<Test3b>(QStringLiteral("Test3b"));
@@ -48,7 +54,9 @@ void registerScreens(Forms &forms)
     forms.registerScreen<Test3l>(QStringLiteral("Test3l"));
     forms.registerScreen<Test3m>(QStringLiteral("Test3m"));
     forms.registerScreen<Presentation4>(QStringLiteral("Presentation4"));
+    forms.registerScreen<Test4>(QStringLiteral("Test4"));
     forms.registerScreen<Presentation5>(QStringLiteral("Presentation5"));
+    forms.registerScreen<Test5>(QStringLiteral("Test5"));
     forms.registerScreen<Calcul1>(QStringLiteral("Calcul1"));
     forms.registerScreen<Resultats>(QStringLiteral("Resultats"));
 }

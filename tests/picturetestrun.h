@@ -1,0 +1,174 @@
+#pragma once
+
+// A picture-and-button test driven the way a candidate takes it, on small picture files of its own.
+#include "testsupport.h"
+
+#include "app/form.h"
+#include "app/pictures.h"
+#include "screens/titre.h"
+#include "tools/pictures/gifwriter.h"
+#include "trials/dials/dialbank.h"
+#include "trials/lengths/lengthtable.h"
+#include "trials/paths/pathtable.h"
+#include "trials/picturetest.h"
+#include "trials/spatial/spatialkey.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+// What a test looks like from outside: its questions, its pictures and where it goes next.
+struct TestShape {
+    QString screen;
+    QString prefix;
+    int questions;
+    QString next;
+    QString firstPicture;
+
+    // The dial test numbers its panels, five questions to a panel from panel 2.
+    int fileNumber(int question) const
+    {
+        return screen == QLatin1String("Test4") ? (question - 1) / 5 + 2 : question;
+    }
+    QString file(int question) const { return prefix + QString::number(fileNumber(question)) + ".gif"; }
+};
+
+inline TestShape shapeOf(const QString &screen)
+{
+    static const QList<TestShape> shapes {
+        { "Test1", "image", 60, "Presentation2", ":/assets/spatial1.jpg" },
+        { "Test2", "chemin", 30, "Presentation3", ":/assets/chemin1.jpg" },
+        { "Test4", "cadran", 40, "Presentation5", ":/assets/cadran2.jpg" },
+        { "Test5", "barre", 30, "Calcul1", ":/assets/barre1.jpg" },
+    };
+    for (const TestShape &shape : shapes) {
+        if (shape.screen == screen)
+            return shape;
+    }
+    qFatal("no test named %s", qPrintable(screen));
+}
+
+// Each picture file is as wide as its number plus ten pixels: the picture on screen tells which
+// file it came from.
+inline int pictureWidth(int fileNumber)
+{
+    return 10 + fileNumber;
+}
+
+inline void writePicture(const QString &path, int fileNumber)
+{
+    QImage picture(pictureWidth(fileNumber), 4, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QString error;
+    QVERIFY2(writeGif(path, picture, { qRgb(255, 255, 255) }, &error), qPrintable(error));
+}
+
+// What the screen after the test saw when it loaded.
+struct Arrival {
+    int loads = 0;
+    bool testClockRunning = false;
+};
+
+class NextScreen : public Form {
+public:
+    NextScreen(Forms &forms, QString test, Arrival &arrival)
+        : Form(forms, 11415, 8820)
+        , test(std::move(test))
+        , arrival(arrival)
+    {
+    }
+
+protected:
+    void Form_Load() override
+    {
+        ++arrival.loads;
+        if (auto running = qobject_cast<TimedTest *>(forms.find(test)))
+            arrival.testClockRunning = running->Timer1->isActive();
+    }
+
+private:
+    QString test;
+    Arrival &arrival;
+};
+
+// One candidate on one test: the whole program, the test's pictures in a folder of their own, and
+// a stand-in for the next screen unless the real one is wanted.
+class TestRun {
+public:
+    enum NextScreenKind { StandIn, Real };
+
+    explicit TestRun(const QString &screen, NextScreenKind kind = StandIn)
+        : shape(shapeOf(screen))
+    {
+        for (int question = 2; question <= shape.questions + 1; ++question)
+            writePicture(folder.filePath(shape.file(question)), shape.fileNumber(question));
+        // The decoration too, or every screen would complain of its absence.
+        writePicture(folder.filePath("Logo.gif"), 0);
+        QImage title(8, 8, QImage::Format_RGB32);
+        title.fill(Qt::white);
+        title.save(folder.filePath("Image.jpg"));
+        Pictures::setProgramFolders({ folder.path() });
+        if (kind == StandIn) {
+            h.forms.registerScreen(shape.next,
+                [this](Forms &forms) -> Form * { return new NextScreen(forms, shape.screen, arrival); });
+        }
+        h.start();
+        titre = &h.forms.titre();
+        test = qobject_cast<PictureTest *>(h.showAlone(shape.screen));
+        Q_ASSERT(test);
+    }
+
+    QString path(int question) const { return folder.filePath(shape.file(question)); }
+
+    // The button a candidate who knows the key would click on the question on screen.
+    int rightButton() const
+    {
+        const int index = test->QuestionNumber - 1;
+        if (shape.screen == QLatin1String("Test1"))
+            return SpatialKey::AnswerValues[index] - 1;
+        if (shape.screen == QLatin1String("Test2"))
+            return PathTable::Counts[index] - 1;
+        if (shape.screen == QLatin1String("Test4"))
+            return DialBank::AnswerKey[index] - 1;
+        // The length test's buttons carry their value as caption.
+        const QString right = QString::number(LengthTable::AnswerKey[index]);
+        for (int button = 0; button < test->Command2.size(); ++button) {
+            if (test->Command2.at(button)->text() == right)
+                return button;
+        }
+        return -1;
+    }
+    int wrongButton() const { return (rightButton() + 1) % test->Command2.size(); }
+
+    void click(int button) { QTest::mouseClick(test->Command2.at(button), Qt::LeftButton); }
+    void answer(bool right) { click(right ? rightButton() : wrongButton()); }
+    // Answers until the question is on screen; false when the test ended on the way.
+    bool answerUpTo(int question, bool right)
+    {
+        while (test->isLoaded() && test->QuestionNumber < question)
+            answer(right);
+        return test->isLoaded() && test->QuestionNumber == question;
+    }
+
+    QStringList captions() const
+    {
+        QStringList texts;
+        for (const QPushButton *button : test->Command2)
+            texts.append(button->text());
+        return texts;
+    }
+    QString label3() const
+    {
+        const auto label = test->findChild<QLabel *>("Label3");
+        return label ? label->text() : QString();
+    }
+
+    TestShape shape;
+    QTemporaryDir folder;
+    Arrival arrival;
+    Harness h;
+    Titre *titre = nullptr;
+    PictureTest *test = nullptr;
+};

@@ -1,0 +1,95 @@
+#include "test4.h"
+
+#include "dialbank.h"
+
+#include "app/controls.h"
+
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+
+#include <cmath>
+
+namespace {
+
+struct QuestionText {
+    char code;
+    const char *text;
+};
+
+constexpr QuestionText QuestionTexts[] = {
+    { 'C', "Qu'indique le compte-tours ?" },
+    { 'V', "Quelle est la vitesse ?" },
+    { 'P', "Quelle est la pression d'huile ?" },
+    { 'A', "Que vaut l'intensité, en Ampères ?" },
+    { 'E', "Quel est le niveau d'essence ?" },
+    { 'T', "Que vaut la température ?" },
+};
+
+QString questionText(QChar code)
+{
+    for (const QuestionText &question : QuestionTexts) {
+        if (code == QLatin1Char(question.code))
+            return QString::fromUtf8(question.text);
+    }
+    return QString();
+}
+
+QVariant choiceValue(char code, double value)
+{
+    if (DialBank::isFraction(code))
+        return value;
+    return QVariant::fromValue(static_cast<qint16>(std::lround(value)));
+}
+
+// Whole numbers plainly, with no digit grouping ("5640", "-11"); fractions in the user's
+// regional settings ("0,45" in French).
+QString caption(const QVariant &value)
+{
+    if (value.typeId() == QMetaType::Double)
+        return QLocale().toString(value.toDouble());
+    return QString::number(value.toInt());
+}
+
+} // namespace
+
+Test4::Test4(Forms &forms)
+    : PictureTest(forms,
+        { "Lecture de cadrans", 6735, 1080, 2760, 9060, 3060, QStringLiteral(":/assets/cadran2.jpg"),
+            "cadran", DialBank::QuestionCount, QStringLiteral("Presentation5") })
+{
+    placeClock(6000, 1560);
+    const char firstCode = DialBank::InstrumentCodes[0];
+    Label3 = makeLabel(
+        this, "Label3", questionText(QLatin1Char(firstCode)), 600, 6960, 4575, 975, sansFont(18, true));
+    for (int index = 0; index < DialBank::ButtonCount; ++index) {
+        addAnswerButton(caption(choiceValue(firstCode, DialBank::ChoiceValues[0][index])), 5760,
+            6240 + 480 * index, 2415, 495);
+    }
+}
+
+void Test4::buildTables()
+{
+    InstrumentCodes.clear();
+    for (char code : DialBank::InstrumentCodes)
+        InstrumentCodes.append(QString(QLatin1Char(code)));
+    ChoiceValues.clear();
+    for (int question = 0; question < DialBank::QuestionCount; ++question) {
+        for (double value : DialBank::ChoiceValues[question])
+            ChoiceValues.append(choiceValue(DialBank::InstrumentCodes[question], value));
+    }
+    AnswerKey = QList<int>(DialBank::AnswerKey.begin(), DialBank::AnswerKey.end());
+}
+
+QString Test4::pictureFile(int question) const
+{
+    return QStringLiteral("cadran%1.gif").arg(DialBank::panelOf(question));
+}
+
+void Test4::showQuestion()
+{
+    Label3->setText(questionText(InstrumentCodes.at(QuestionNumber - 1).at(0)));
+    const int first = DialBank::ButtonCount * (QuestionNumber - 1);
+    for (int k = 0; k < Command2.size(); ++k)
+        Command2.at(k)->setText(caption(ChoiceValues.at(first + k)));
+}

@@ -1,0 +1,115 @@
+#include "picturetest.h"
+
+#include "app/controls.h"
+#include "app/forms.h"
+#include "app/moduleimages.h"
+#include "app/picturebox.h"
+#include "app/pictures.h"
+#include "app/twips.h"
+#include "screens/titre.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+#include <algorithm>
+
+PictureTest::PictureTest(Forms &forms, const PictureTestContent &content)
+    : TimedTest(forms, 11415, 8820)
+    , content(content)
+{
+    Picture2 = makeLogoBox(this, 720, 360);
+    Label1 = makeLabel(this, "Label1", QString::fromUtf8(content.title), 2400, 480, content.titleWidth, 615,
+        sansFont(24, true));
+    Label1->setWordWrap(false);
+    growToFit(Label1);
+    Picture1 = makePictureBox(this, "Picture1", content.pictureLeft, content.pictureTop, content.pictureWidth,
+        content.pictureHeight);
+    Picture1->setPicture(QImage(content.firstPicture), content.firstPicture);
+}
+
+QPushButton *PictureTest::addAnswerButton(const QString &caption, int left, int top, int width, int height)
+{
+    const int index = Command2.size();
+    const QByteArray name = "Command2[" + QByteArray::number(index) + ']';
+    QPushButton *button = makeButton(this, name.constData(), caption, left, top, width, height);
+    connect(button, &QPushButton::clicked, this, [this, index] { Command2_Click(index); });
+    Command2.append(button);
+    return button;
+}
+
+void PictureTest::placeClock(int left, int top)
+{
+    Horloge->move(px(left), px(top));
+}
+
+void PictureTest::growToFit(QLabel *label)
+{
+    if (label->wordWrap())
+        label->resize(label->width(), std::max(label->height(), label->heightForWidth(label->width())));
+    else
+        label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
+}
+
+void PictureTest::Form_Load()
+{
+    ShowLogo(*this);
+    buildTables();
+    QuestionNumber = 1;
+    startClock();
+}
+
+void PictureTest::Command2_Click(int index)
+{
+    // A click that was queued behind the hand-over (a double click on the last answer, a click
+    // racing the time-out) or that comes under the error message counts for nothing.
+    if (!isLoaded() || ending)
+        return;
+    if (isRight(index))
+        ++titre().Score;
+    if (QuestionNumber < content.questionCount)
+        showNextQuestion();
+    else
+        handOver();
+}
+
+QString PictureTest::pictureFile(int question) const
+{
+    return QString::fromLatin1(content.picturePrefix) + QString::number(question) + QStringLiteral(".gif");
+}
+
+bool PictureTest::isRight(int index) const
+{
+    return AnswerKey.at(QuestionNumber - 1) == index + 1;
+}
+
+void PictureTest::showNextQuestion()
+{
+    const int next = QuestionNumber + 1;
+    const QString file = pictureFile(next);
+    QString error;
+    const QImage picture = Pictures::load(file, &error);
+    if (picture.isNull()) {
+        // The question stays as it is: better an orderly end than a question without its picture.
+        // The message runs its own event loop: neither a tick nor a pending click may act under it.
+        ending = true;
+        Timer1->stop();
+        forms.fatalError(QStringLiteral("Impossible de lire l'image « %1 » (%2). Le programme va s'arrêter.")
+                             .arg(file, error));
+        return;
+    }
+    QuestionNumber = next;
+    Picture1->setPicture(picture, file);
+    showQuestion();
+}
+
+void PictureTest::handOver()
+{
+    forms.show(content.nextScreen);
+    Unload();
+}
+
+void PictureTest::timeOut()
+{
+    handOver();
+}

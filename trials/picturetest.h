@@ -1,0 +1,77 @@
+#pragma once
+
+#include "screens/timedtest.h"
+
+#include <QList>
+#include <QString>
+
+class PictureBox;
+class QLabel;
+class QPushButton;
+
+// What a picture-and-button test is made of besides its answer buttons.
+struct PictureTestContent {
+    const char *title;
+    int titleWidth;
+    // Picture1, in twips.
+    int pictureLeft;
+    int pictureTop;
+    int pictureWidth;
+    int pictureHeight;
+    // Question 1's picture, stored with the screen.
+    QString firstPicture;
+    // Question n's picture, from 2 on, is read from the file prefix + n + ".gif".
+    const char *picturePrefix;
+    int questionCount;
+    QString nextScreen;
+};
+
+// A timed test that shows one picture per question and takes the answer from a row of buttons.
+// A click scores the question on screen, then brings the next question, or hands over after the
+// last one; there is no going back and no skipping.
+class PictureTest : public TimedTest {
+    Q_OBJECT
+public:
+    PictureBox *Picture2;
+    QLabel *Label1;
+    PictureBox *Picture1;
+    // Answer buttons, a control array: index 0 first.
+    QList<QPushButton *> Command2;
+
+    // Right answer of question n at n - 1.
+    QList<int> AnswerKey;
+    // The question on screen, from 1.
+    int QuestionNumber = 0;
+
+    void Command2_Click(int index);
+
+protected:
+    PictureTest(Forms &forms, const PictureTestContent &content);
+
+    QPushButton *addAnswerButton(const QString &caption, int left, int top, int width, int height);
+    void placeClock(int left, int top);
+    // The screens are designed for a narrower face than the fallback fonts: a label grows, down
+    // when it wraps, to the right when it does not, rather than cut its text off.
+    static void growToFit(QLabel *label);
+
+    // Form_Load's own part: the question tables, built after the logo and before the clock starts.
+    virtual void buildTables() = 0;
+    // Whether the button with this index carries the answer to the question on screen.
+    virtual bool isRight(int index) const;
+    // The bare file name of question n's picture (n from 2).
+    virtual QString pictureFile(int question) const;
+    // Brings the texts of the screen to the question now on screen, once its picture is shown.
+    virtual void showQuestion() { }
+    // Shows the next screen, then unloads this one.
+    virtual void handOver();
+
+    void Form_Load() override;
+    void timeOut() override;
+
+private:
+    void showNextQuestion();
+
+    PictureTestContent content;
+    // Set when an unreadable picture ends the program.
+    bool ending = false;
+};
