@@ -3,9 +3,13 @@
 #include "app/form.h"
 #include "app/screenchain.h"
 
+#include "app/pictures.h"
+
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QLocale>
 #include <QTest>
 
 Harness::Harness()
@@ -45,6 +49,19 @@ Form *Harness::showAlone(const QString &screen)
 void Harness::flushDeletes()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QStringList tidyUpAfterTest()
+{
+    Pictures::setProgramFolders({});
+    QLocale::setDefault(QLocale::c());
+    Harness::flushDeletes();
+    QStringList left;
+    for (const QWidget *window : QApplication::topLevelWidgets()) {
+        if (window->isVisible())
+            left.append(window->objectName());
+    }
+    return left;
 }
 
 void clickButton(QWidget *screen, const char *name)

@@ -42,5 +42,9 @@ struct Harness {
     static void flushDeletes();
 };
 
+// Puts back what a test may have changed (the picture folders, the default locale), lets the
+// unloaded screens go, and returns the names of the windows still on screen: there should be none.
+QStringList tidyUpAfterTest();
+
 // Clicks the named button of a screen with the mouse.
 void clickButton(QWidget *screen, const char *name);

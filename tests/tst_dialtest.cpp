@@ -25,11 +25,8 @@ private slots:
 
 void tst_DialTest::cleanup()
 {
-    Pictures::setProgramFolders({});
-    QLocale::setDefault(QLocale::c());
-    Harness::flushDeletes();
-    for (QWidget *window : QApplication::topLevelWidgets())
-        QVERIFY2(!window->isVisible(), qPrintable(window->objectName() + " left on screen"));
+    const QStringList left = tidyUpAfterTest();
+    QVERIFY2(left.isEmpty(), qPrintable(left.join(", ") + " left on screen"));
 }
 
 void tst_DialTest::scoresByPositionOnly_data()

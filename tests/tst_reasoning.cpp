@@ -128,9 +128,8 @@ private slots:
 
 void tst_Reasoning::cleanup()
 {
-    Harness::flushDeletes();
-    for (QWidget *window : QApplication::topLevelWidgets())
-        QVERIFY2(!window->isVisible(), qPrintable(window->objectName() + " left on screen"));
+    const QStringList left = tidyUpAfterTest();
+    QVERIFY2(left.isEmpty(), qPrintable(left.join(", ") + " left on screen"));
 }
 
 void tst_Reasoning::workedExample()

@@ -104,11 +104,8 @@ private slots:
 
 void tst_Shell::cleanup()
 {
-    QLocale::setDefault(QLocale::c());
-    Pictures::setProgramFolders({});
-    Harness::flushDeletes();
-    for (QWidget *window : QApplication::topLevelWidgets())
-        QVERIFY2(!window->isVisible(), qPrintable(window->objectName() + " left on screen"));
+    const QStringList left = tidyUpAfterTest();
+    QVERIFY2(left.isEmpty(), qPrintable(left.join(", ") + " left on screen"));
 }
 
 void tst_Shell::startsOnTitleWithSessionDefaults()
