@@ -9,6 +9,8 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace {
 constexpr int SubstituteStretch = 88;
 }
@@ -72,6 +74,14 @@ QGroupBox *makeFrame(
     frame->setGeometry(twipsRect(left, top, width, height));
     frame->setFont(sansFont(8.25));
     return frame;
+}
+
+void growToFit(QLabel *label)
+{
+    if (label->wordWrap())
+        label->resize(label->width(), std::max(label->height(), label->heightForWidth(label->width())));
+    else
+        label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
 }
 
 PictureBox *makePictureBox(QWidget *parent, const char *name, int left, int top, int width, int height)

@@ -22,6 +22,10 @@ QPushButton *makeButton(
     QWidget *parent, const char *name, const QString &caption, int left, int top, int width, int height);
 QGroupBox *makeFrame(
     QWidget *parent, const char *name, const QString &caption, int left, int top, int width, int height);
+// The screens are designed for a narrower face than the fallback fonts: a label grows, down when
+// it wraps, to the right when it does not, rather than cut its text off.
+void growToFit(QLabel *label);
+
 PictureBox *makePictureBox(QWidget *parent, const char *name, int left, int top, int width, int height);
 // The logo box of a screen, "Picture2", 1515 x 1005 twips.
 PictureBox *makeLogoBox(QWidget *parent, int left, int top);

@@ -24,7 +24,7 @@ Calcul1::Calcul1(Forms &forms)
     Label1 = makeLabel(
         this, "Label1", QStringLiteral("Calcul en cours..."), 5280, 2310, 1335, 255, sansFont(8.25));
     Label1->setWordWrap(false);
-    Label1->adjustSize();
+    growToFit(Label1);
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
     ProgressBar1->setGeometry(twipsRect(1800, 1950, 8415, 255));

@@ -43,14 +43,6 @@ void PictureTest::placeClock(int left, int top)
     Horloge->move(px(left), px(top));
 }
 
-void PictureTest::growToFit(QLabel *label)
-{
-    if (label->wordWrap())
-        label->resize(label->width(), std::max(label->height(), label->heightForWidth(label->width())));
-    else
-        label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
-}
-
 void PictureTest::Form_Load()
 {
     ShowLogo(*this);

@@ -50,9 +50,6 @@ protected:
 
     QPushButton *addAnswerButton(const QString &caption, int left, int top, int width, int height);
     void placeClock(int left, int top);
-    // The screens are designed for a narrower face than the fallback fonts: a label grows, down
-    // when it wraps, to the right when it does not, rather than cut its text off.
-    static void growToFit(QLabel *label);
 
     // Form_Load's own part: the question tables, built after the logo and before the clock starts.
     virtual void buildTables() = 0;
