@@ -112,9 +112,7 @@ void Forms::End()
 {
     if (ended)
         return;
-    ended = true;
-    while (!loaded.isEmpty())
-        unload(loaded.constLast());
+    closeAll();
     quit();
 }
 
@@ -122,8 +120,18 @@ void Forms::fatalError(const QString &text)
 {
     if (ended)
         return;
+    // The message box runs its own event loop: no tick and no pending click may act under it,
+    // so every screen goes first, its timers with it.
+    closeAll();
     showMessage(text);
-    End();
+    quit();
+}
+
+void Forms::closeAll()
+{
+    ended = true;
+    while (!loaded.isEmpty())
+        unload(loaded.constLast());
 }
 
 void Forms::showMessage(const QString &text) const

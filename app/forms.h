@@ -57,7 +57,8 @@ public:
 
     // A French message to the candidate, in a modal box.
     void showMessage(const QString &text) const;
-    // Tells the candidate what went wrong, then ends the program in an orderly way.
+    // Ends the program in an orderly way and tells the candidate why: the screens close first,
+    // so nothing acts under the message.
     void fatalError(const QString &text);
 
     const Clock &clock() const { return *currentClock; }
@@ -71,6 +72,7 @@ public:
 private:
     friend class Form;
     void unload(Form *form);
+    void closeAll();
 
     const Clock *currentClock;
     QMap<QString, Factory> factories;

@@ -55,7 +55,7 @@ void PictureTest::Command2_Click(int index)
 {
     // A click that was queued behind the hand-over (a double click on the last answer, a click
     // racing the time-out) or that comes under the error message counts for nothing.
-    if (!isLoaded() || ending)
+    if (!isLoaded())
         return;
     if (isRight(index))
         ++titre().Score;
@@ -83,9 +83,6 @@ void PictureTest::showNextQuestion()
     const QImage picture = Pictures::load(file, &error);
     if (picture.isNull()) {
         // The question stays as it is: better an orderly end than a question without its picture.
-        // The message runs its own event loop: neither a tick nor a pending click may act under it.
-        ending = true;
-        Timer1->stop();
         forms.fatalError(QStringLiteral("Impossible de lire l'image « %1 » (%2). Le programme va s'arrêter.")
                              .arg(file, error));
         return;

@@ -69,6 +69,4 @@ private:
     void showNextQuestion();
 
     PictureTestContent content;
-    // Set when an unreadable picture ends the program.
-    bool ending = false;
 };
