@@ -10,6 +10,8 @@ QString askText(const QString &prompt, const QString &title, const QString &defa
     dialog.setTextValue(defaultText);
     dialog.setOkButtonText(QStringLiteral("OK"));
     dialog.setCancelButtonText(QStringLiteral("Annuler"));
+    // Wide enough for the whole title in the window frame.
+    dialog.setMinimumWidth(400);
     if (dialog.exec() != QDialog::Accepted)
         return QString();
     return dialog.textValue();

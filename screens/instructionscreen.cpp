@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <algorithm>
+
 QString timeSentence(qint16 time)
 {
     if (time == 120)
@@ -68,6 +70,17 @@ void InstructionScreen::addGoodLuck(QWidget *parent, int left, int top)
 {
     Label3 = makeLabel(
         parent, "Label3", QStringLiteral("BONNE CHANCE !"), left, top, 4575, 495, sansFont(18, true));
+}
+
+void InstructionScreen::stackLabels(std::initializer_list<QLabel *> labels)
+{
+    constexpr int Spacing = 10;
+    int top = (*labels.begin())->y();
+    for (QLabel *label : labels) {
+        const int height = std::max(label->height(), label->heightForWidth(label->width()));
+        label->setGeometry(label->x(), top, label->width(), height);
+        top += height + Spacing;
+    }
 }
 
 void InstructionScreen::Form_Load()

@@ -19,17 +19,18 @@ Presentation2::Presentation2(Forms &forms)
     textFrame = makeFrame(this, "textFrame", QString(), 5400, 1680, 5415, 5640);
     Label5 = addExplanation(textFrame, "Label5",
         QStringLiteral("Regardez bien l'exemple ci-contre : le tracé d'un parcours y est représenté."), 240,
-        240, 4935, 735);
+        240, 4935, 255);
     Label2 = addExplanation(textFrame, "Label2",
         QStringLiteral(
             "Vous partirez de l'endroit désigné ci-contre par une flèche, et vous avencerez le long "
             "de ce chemin."),
-        240, 1080, 4935, 975);
+        240, 1080, 4935, 255);
     Explications = addExplanation(textFrame, "Explications",
         QStringLiteral(
             "Le but de cet exercice est de déterminer le nombre de virages, tantôt à gauche, tantôt "
             "à droite que vous ferez en cheminant le long de ce parcours."),
-        240, 2160, 4935, 1215);
-    Label7 = addTimeSentence(textFrame, "Label7", 240, 3600, 4935, 735);
+        240, 2160, 4935, 255);
+    Label7 = addTimeSentence(textFrame, "Label7", 240, 3600, 4935, 495);
     addGoodLuck(textFrame, 240, 4560);
+    stackLabels({ Label5, Label2, Explications, Label7, Label3 });
 }

@@ -15,7 +15,8 @@ Presentation4::Presentation4(Forms &forms)
             "A chaque question, il vous sera demandé de lire sur un cadran la valeur d'une donnée "
             "physique, et de choisir parmi 5 valeurs laquelle se rapporte à ce cadran. Vous avez 2 "
             "minutes pour trouver le plus possible de bonnes réponses."),
-        240, 240, 9495, 975);
+        240, 240, 9495, 255);
+    growToFit(Explications);
 
     // This example box keeps its designed size: only the left of the panel shows.
     addExample(720, 3240, 9975, 3975, QStringLiteral(":/assets/exemple-cadran.jpg"), 360, 480);
@@ -23,6 +24,7 @@ Presentation4::Presentation4(Forms &forms)
     Picture1->setGeometry(twipsRect(360, 480, 4095, 2895));
     Label2 = addExplanation(exampleFrame, "Label2",
         QStringLiteral("Par exemple, ici, le compte-tours indique environ 6200 tours/min."), 4800, 720, 4935,
-        735);
-    Label7 = addTimeSentence(exampleFrame, "Label7", 4800, 1800, 4935, 735);
+        255);
+    Label7 = addTimeSentence(exampleFrame, "Label7", 4800, 1800, 4935, 495);
+    stackLabels({ Label2, Label7 });
 }

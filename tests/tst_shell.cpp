@@ -77,6 +77,8 @@ private slots:
     void timeSentence_data();
     void timeSentence();
     void fixedSentencesIgnoreTheLimit();
+    void explanationsFitWithoutOverlap_data();
+    void explanationsFitWithoutOverlap();
     void instructionScreenStopsThePreviousClock_data();
     void instructionScreenStopsThePreviousClock();
     void suivantStartsTheTestAndUnloads();
@@ -283,6 +285,37 @@ void tst_Shell::fixedSentencesIgnoreTheLimit()
                 .endsWith("Vous avez 2 minutes pour trouver le plus possible de bonnes réponses."));
     QWidget *lengths = h.forms.show("Presentation5");
     QVERIFY(label(lengths, "Label6")->text().endsWith("Vous avez deux minutes pour effectuer ce test."));
+}
+
+void tst_Shell::explanationsFitWithoutOverlap_data()
+{
+    QTest::addColumn<QString>("screen");
+    for (const char *screen :
+        { "Presentation1", "Presentation2", "Presentation3", "Presentation4", "Presentation5" })
+        QTest::newRow(screen) << screen;
+}
+
+void tst_Shell::explanationsFitWithoutOverlap()
+{
+    QFETCH(QString, screen);
+
+    Harness h;
+    h.start();
+    h.forms.titre().Time = -32768; // the longest time sentence
+    QWidget *shown = h.showAlone(screen);
+    const QList<QLabel *> labels = shown->findChildren<QLabel *>();
+    for (const QLabel *label : labels) {
+        if (!label->wordWrap() || label->text().isEmpty())
+            continue;
+        QVERIFY2(label->height() >= label->heightForWidth(label->width()), qPrintable(label->objectName()));
+        const QRect area = label->parentWidget()->rect();
+        QVERIFY2(area.contains(label->geometry()), qPrintable(label->objectName() + " out of its frame"));
+        for (const QLabel *other : labels) {
+            if (other != label && other->parentWidget() == label->parentWidget() && !other->text().isEmpty())
+                QVERIFY2(!label->geometry().intersects(other->geometry()),
+                    qPrintable(label->objectName() + " runs into " + other->objectName()));
+        }
+    }
 }
 
 void tst_Shell::instructionScreenStopsThePreviousClock_data()

@@ -35,12 +35,13 @@ Presentation3::Presentation3(Forms &forms)
             "Vous allez à présent être confronté à divers exercices, que vous résoudrez en "
             "remplissant des cases blanches par des chiffres ou des lettres, ou par un mot approprié "
             "(une lettre ou un chiffre devant se substituer à chacune des cases)."),
-        240, 240, 4935, 1695);
+        240, 240, 4935, 255);
     Label7 = addExplanation(textFrame, "Label7",
         QStringLiteral("Vous pourrez corriger vos éventuelles erreurs en cliquant sur les cases à modifier."),
-        240, 2160, 4935, 735);
-    Label2 = addTimeSentence(textFrame, "Label2", 240, 3120, 4935, 735);
+        240, 2160, 4935, 255);
+    Label2 = addTimeSentence(textFrame, "Label2", 240, 3120, 4935, 495);
     addGoodLuck(textFrame, 240, 4560);
+    stackLabels({ Explications, Label7, Label2, Label3 });
 
     connect(Timer1, &QTimer::timeout, this, &Presentation3::Timer1_Timer);
 }
