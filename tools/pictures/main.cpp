@@ -1,6 +1,7 @@
 // Draws every picture of the program: the question pictures read by name, the decoration, and
 // the examples stored with the screens. Usage: picture-generator PICTURES_DIR ASSETS_DIR
 #include "pictureoutput.h"
+#include "spatialpictures.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -24,6 +25,7 @@ int main(int argc, char *argv[])
 
     PictureOutput output(arguments[1], arguments[2]);
     // Each kind of picture adds its own call here.
+    writeSpatialPictures(output);
 
     for (const QString &error : output.errors())
         std::fprintf(stderr, "picture-generator: %s\n", qPrintable(error));
