@@ -1,6 +1,6 @@
 #pragma once
 
-#include "spatialgeometry.h"
+#include "spatialfigures.h"
 
 #include <QRectF>
 #include <QTransform>
@@ -12,17 +12,6 @@
 // pieces as shown in the framed cell (each turned and moved), and the five candidate figures, one of
 // them the figure itself. The pictures are drawn from this model and the tests check it.
 namespace SpatialPuzzles {
-
-using SpatialGeometry::Polygon;
-using SpatialGeometry::Shape;
-
-// A figure cut into pieces: its outline, the cut lines (open polylines from boundary to boundary, or
-// closed ones around a figure cut out of the inside) and the pieces they make, in model coordinates.
-struct Figure {
-    Polygon outline;
-    QVector<Polygon> cuts;
-    QVector<Shape> pieces;
-};
 
 // One of the five answers: a figure and the motion that puts it into its cell of the picture.
 struct Candidate {
@@ -55,15 +44,8 @@ QRectF cellRect(int cell);
 // Where a drawing may go inside a cell, clear of the frame and of the letter.
 QRectF drawingRect(int cell);
 
-// Differences a person is sure to see, in pixels and degrees: two shapes whose sides and angles all
-// differ by less could be taken for the same shape.
-constexpr double VisibleLength = 5;
-constexpr double VisibleAngle = 8;
 // Least room between two loose pieces, in pixels.
 constexpr double PieceGap = 7;
-
-// Whether the pieces of two figures would be taken for the same set of shapes.
-bool lookAlike(const Figure &a, const Figure &b, double margin = 1);
 
 // The puzzle of a question, 1 to 60; the same every time.
 Puzzle puzzle(int question);
