@@ -123,96 +123,130 @@ const QVector<Design> &designs()
     static const QVector<Design> table = {
         // Two pieces.
         { square(76), { cut(onEdge(0), onEdge(2)) } }, // 2
-        { rectangle(92, 56), { cut(onEdge(0), onEdge(2, 0.3)) } },
-        { triangle(84, 76, 0.5), { cut(onEdge(0, 0.5), onEdge(1, 0.5)) } },
-        { circle(42), { cut(onEdge(3), onEdge(33)) } }, { regular(6, 46, 0), { cut(onEdge(0), onEdge(3)) } },
-        { triangle(84, 70, 0), { cut(onEdge(0), onEdge(1, 0.4)) } },
-        { trapezium(92, 60, 50, 0.5), { cut(onEdge(1, 0.3), onEdge(3, 0.65)) } },
-        { halfDisc(46), { cut(onEdge(36, 0.5), onEdge(12)) } },
+        { rectangle(92, 56), { cut(onEdge(0), onEdge(2, 0.3)) } }, // 3
+        { triangle(84, 76, 0.5), { cut(onEdge(0, 0.5), onEdge(1, 0.5)) } }, // 4
+        { circle(42), { cut(onEdge(3), onEdge(33)) } }, // 5
+        { regular(6, 46, 0), { cut(onEdge(0), onEdge(3)) } }, // 6
+        { triangle(84, 70, 0), { cut(onEdge(0), onEdge(1, 0.4)) } }, // 7
+        { trapezium(92, 60, 50, 0.5), { cut(onEdge(1, 0.3), onEdge(3, 0.65)) } }, // 8
+        { halfDisc(46), { cut(onEdge(36, 0.5), onEdge(12)) } }, // 9
         { parallelogram(70, 56, 30), { cut(onEdge(1), onEdge(3, 0.4)) } }, // 10
-        { house(64, 48, 30), { cut(onEdge(0, 0.5), onEdge(2, 0.5)) } },
-        { regular(5, 46, -90), { cut(onEdge(0), onEdge(2, 0.35)) } },
-        { square(76), { cut(onEdge(0, 0.35), onEdge(2, 0.35), { { 0.3, 0.6 } }) } },
-        { kite(72, 92, 0.33), { cut(onEdge(0), onEdge(2, 0.45)) } },
-        { rectangle(88, 60), { cut(onEdge(0, 0.62), onEdge(2, 0.62), { { 0.62, 0.5 }, { 0.38, 0.5 } }) } },
-        { circle(42), { cut(onEdge(0), onEdge(30), { { 0.5, 0.5 } }) } },
+        { house(64, 48, 30), { cut(onEdge(0, 0.5), onEdge(2, 0.5)) } }, // 11
+        { regular(5, 46, -90), { cut(onEdge(0), onEdge(2, 0.35)) } }, // 12
+        { square(76), { cut(onEdge(0, 0.35), onEdge(2, 0.35), { { 0.3, 0.6 } }) } }, // 13
+        { kite(72, 92, 0.33), { cut(onEdge(0), onEdge(2, 0.45)) } }, // 14
+        { rectangle(88, 60),
+            { cut(onEdge(0, 0.62), onEdge(2, 0.62), { { 0.62, 0.5 }, { 0.38, 0.5 } }) } }, // 15
+        { circle(42), { cut(onEdge(0), onEdge(30), { { 0.5, 0.5 } }) } }, // 16
         // Three pieces.
-        { square(76), { cut(onEdge(0), onEdge(1, 0.5)), cut(onEdge(0), onEdge(2, 0.5)) } },
-        { triangle(90, 76, 0.4), { cut(onEdge(1), onEdge(2, 0.3)), cut(onEdge(1), onEdge(2, 0.7)) } },
+        { square(76), { cut(onEdge(0), onEdge(1, 0.5)), cut(onEdge(0), onEdge(2, 0.5)) } }, // 17
+        { triangle(90, 76, 0.4), { cut(onEdge(1), onEdge(2, 0.3)), cut(onEdge(1), onEdge(2, 0.7)) } }, // 18
         { rectangle(92, 56),
-            { cut(onEdge(0, 0.25), onEdge(2, 0.9)), cut(onEdge(0, 0.62), onEdge(2, 0.25)) } },
+            { cut(onEdge(0, 0.25), onEdge(2, 0.9)), cut(onEdge(0, 0.62), onEdge(2, 0.25)) } }, // 19
         { halfDisc(46), { cut(onEdge(36, 0.5), onEdge(10)), cut(onEdge(36, 0.5), onEdge(24)) } }, // 20
-        { circle(42), { cut(onEdge(0), onEdge(28), { { 0.5, 0.5 } }), cut(onCut(0, 0.5), onEdge(50)) } },
+        { circle(42),
+            { cut(onEdge(0), onEdge(28), { { 0.5, 0.5 } }), cut(onCut(0, 0.5), onEdge(50)) } }, // 21
         { regular(6, 46, -90),
-            { cut(onEdge(0), onEdge(2), { { 0.5, 0.5 } }), cut(onCut(0, 0.5), onEdge(4)) } },
-        { regular(5, 46, -90), { cut(onEdge(0), onEdge(2)), cut(onEdge(0), onEdge(3)) } },
-        { house(70, 50, 30), { cut(onEdge(1), onEdge(3)), cut(onCut(0, 0.4), onEdge(4, 0.6)) } },
-        { trapezium(90, 64, 46, 0), { cut(onEdge(2), onEdge(3, 0.5)), cut(onEdge(0, 0.5), onCut(0, 0.5)) } },
-        { parallelogram(76, 56, 30), { cut(onEdge(1), onEdge(3)), cut(onCut(0, 0.5), onEdge(1, 0.7)) } },
-        { square(76), { cut(onEdge(3, 0.3), onEdge(1, 0.6)), cut(onCut(0, 0.45), onEdge(2, 0.3)) } },
-        { circle(42), { cut(onEdge(64), onEdge(44)), cut(onCut(0, 0.5), onEdge(18)) } },
+            { cut(onEdge(0), onEdge(2), { { 0.5, 0.5 } }), cut(onCut(0, 0.5), onEdge(4)) } }, // 22
+        { regular(5, 46, -90), { cut(onEdge(0), onEdge(2)), cut(onEdge(0), onEdge(3)) } }, // 23
+        { house(70, 50, 30), { cut(onEdge(1), onEdge(3)), cut(onCut(0, 0.4), onEdge(4, 0.6)) } }, // 24
+        { trapezium(90, 64, 46, 0),
+            { cut(onEdge(2), onEdge(3, 0.5)), cut(onEdge(0, 0.5), onCut(0, 0.5)) } }, // 25
+        { parallelogram(76, 56, 30),
+            { cut(onEdge(1), onEdge(3)), cut(onCut(0, 0.5), onEdge(1, 0.7)) } }, // 26
+        { square(76), { cut(onEdge(3, 0.3), onEdge(1, 0.6)), cut(onCut(0, 0.45), onEdge(2, 0.3)) } }, // 27
+        { circle(42), { cut(onEdge(64), onEdge(44)), cut(onCut(0, 0.5), onEdge(18)) } }, // 28
         { rectangle(92, 60),
-            { cut(onEdge(3, 0.5), onEdge(1, 0.3), { { 0.45, 0.35 } }), cut(onCut(0, 0.5), onEdge(2, 0.4)) } },
+            { cut(onEdge(3, 0.5), onEdge(1, 0.3), { { 0.45, 0.35 } }),
+                cut(onCut(0, 0.5), onEdge(2, 0.4)) } }, // 29
         { kite(76, 92, 0.35), { cut(onEdge(1), onEdge(3)), cut(onEdge(0), onCut(0, 0.5)) } }, // 30
-        { lShape(88, 80, 40, 36), { cut(onEdge(2), onEdge(4, 0.5)), cut(onEdge(5, 0.5), onCut(0, 0.5)) } },
-        { regular(6, 46, 0), { cut(onEdge(4), onEdge(1)), cut(onEdge(0), onCut(0, 0.5)) } },
+        { lShape(88, 80, 40, 36),
+            { cut(onEdge(2), onEdge(4, 0.5)), cut(onEdge(5, 0.5), onCut(0, 0.5)) } }, // 31
+        { regular(6, 46, 0), { cut(onEdge(4), onEdge(1)), cut(onEdge(0), onCut(0, 0.5)) } }, // 32
         { triangle(92, 80, 0.5),
-            { cut(onEdge(0, 0.5), onEdge(2, 0.5)), cut(onEdge(1, 0.5), onEdge(2, 0.5)) } },
-        { halfDisc(46), { cut(onEdge(36, 0.5), onEdge(18)), cut(onEdge(24), onEdge(36, 0.15)) } },
-        { regular(5, 46, -90), { cut(onEdge(1), onEdge(4)), cut(onEdge(0), onCut(0, 0.5)) } },
-        { trapezium(92, 64, 44, 0.5), { cut(onEdge(1), onEdge(3, 0.7)), cut(onEdge(2), onEdge(3, 0.3)) } },
-        { circle(42), { cut(onEdge(6), onEdge(30)), cut(onEdge(40), onEdge(68)) } },
+            { cut(onEdge(0, 0.5), onEdge(2, 0.5)), cut(onEdge(1, 0.5), onEdge(2, 0.5)) } }, // 33
+        { halfDisc(46), { cut(onEdge(36, 0.5), onEdge(18)), cut(onEdge(24), onEdge(36, 0.15)) } }, // 34
+        { regular(5, 46, -90), { cut(onEdge(1), onEdge(4)), cut(onEdge(0), onCut(0, 0.5)) } }, // 35
+        { trapezium(92, 64, 44, 0.5),
+            { cut(onEdge(1), onEdge(3, 0.7)), cut(onEdge(2), onEdge(3, 0.3)) } }, // 36
+        { circle(42), { cut(onEdge(6), onEdge(30)), cut(onEdge(40), onEdge(68)) } }, // 37
         { square(76),
-            { cut(onEdge(0), onEdge(1, 0.6), { { 0.45, 0.55 } }), cut(onCut(0, 0.5), onEdge(2, 0.5)) } },
-        // Two pieces along a zigzag.
-        { rectangle(92, 56), { cut(onEdge(0, 0.3), onEdge(2, 0.2), { { 0.5, 0.3 }, { 0.6, 0.75 } }) } },
+            { cut(onEdge(0), onEdge(1, 0.6), { { 0.45, 0.55 } }),
+                cut(onCut(0, 0.5), onEdge(2, 0.5)) } }, // 38
+        // Two pieces, along a zigzag.
+        { rectangle(92, 56), { cut(onEdge(0, 0.3), onEdge(2, 0.2), { { 0.5, 0.3 }, { 0.6, 0.75 } }) } }, // 39
+        // Three pieces.
         { house(70, 50, 30), { cut(onEdge(0, 0.4), onEdge(3, 0.45)), cut(onEdge(2), onCut(0, 0.5)) } }, // 40
         // Four pieces.
-        { square(76), { cut(onEdge(0, 0.35), onEdge(2, 0.4)), cut(onEdge(3, 0.4), onEdge(1, 0.3)) } },
-        { circle(42), { cut(onEdge(4), onEdge(38)), cut(onEdge(58), onEdge(26)) } },
+        { square(76), { cut(onEdge(0, 0.35), onEdge(2, 0.4)), cut(onEdge(3, 0.4), onEdge(1, 0.3)) } }, // 41
+        { circle(42), { cut(onEdge(4), onEdge(38)), cut(onEdge(58), onEdge(26)) } }, // 42
         { triangle(92, 80, 0.45),
             { cut(onEdge(0, 0.5), onEdge(1, 0.45)), cut(onEdge(1, 0.45), onEdge(2, 0.55)),
-                cut(onEdge(2, 0.55), onEdge(0, 0.5)) } },
+                cut(onEdge(2, 0.55), onEdge(0, 0.5)) } }, // 43
         { rectangle(92, 60),
             { cut(onEdge(0, 0.3), onEdge(2, 0.75)), cut(onEdge(0, 0.7), onEdge(2, 0.3)),
-                cut(onEdge(3, 0.5), onCut(0, 0.5)) } },
+                cut(onEdge(3, 0.5), onCut(0, 0.5)) } }, // 44
         { regular(6, 46, -90),
-            { cut(onEdge(0), onEdge(3)), cut(onCut(0, 0.5), onEdge(2)), cut(onCut(0, 0.5), onEdge(5)) } },
+            { cut(onEdge(0), onEdge(3)), cut(onCut(0, 0.5), onEdge(2)),
+                cut(onCut(0, 0.5), onEdge(5)) } }, // 45
         { halfDisc(46),
             { cut(onEdge(36, 0.5), onEdge(7)), cut(onEdge(36, 0.5), onEdge(19)),
-                cut(onEdge(36, 0.5), onEdge(29)) } },
+                cut(onEdge(36, 0.5), onEdge(29)) } }, // 46
         { regular(5, 46, -90),
             { cut(onEdge(1), onEdge(4), { { 0.42, 0.6 } }), cut(onCut(0, 0.5), onEdge(2, 0.4)),
-                cut(onEdge(0), onCut(0, 0.5)) } },
+                cut(onEdge(0), onCut(0, 0.5)) } }, // 47
         { lShape(88, 80, 40, 36),
             { cut(onEdge(2), onEdge(4, 0.5)), cut(onEdge(5, 0.6), onCut(0, 0.5)),
-                cut(onEdge(0, 0.45), onCut(1, 0.6)) } },
+                cut(onEdge(0, 0.45), onCut(1, 0.6)) } }, // 48
         { parallelogram(72, 56, 28),
-            { cut(onEdge(1, 0.35), onEdge(3, 0.45)), cut(onEdge(0, 0.5), onEdge(2, 0.4)) } },
+            { cut(onEdge(1, 0.35), onEdge(3, 0.45)), cut(onEdge(0, 0.5), onEdge(2, 0.4)) } }, // 49
         { kite(76, 92, 0.35), { cut(onEdge(0), onEdge(2)), cut(onEdge(3, 0.3), onEdge(1, 0.6)) } }, // 50
         { trapezium(92, 64, 50, 0.5),
             { cut(onEdge(1, 0.2), onEdge(3, 0.75)), cut(onEdge(1, 0.8), onEdge(3, 0.25)),
-                cut(onEdge(0, 0.5), onCut(0, 0.5)) } },
+                cut(onEdge(0, 0.5), onCut(0, 0.5)) } }, // 51
         { circle(42),
-            { cut(onEdge(54), onEdge(18)), cut(onCut(0, 0.5), onEdge(4)), cut(onCut(0, 0.5), onEdge(44)) } },
+            { cut(onEdge(54), onEdge(18)), cut(onCut(0, 0.5), onEdge(4)),
+                cut(onCut(0, 0.5), onEdge(44)) } }, // 52
         { square(76),
             { cut(onEdge(0, 0.3), onEdge(2, 0.3)), cut(onEdge(3, 0.6), onCut(0, 0.4)),
-                cut(onCut(0, 0.7), onEdge(1, 0.4)) } },
+                cut(onCut(0, 0.7), onEdge(1, 0.4)) } }, // 53
         { rectangle(92, 56),
             { cut(onEdge(0, 0.6), onEdge(2, 0.6), { { 0.6, 0.5 }, { 0.35, 0.5 } }),
-                cut(onEdge(0, 0.25), onCut(0, 0.5)), cut(onEdge(1, 0.2), onEdge(2, 0.3)) } },
-        { regular(6, 46, 0), { cut(onEdge(0), onEdge(3)), cut(onEdge(1), onEdge(4)) } },
-        { triangle(92, 80, 0.3), { cut(onEdge(1), onEdge(2, 0.5)), cut(onEdge(0, 0.5), onEdge(1, 0.6)) } },
+                cut(onEdge(0, 0.25), onCut(0, 0.5)), cut(onEdge(1, 0.2), onEdge(2, 0.3)) } }, // 54
+        { regular(6, 46, 0), { cut(onEdge(0), onEdge(3)), cut(onEdge(1), onEdge(4)) } }, // 55
+        { triangle(92, 80, 0.3),
+            { cut(onEdge(1), onEdge(2, 0.5)), cut(onEdge(0, 0.5), onEdge(1, 0.6)) } }, // 56
         { house(72, 50, 30),
             { cut(onEdge(1), onEdge(3)), cut(onEdge(2), onCut(0, 0.55)),
-                cut(onCut(0, 0.55), onEdge(4, 0.4)) } },
-        { circle(42), { cut(onEdge(2), onEdge(34)), cut(onEdge(60), onEdge(20)) } },
+                cut(onCut(0, 0.55), onEdge(4, 0.4)) } }, // 57
+        { circle(42), { cut(onEdge(2), onEdge(34)), cut(onEdge(60), onEdge(20)) } }, // 58
         { lShape(84, 84, 36, 40),
             { cut(onEdge(0, 0.5), onEdge(4, 0.3)), cut(onEdge(2, 0.5), onCut(0, 0.7)),
-                cut(onEdge(5, 0.4), onCut(0, 0.3)) } },
+                cut(onEdge(5, 0.4), onCut(0, 0.3)) } }, // 59
         { regular(5, 46, -90), { cut(onEdge(0), onEdge(2, 0.35)), cut(onEdge(1), onEdge(3, 0.8)) } }, // 60
     };
     return table;
+}
+
+struct Answers {
+    Figure right;
+    QVector<Figure> wrong;
+};
+
+Answers answersFor(int question, const Tuning &tuning, SeededSequence &random)
+{
+    if (question == 1) {
+        if (const std::optional<Figure> example = build(exampleDesign()))
+            return { *example, exampleDistractors() };
+    } else if (const std::optional<Figure> right = build(designs().value(question - 2))) {
+        const Design &design = designs()[question - 2];
+        QVector<Figure> wrong
+            = distractorsFor(*right, variantsOf(design, *right, tuning.variation), tuning.margin, random);
+        if (wrong.size() == SpatialKey::ChoiceCount - 1)
+            return { *right, wrong };
+    }
+    qFatal("spatial puzzle %d: no sound figure or too few wrong ones", question);
+    return {};
 }
 
 QTransform turn(int degrees)
@@ -245,72 +279,79 @@ bool looksUnturned(const Polygon &piece, int degrees)
     });
 }
 
+// A few turns are enough; past them a smaller drawing serves better than a long search.
 constexpr int TurnsTried = 6;
+constexpr int ShrinkSteps = 8;
 
 QPointF rounded(QPointF point)
 {
     return QPointF(std::round(point.x()), std::round(point.y()));
 }
 
-// The loose pieces: each turned, then pushed towards its own corner of the framed cell, clear of the
-// others; the group is centred at the end.
+// Where a turned piece goes in the framed cell: the shift, in steps of two pixels, that brings it
+// nearest to `target` while keeping it clear of the pieces already placed.
+std::optional<QPointF> freeSpot(const Polygon &turned, QPointF target, const QVector<LoosePiece> &placed)
+{
+    const QRectF room = drawingRect(0);
+    const QRectF box = turned.boundingRect();
+    QVector<QPointF> shifts;
+    for (double dx = std::ceil(room.left() - box.left()); dx <= room.right() - box.right(); dx += 2) {
+        for (double dy = std::ceil(room.top() - box.top()); dy <= room.bottom() - box.bottom(); dy += 2)
+            shifts.append(QPointF(dx, dy));
+    }
+    std::stable_sort(shifts.begin(), shifts.end(), [&](QPointF a, QPointF b) {
+        return QLineF(box.center() + a, target).length() < QLineF(box.center() + b, target).length();
+    });
+    for (const QPointF &shift : shifts) {
+        const Polygon moved = turned.translated(shift);
+        const QRectF reach = moved.boundingRect().adjusted(-PieceGap, -PieceGap, PieceGap, PieceGap);
+        const bool clear = std::all_of(placed.begin(), placed.end(), [&](const LoosePiece &other) {
+            return !reach.intersects(other.shown.boundingRect()) || distance(moved, other.shown) >= PieceGap;
+        });
+        if (clear)
+            return shift;
+    }
+    return std::nullopt;
+}
+
+// The loose pieces, largest first: each turned, then pushed towards a corner of the framed cell of its
+// own, clear of the others; the group is centred at the end.
 std::optional<QVector<LoosePiece>> scatter(
     const Figure &figure, SeededSequence random, const QVector<int> &angles)
 {
     const QRectF room = drawingRect(0);
-    const int count = figure.pieces.size();
-    QVector<int> order(count);
+    QVector<int> order(figure.pieces.size());
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(),
         [&figure](int a, int b) { return area(figure.pieces[a]) > area(figure.pieces[b]); });
     const std::array<QPointF, 4> corners { room.topLeft(), room.topRight(), room.bottomRight(),
         room.bottomLeft() };
-    const int first = random.below(4);
+    // Opposite corners first.
     const std::array<int, 4> cornerOrder { 0, 2, 1, 3 };
+    const int firstCorner = random.below(4);
 
     QVector<LoosePiece> placed;
-    for (int k = 0; k < count; ++k) {
+    for (int k = 0; k < order.size(); ++k) {
         const Polygon &piece = figure.pieces[order[k]].outline;
-        const QPointF target = corners[size_t((first + cornerOrder[size_t(k % 4)]) % 4)];
+        const QPointF target = corners[size_t((firstCorner + cornerOrder[size_t(k % 4)]) % 4)];
         QVector<int> tries = angles;
         random.shuffle(tries);
-        // A few turns are enough; past them a smaller drawing serves better than a long search.
         tries.resize(std::min<int>(tries.size(), TurnsTried));
-        bool done = false;
+        std::optional<LoosePiece> spot;
         for (int degrees : tries) {
-            if (done)
-                break;
             if (looksUnturned(piece, degrees))
                 continue;
             const QTransform turning = turn(degrees);
             const Polygon turned = turning.map(piece);
-            const QRectF box = turned.boundingRect();
-            QVector<QPointF> shifts;
-            for (double dx = std::ceil(room.left() - box.left()); dx <= room.right() - box.right(); dx += 2) {
-                for (double dy = std::ceil(room.top() - box.top()); dy <= room.bottom() - box.bottom();
-                     dy += 2)
-                    shifts.append(QPointF(dx, dy));
-            }
-            std::stable_sort(shifts.begin(), shifts.end(), [&](QPointF a, QPointF b) {
-                return QLineF(box.center() + a, target).length() < QLineF(box.center() + b, target).length();
-            });
-            for (const QPointF &shift : shifts) {
-                const Polygon moved = turned.translated(shift);
-                const QRectF reach = moved.boundingRect().adjusted(-PieceGap, -PieceGap, PieceGap, PieceGap);
-                const bool clear = std::all_of(placed.begin(), placed.end(), [&](const LoosePiece &other) {
-                    return !reach.intersects(other.shown.boundingRect())
-                        || distance(moved, other.shown) >= PieceGap;
-                });
-                if (clear) {
-                    placed.append(
-                        { order[k], turning * QTransform::fromTranslate(shift.x(), shift.y()), moved });
-                    done = true;
-                    break;
-                }
+            if (const std::optional<QPointF> shift = freeSpot(turned, target, placed)) {
+                spot = LoosePiece { order[k], turning * QTransform::fromTranslate(shift->x(), shift->y()),
+                    turned.translated(*shift) };
+                break;
             }
         }
-        if (!done)
+        if (!spot)
             return std::nullopt;
+        placed.append(*spot);
     }
     QRectF group;
     for (const LoosePiece &loose : placed)
@@ -341,12 +382,12 @@ std::optional<QTransform> placementIn(int cell, const Figure &figure)
 
 QRectF cellRect(int cell)
 {
-    const int column = cell % 2;
+    // Two columns, three rows; the last row takes the odd pixel.
+    constexpr double RowHeight = 113;
     const int row = cell / 2;
-    const double width = PictureWidth / 2.0;
-    const double top = row * 113.0;
-    const double bottom = row == 2 ? PictureHeight : top + 113.0;
-    return QRectF(column * width, top, width, bottom - top);
+    const double top = row * RowHeight;
+    const double bottom = row == CellCount / 2 - 1 ? PictureHeight : top + RowHeight;
+    return QRectF((cell % 2) * PictureWidth / 2.0, top, PictureWidth / 2.0, bottom - top);
 }
 
 QRectF drawingRect(int cell)
@@ -362,32 +403,21 @@ Puzzle puzzle(int question)
         qFatal("spatial puzzle %d does not exist", question);
     const Tuning tuning = tuningFor(question);
     SeededSequence random(0x5a7a1000ULL + quint64(question));
-    std::optional<Figure> right;
-    QVector<Figure> wrong;
-    if (question == 1) {
-        right = build(exampleDesign());
-        wrong = exampleDistractors();
-    } else {
-        const Design &design = designs().value(question - 2);
-        right = build(design);
-        if (right)
-            wrong
-                = distractorsFor(*right, variantsOf(design, *right, tuning.variation), tuning.margin, random);
-    }
-    if (!right || wrong.size() != SpatialKey::ChoiceCount - 1)
-        qFatal("spatial puzzle %d: no sound figure or too few wrong ones", question);
+    const Answers answers = answersFor(question, tuning, random);
 
     Puzzle result;
     result.question = question;
     result.answer = SpatialKey::AnswerValues[size_t(question - 1)];
-    // Smaller when the pieces do not fit the framed cell at full size.
-    for (double scale = 1.0; scale > 0.6; scale -= 0.05) {
+    // Smaller when the figures do not fit their cells at full size.
+    for (int step = 0; step < ShrinkSteps; ++step) {
+        const double scale = 1 - 0.05 * step;
         const QTransform zoom = QTransform::fromScale(scale, scale);
-        const Figure scaledRight = mapped(*right, zoom);
+        const Figure right = mapped(answers.right, zoom);
         bool fits = true;
         int nextWrong = 0;
         for (int slot = 0; slot < SpatialKey::ChoiceCount && fits; ++slot) {
-            const Figure figure = slot == result.answer - 1 ? scaledRight : mapped(wrong[nextWrong++], zoom);
+            const Figure figure
+                = slot == result.answer - 1 ? right : mapped(answers.wrong[nextWrong++], zoom);
             const std::optional<QTransform> placement = placementIn(slot + 1, figure);
             fits = placement.has_value();
             if (fits)
@@ -395,7 +425,7 @@ Puzzle puzzle(int question)
         }
         if (!fits)
             continue;
-        if (const std::optional<QVector<LoosePiece>> loose = scatter(scaledRight, random, tuning.angles)) {
+        if (const std::optional<QVector<LoosePiece>> loose = scatter(right, random, tuning.angles)) {
             result.loosePieces = *loose;
             return result;
         }
