@@ -15,6 +15,7 @@
 #include <cmath>
 
 using namespace SpatialGeometry;
+using namespace SpatialPuzzles;
 using SpatialPuzzles::Candidate;
 using SpatialPuzzles::Figure;
 using SpatialPuzzles::LoosePiece;
@@ -22,12 +23,7 @@ using SpatialPuzzles::Puzzle;
 
 namespace {
 
-Polygon rectangle(double width, double height)
-{
-    return Polygon { { 0, 0 }, { width, 0 }, { width, height }, { 0, height } };
-}
-
-// Corners of a circle of `radius` from `from` to `to` degrees, `step` apart, closed by the chord.
+// Points of a circle of `radius` at the given angles, in degrees; the polygon closes along the chord.
 Polygon arc(double radius, const QVector<double> &degrees)
 {
     Polygon polygon;
@@ -142,6 +138,8 @@ QRgb pixelAt(const QImage &picture, QPointF point)
 
 } // namespace
 
+Q_DECLARE_METATYPE(SpatialPuzzles::Design)
+
 class tst_pictures_spatial : public QObject {
     Q_OBJECT
 
@@ -150,6 +148,8 @@ private slots:
 
     void congruence_data();
     void congruence();
+    void figuresFromDesigns_data();
+    void figuresFromDesigns();
 
     void rightCandidateIsTheKeyedOne_data();
     void rightCandidateIsTheKeyedOne();
@@ -205,12 +205,15 @@ void tst_pictures_spatial::congruence_data()
     QTest::newRow("mirror image turned") << scalene << turned(mirrored(scalene), 180, {}) << false << false;
     QTest::newRow("larger") << scalene << QTransform::fromScale(1.3, 1.3).map(scalene) << false << false;
     QTest::newRow("a corner on a straight side")
-        << rectangle(40, 20) << Polygon { { 0, 0 }, { 25, 0 }, { 40, 0 }, { 40, 20 }, { 0, 20 } } << true
-        << true;
-    QTest::newRow("a hair's breadth taller") << rectangle(40, 20) << rectangle(40, 23) << false << true;
-    QTest::newRow("visibly taller") << rectangle(40, 20) << rectangle(40, 27) << false << false;
+        << outlinePolygon(rectangle(40, 20))
+        << Polygon { { -20, -10 }, { 5, -10 }, { 20, -10 }, { 20, 10 }, { -20, 10 } } << true << true;
+    QTest::newRow("a hair's breadth taller")
+        << outlinePolygon(rectangle(40, 20)) << outlinePolygon(rectangle(40, 23)) << false << true;
+    QTest::newRow("visibly taller") << outlinePolygon(rectangle(40, 20)) << outlinePolygon(rectangle(40, 27))
+                                    << false << false;
     QTest::newRow("square and rhombus")
-        << rectangle(30, 30) << Polygon { { 0, 0 }, { 30, 0 }, { 40, 28.3 }, { 10, 28.3 } } << false << false;
+        << outlinePolygon(rectangle(30, 30)) << Polygon { { 0, 0 }, { 30, 0 }, { 40, 28.3 }, { 10, 28.3 } }
+        << false << false;
     // The same half-disc drawn with its arc corners in other places: a person sees one shape.
     QTest::newRow("half-discs of other polygons")
         << arc(40, steps(180, 360, 5))
@@ -234,6 +237,47 @@ void tst_pictures_spatial::congruence()
     QCOMPARE(
         SpatialGeometry::alike(first, second, SpatialPuzzles::VisibleLength, SpatialPuzzles::VisibleAngle),
         alike);
+}
+
+void tst_pictures_spatial::figuresFromDesigns_data()
+{
+    QTest::addColumn<Design>("design");
+    QTest::addColumn<int>("pieces"); // 0: no figure
+    QTest::addColumn<int>("corners"); // of the first piece
+
+    QTest::newRow("diagonal") << Design { square(60), { cut(onEdge(0), onEdge(2)) } } << 2 << 3;
+    QTest::newRow("crossing diagonals")
+        << Design { square(60), { cut(onEdge(0), onEdge(2)), cut(onEdge(1), onEdge(3)) } } << 4 << 3;
+    QTest::newRow("cut ending on a cut")
+        << Design { square(60), { cut(onEdge(0), onEdge(2)), cut(onEdge(3, 0.5), onCut(0, 0.5)) } } << 3 << 3;
+    QTest::newRow("bent cut") << Design { square(60),
+        { cut(onEdge(0, 0.5), onEdge(2, 0.5), { { 0.2, 0.5 } }) } }
+                              << 2 << 5;
+    QTest::newRow("diameter") << Design { circle(40), { cut(onEdge(0), onEdge(36)) } } << 2 << 2;
+    QTest::newRow("end near a corner snaps to it")
+        << Design { square(60), { cut(onEdge(0), onEdge(2, 0.04)) } } << 2 << 3;
+    QTest::newRow("sliver") << Design { square(60), { cut(onEdge(0, 0.9), onEdge(1, 0.1)) } } << 0 << 0;
+    QTest::newRow("cut across the notch")
+        << Design { lShape(80, 80, 40, 40), { cut(onEdge(0, 0.5), onEdge(3, 0.5)) } } << 0 << 0;
+    QTest::newRow("cut along an edge") << Design { square(60), { cut(onEdge(0), onEdge(1)) } } << 0 << 0;
+}
+
+void tst_pictures_spatial::figuresFromDesigns()
+{
+    QFETCH(Design, design);
+    QFETCH(int, pieces);
+    QFETCH(int, corners);
+    const std::optional<Figure> figure = build(design);
+    QCOMPARE(figure.has_value(), pieces > 0);
+    if (!figure)
+        return;
+    QCOMPARE(figure->pieces.size(), pieces);
+    QCOMPARE(outlineOf(figure->pieces[0].outline).corners.size(), corners);
+    QCOMPARE(badlyCoveredPoints(*figure), 0);
+    // A mirror image is made of mirror images: the same set only where every piece is symmetric.
+    const bool symmetricPieces = std::all_of(figure->pieces.begin(), figure->pieces.end(),
+        [](const Shape &piece) { return congruent(piece, mirrored(piece)); });
+    QCOMPARE(sameShapes(mirrored(*figure).pieces, figure->pieces, congruent), symmetricPieces);
 }
 
 void tst_pictures_spatial::rightCandidateIsTheKeyedOne_data()
