@@ -95,8 +95,11 @@ QPointF pointOfPath(const Polygon &path, double t)
     return along(path[segment], path[segment + 1], position - segment);
 }
 
-QPointF resolve(const Anchor &anchor, const Figure &figure)
+// The point of an anchor; nothing when it names a cut not made yet.
+std::optional<QPointF> resolve(const Anchor &anchor, const Figure &figure)
 {
+    if (anchor.cut >= figure.cuts.size())
+        return std::nullopt;
     if (anchor.cut < 0) {
         const Polygon &outline = figure.outline;
         const int n = outline.size();
@@ -338,10 +341,14 @@ std::optional<Figure> build(const Design &design)
     figure.pieces = { Shape { figure.outline, {} } };
     const QRectF box = figure.outline.boundingRect();
     for (const CutSpec &spec : design.cuts) {
-        Polygon path { resolve(spec.from, figure) };
+        const std::optional<QPointF> from = resolve(spec.from, figure);
+        const std::optional<QPointF> to = resolve(spec.to, figure);
+        if (!from || !to)
+            return std::nullopt;
+        Polygon path { *from };
         for (const QPointF &bend : spec.via)
             path << QPointF(box.left() + bend.x() * box.width(), box.top() + bend.y() * box.height());
-        path << resolve(spec.to, figure);
+        path << *to;
         if (!cutAlong(figure, path))
             return std::nullopt;
         figure.cuts.append(path);

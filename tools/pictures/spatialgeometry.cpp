@@ -136,6 +136,14 @@ bool holesMatch(
         holesA, holesB, [&same](const Shape &x, const Shape &y) { return same(x.outline, y.outline); });
 }
 
+double distanceToSegment(QPointF point, QPointF a, QPointF b)
+{
+    const QPointF ab = b - a;
+    const double span = dot(ab, ab);
+    const double t = span > 0 ? std::clamp(dot(point - a, ab) / span, 0.0, 1.0) : 0.0;
+    return length(point - (a + ab * t));
+}
+
 // Index of `point` among the corners of `ring`, inserting it on the edge that holds it; -1 if off the
 // boundary.
 int placeOnBoundary(Polygon &ring, QPointF point)
@@ -219,22 +227,6 @@ QPointF centroid(const Polygon &polygon)
         sum += (polygon[i] + at(polygon, i + 1)) * c;
     }
     return sum / (3 * twiceArea);
-}
-
-Polygon positive(const Polygon &polygon)
-{
-    if (signedArea(polygon) >= 0)
-        return polygon;
-    Polygon reversed(polygon.rbegin(), polygon.rend());
-    return reversed;
-}
-
-double distanceToSegment(QPointF point, QPointF a, QPointF b)
-{
-    const QPointF ab = b - a;
-    const double span = dot(ab, ab);
-    const double t = span > 0 ? std::clamp(dot(point - a, ab) / span, 0.0, 1.0) : 0.0;
-    return length(point - (a + ab * t));
 }
 
 double distanceToBoundary(const Polygon &polygon, QPointF point)

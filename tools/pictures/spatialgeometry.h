@@ -22,10 +22,6 @@ struct Shape {
 double signedArea(const Polygon &polygon);
 double area(const Shape &shape);
 QPointF centroid(const Polygon &polygon);
-// The same polygon listed in the positive order.
-Polygon positive(const Polygon &polygon);
-
-double distanceToSegment(QPointF point, QPointF a, QPointF b);
 double distanceToBoundary(const Polygon &polygon, QPointF point);
 // Point in polygon by crossings; say nothing about points on the boundary.
 bool contains(const Polygon &polygon, QPointF point);
