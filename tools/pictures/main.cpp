@@ -5,6 +5,7 @@
 #include "lengths.h"
 #include "paths.h"
 #include "pictureoutput.h"
+#include "spatialpictures.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -32,6 +33,7 @@ int main(int argc, char *argv[])
     PathPictures::writeAll(output);
     LengthPictures::writeAll(output);
     Decoration::writeAll(output);
+    writeSpatialPictures(output);
 
     for (const QString &error : output.errors())
         std::fprintf(stderr, "picture-generator: %s\n", qPrintable(error));

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "spatialpuzzles.h"
+
+#include <QImage>
+#include <QVector>
+
+class PictureOutput;
+
+// Draws a spatial puzzle: the loose pieces in the framed top-left cell, the candidates A to E in the others.
+QImage drawSpatialPuzzle(const SpatialPuzzles::Puzzle &puzzle);
+
+// The colours of those pictures, with the shades their smoothed edges need.
+QVector<QRgb> spatialPalette();
+
+// Question 1 as the example stored with the screens (spatial1.jpg), questions 2 to 60 as image2.gif to
+// image60.gif.
+void writeSpatialPictures(PictureOutput &output);
