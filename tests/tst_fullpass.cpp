@@ -1,0 +1,226 @@
+// Whole passes through the chain of screens, with the pictures the build draws.
+#include "testsupport.h"
+
+#include "screens/calcul1.h"
+#include "screens/instructionscreen.h"
+#include "screens/resultats.h"
+#include "screens/titre.h"
+#include "trials/dials/dialbank.h"
+#include "trials/lengths/lengthtable.h"
+#include "trials/paths/pathtable.h"
+#include "trials/picturetest.h"
+#include "trials/reasoning/presentation3.h"
+#include "trials/reasoning/reasoningitem.h"
+#include "trials/reasoning/reasoningitems.h"
+#include "trials/spatial/spatialkey.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <functional>
+
+namespace {
+
+enum class Candidate { AllRight, AllWrong, TimesOut };
+
+// The button that carries the right answer of the question on screen.
+int rightButton(const QString &test, int question)
+{
+    const int q = question - 1;
+    if (test == "Test1")
+        return SpatialKey::AnswerValues[q] - 1;
+    if (test == "Test2")
+        return PathTable::Counts[q] - 1;
+    if (test == "Test4")
+        return DialBank::AnswerKey[q] - 1;
+    const auto &choices = LengthTable::ChoiceValues[q];
+    return int(std::find(choices.begin(), choices.end(), LengthTable::AnswerKey[q]) - choices.begin());
+}
+
+class FullPass {
+public:
+    FullPass(Harness &h, Candidate candidate)
+        : h(h)
+        , candidate(candidate)
+    {
+    }
+
+    // Walks from the title screen to the results; returns false if the chain got stuck.
+    bool walk(const QString &name)
+    {
+        h.answers.append(name);
+        clickButton(&h.forms.titre(), "Command1");
+        for (int steps = 0; steps < 1000; ++steps) {
+            const QStringList visible = h.forms.visibleNames();
+            if (visible.size() != 1)
+                return false;
+            const QString screen = visible.first();
+            visited.append(screen);
+            if (screen == "Resultats")
+                return true;
+            Form *form = h.forms.find(screen);
+            if (auto test = qobject_cast<PictureTest *>(form))
+                answer(screen, test);
+            else if (auto item = qobject_cast<ReasoningItem *>(form))
+                answer(screen, item);
+            else if (auto calcul = qobject_cast<Calcul1 *>(form))
+                waitFor(calcul);
+            else
+                clickButton(form, "Command1"); // an instruction screen
+            Harness::flushDeletes();
+        }
+        return false;
+    }
+
+    QStringList visited;
+
+private:
+    void answer(const QString &screen, PictureTest *test)
+    {
+        if (candidate == Candidate::TimesOut) {
+            runOut([test] { test->Timer1_Timer(); }, test->Horloge);
+            return;
+        }
+        const int right = rightButton(screen, test->QuestionNumber);
+        const int index = candidate == Candidate::AllRight ? right : (right + 1) % test->Command2.size();
+        QTest::mouseClick(test->Command2[index], Qt::LeftButton);
+    }
+
+    void answer(const QString &screen, ReasoningItem *item)
+    {
+        if (candidate == Candidate::TimesOut) {
+            auto clock = h.forms.find<Presentation3>();
+            runOut([clock] { clock->Timer1_Timer(); }, item->Horloge);
+            return;
+        }
+        if (candidate == Candidate::AllRight) {
+            const auto key = ReasoningItems::item(screen.toStdString()).key;
+            for (int i = 0; i < item->Text2.size(); ++i)
+                QTest::keyClicks(item->Text2[i], QString(QChar(key[size_t(i)])).toLower());
+        }
+        clickButton(item, "Command2");
+    }
+
+    // Lets the whole limit pass: the last second still shows, then the test times out.
+    void runOut(const std::function<void()> &tick, QLabel *clockLabel)
+    {
+        h.clock.advance(h.forms.titre().Time - 0.5);
+        tick();
+        QCOMPARE(clockLabel->text(), QString("00:01"));
+        h.clock.advance(0.5);
+        tick();
+    }
+
+    void waitFor(Calcul1 *calcul)
+    {
+        h.clock.advance(30);
+        calcul->Timer1_Timer();
+    }
+
+    Harness &h;
+    Candidate candidate;
+};
+
+const QStringList chain { "Presentation1", "Test1", "Presentation2", "Test2", "Presentation3", "Test3a",
+    "Test3b", "Test3c", "Test3d", "Test3e", "Test3f", "Test3g", "Test3h", "Test3i", "Test3j", "Test3k",
+    "Test3l", "Test3m", "Presentation4", "Test4", "Presentation5", "Test5", "Calcul1", "Resultats" };
+
+QStringList distinct(const QStringList &visited)
+{
+    QStringList screens;
+    for (const QString &screen : visited) {
+        if (screens.isEmpty() || screens.last() != screen)
+            screens.append(screen);
+    }
+    return screens;
+}
+
+} // namespace
+
+class tst_FullPass : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+    void onePass_data();
+    void onePass();
+    void restartKeepsTheLimitAndTheBestScore();
+};
+
+void tst_FullPass::cleanup()
+{
+    const QStringList left = tidyUpAfterTest();
+    QVERIFY2(left.isEmpty(), qPrintable(left.join(", ") + " left on screen"));
+}
+
+void tst_FullPass::onePass_data()
+{
+    QTest::addColumn<Candidate>("candidate");
+    QTest::addColumn<int>("score");
+    QTest::addColumn<QString>("greeting");
+    QTest::addColumn<QStringList>("screens");
+
+    // At time-out the reasoning test closes the item on display and goes on to the dial test.
+    QStringList timedOut = chain;
+    timedOut.erase(
+        timedOut.begin() + timedOut.indexOf("Test3b"), timedOut.begin() + timedOut.indexOf("Test3m") + 1);
+
+    QTest::newRow("every answer right") << Candidate::AllRight << 173 << "Super, Zoé !" << chain;
+    QTest::newRow("every answer wrong") << Candidate::AllWrong << 0 << "Pas mal, Zoé !" << chain;
+    QTest::newRow("every test times out") << Candidate::TimesOut << 0 << "Pas mal, Zoé !" << timedOut;
+}
+
+void tst_FullPass::onePass()
+{
+    QFETCH(Candidate, candidate);
+    QFETCH(int, score);
+    QFETCH(QString, greeting);
+    QFETCH(QStringList, screens);
+
+    Harness h;
+    h.start();
+    FullPass pass(h, candidate);
+    QVERIFY2(pass.walk("Zoé"), qPrintable(pass.visited.join(' ')));
+
+    QCOMPARE(distinct(pass.visited).join(" "), screens.join(" "));
+    QVERIFY(h.messages.isEmpty());
+    QCOMPARE(h.forms.titre().Score, qint16(score));
+    auto results = h.forms.find<Resultats>();
+    QCOMPARE(results->Label1->text(), greeting);
+    QCOMPARE(results->Label2->text(), QString::number(score));
+    // Besides the results, only the title and the reasoning instructions stay loaded, hidden.
+    QCOMPARE(h.forms.loadedNames(), (QStringList { "Titre", "Presentation3", "Resultats" }));
+}
+
+void tst_FullPass::restartKeepsTheLimitAndTheBestScore()
+{
+    Harness h;
+    h.start();
+    h.answers = QStringList { "60" };
+    QTest::keyClick(h.forms.titre().Command1, Qt::Key_F5);
+
+    FullPass first(h, Candidate::AllRight);
+    QVERIFY(first.walk("Ana"));
+    clickButton(h.forms.find("Resultats"), "Command1");
+    Harness::flushDeletes();
+    QCOMPARE(h.forms.visibleNames(), QStringList { "Titre" });
+    QCOMPARE(h.forms.titre().Time, qint16(60));
+    QCOMPARE(h.forms.titre().Score, qint16(0));
+
+    // The second candidate's tests each last the 60 seconds set before the first pass.
+    FullPass second(h, Candidate::TimesOut);
+    QVERIFY(second.walk("Zoé"));
+    QCOMPARE(h.forms.titre().Score, qint16(0));
+    auto results = h.forms.find<Resultats>();
+    QCOMPARE(results->Label1->text(), QString("Pas mal, Zoé !"));
+    QCOMPARE(results->Label5->text(),
+        QString("Sur cette machine, lors de cette session, le meilleur score est de 173 et a été obtenu par "
+                "Ana."));
+    QCOMPARE(h.forms.find<Presentation3>()->findChild<QLabel *>("Label2")->text(),
+        QString("Vous avez 60 secondes pour trouver le plus possible de bonnes réponses."));
+}
+
+QTEST_MAIN(tst_FullPass)
+#include "tst_fullpass.moc"
