@@ -13,25 +13,25 @@ using namespace SpatialGeometry;
 namespace {
 
 // The same kind of outline with other proportions or another size: `amount` is the relative change.
-QVector<OutlineSpec> reshaped(const OutlineSpec &spec, double amount)
+QVector<OutlineSpec> reshaped(const OutlineSpec &outline, double amount)
 {
     QVector<OutlineSpec> shapes;
     auto scaledMeasure = [&](int index, double factor) {
         for (double sign : { -1.0, 1.0 }) {
-            OutlineSpec changed = spec;
+            OutlineSpec changed = outline;
             changed.measures[size_t(index)] *= 1 + sign * factor * amount;
             shapes.append(changed);
         }
     };
     auto movedMeasure = [&](int index) {
         for (double sign : { -1.0, 1.0 }) {
-            OutlineSpec changed = spec;
+            OutlineSpec changed = outline;
             changed.measures[size_t(index)]
                 = std::clamp(changed.measures[size_t(index)] + sign * amount, 0.0, 1.0);
             shapes.append(changed);
         }
     };
-    switch (spec.kind) {
+    switch (outline.kind) {
     case Kind::Rectangle:
         scaledMeasure(1, 1);
         break;
@@ -278,10 +278,10 @@ Polygon regularPolygon(int corners, double radius, double startDegrees)
     return polygon;
 }
 
-Polygon outlinePolygon(const OutlineSpec &spec)
+Polygon outlinePolygon(const OutlineSpec &outline)
 {
-    const auto [a, b, c, d] = spec.measures;
-    switch (spec.kind) {
+    const auto [a, b, c, d] = outline.measures;
+    switch (outline.kind) {
     case Kind::Rectangle:
         return Polygon { { -a / 2, -b / 2 }, { a / 2, -b / 2 }, { a / 2, b / 2 }, { -a / 2, b / 2 } };
     case Kind::Triangle:
@@ -340,13 +340,13 @@ std::optional<Figure> build(const Design &design)
     figure.outline = outlinePolygon(design.outline);
     figure.pieces = { Shape { figure.outline, {} } };
     const QRectF box = figure.outline.boundingRect();
-    for (const CutSpec &spec : design.cuts) {
-        const std::optional<QPointF> from = resolve(spec.from, figure);
-        const std::optional<QPointF> to = resolve(spec.to, figure);
+    for (const CutSpec &cut : design.cuts) {
+        const std::optional<QPointF> from = resolve(cut.from, figure);
+        const std::optional<QPointF> to = resolve(cut.to, figure);
         if (!from || !to)
             return std::nullopt;
         Polygon path { *from };
-        for (const QPointF &bend : spec.via)
+        for (const QPointF &bend : cut.via)
             path << QPointF(box.left() + bend.x() * box.width(), box.top() + bend.y() * box.height());
         path << *to;
         if (!cutAlong(figure, path))
@@ -413,11 +413,11 @@ QVector<Variant> variantsOf(const Design &design, const Figure &right, const Var
             found.append({ change, *figure });
     };
     for (int c = 0; c < design.cuts.size(); ++c) {
-        const CutSpec &spec = design.cuts[c];
+        const CutSpec &cut = design.cuts[c];
         for (Anchor CutSpec::*end : { &CutSpec::from, &CutSpec::to }) {
             for (double shift : variation.shifts) {
                 for (double sign : { -1.0, 1.0 }) {
-                    if (const std::optional<Anchor> moved = shifted(spec.*end, sign * shift, right)) {
+                    if (const std::optional<Anchor> moved = shifted(cut.*end, sign * shift, right)) {
                         Design changed = design;
                         changed.cuts[c].*end = *moved;
                         add(changed);
@@ -429,8 +429,8 @@ QVector<Variant> variantsOf(const Design &design, const Figure &right, const Var
         // The whole cut slid along.
         for (double shift : variation.shifts) {
             for (double sign : { -1.0, 1.0 }) {
-                const std::optional<Anchor> from = shifted(spec.from, sign * shift, right);
-                const std::optional<Anchor> to = shifted(spec.to, -sign * shift, right);
+                const std::optional<Anchor> from = shifted(cut.from, sign * shift, right);
+                const std::optional<Anchor> to = shifted(cut.to, -sign * shift, right);
                 if (from && to) {
                     Design changed = design;
                     changed.cuts[c].from = *from;
@@ -440,7 +440,7 @@ QVector<Variant> variantsOf(const Design &design, const Figure &right, const Var
             }
         }
         ++change;
-        for (int b = 0; b < spec.via.size(); ++b) {
+        for (int b = 0; b < cut.via.size(); ++b) {
             for (const QPointF step : { QPointF(variation.bendShift, 0), QPointF(0, variation.bendShift) }) {
                 for (double sign : { -1.0, 1.0 }) {
                     Design changed = design;

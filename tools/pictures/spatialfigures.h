@@ -72,7 +72,7 @@ OutlineSpec lShape(double width, double height, double notchWidth, double notchH
 OutlineSpec kite(double width, double height, double cross);
 
 Polygon regularPolygon(int corners, double radius, double startDegrees);
-Polygon outlinePolygon(const OutlineSpec &spec);
+Polygon outlinePolygon(const OutlineSpec &outline);
 
 // ---- Cuts
 
