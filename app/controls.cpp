@@ -42,13 +42,19 @@ QFont explanationFont(bool italic)
     return font;
 }
 
+template <class Control>
+Control *placed(Control *control, const char *name, const QRect &rect, const QFont &font)
+{
+    control->setObjectName(QString::fromLatin1(name));
+    control->setGeometry(rect);
+    control->setFont(font);
+    return control;
+}
+
 QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, int left, int top, int width,
     int height, const QFont &font)
 {
-    auto label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(twipsRect(left, top, width, height));
-    label->setFont(font);
+    auto label = placed(new QLabel(text, parent), name, twipsRect(left, top, width, height), font);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(true);
     label->setTextFormat(Qt::PlainText);
@@ -58,10 +64,8 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, int le
 QPushButton *makeButton(
     QWidget *parent, const char *name, const QString &caption, int left, int top, int width, int height)
 {
-    auto button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(twipsRect(left, top, width, height));
-    button->setFont(sansFont(8.25));
+    auto button
+        = placed(new QPushButton(caption, parent), name, twipsRect(left, top, width, height), sansFont(8.25));
     button->setAutoDefault(false);
     return button;
 }
@@ -69,11 +73,7 @@ QPushButton *makeButton(
 QGroupBox *makeFrame(
     QWidget *parent, const char *name, const QString &caption, int left, int top, int width, int height)
 {
-    auto frame = new QGroupBox(caption, parent);
-    frame->setObjectName(QString::fromLatin1(name));
-    frame->setGeometry(twipsRect(left, top, width, height));
-    frame->setFont(sansFont(8.25));
-    return frame;
+    return placed(new QGroupBox(caption, parent), name, twipsRect(left, top, width, height), sansFont(8.25));
 }
 
 void growToFit(QLabel *label)
