@@ -12,8 +12,19 @@
 #include <algorithm>
 
 namespace {
+
 constexpr int SubstituteStretch = 88;
+
+template <class Control>
+Control *placed(Control *control, const char *name, const QRect &rect, const QFont &font)
+{
+    control->setObjectName(QString::fromLatin1(name));
+    control->setGeometry(rect);
+    control->setFont(font);
+    return control;
 }
+
+} // namespace
 
 QFont sansFont(double pointSize, bool bold, bool italic)
 {
@@ -40,15 +51,6 @@ QFont explanationFont(bool italic)
     font.setBold(true);
     font.setItalic(italic);
     return font;
-}
-
-template <class Control>
-Control *placed(Control *control, const char *name, const QRect &rect, const QFont &font)
-{
-    control->setObjectName(QString::fromLatin1(name));
-    control->setGeometry(rect);
-    control->setFont(font);
-    return control;
 }
 
 QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, int left, int top, int width,
