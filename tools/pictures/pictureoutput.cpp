@@ -2,7 +2,13 @@
 
 #include "gifwriter.h"
 
+#include <QFile>
 #include <QImageWriter>
+
+namespace {
+constexpr QFileDevice::Permissions ReadableByAll
+    = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+}
 
 PictureOutput::PictureOutput(const QString &picturesFolder, const QString &assetsFolder)
     : pictures(picturesFolder)
@@ -13,8 +19,14 @@ PictureOutput::PictureOutput(const QString &picturesFolder, const QString &asset
 void PictureOutput::gif(const QString &name, const QImage &picture, const QVector<QRgb> &palette)
 {
     QString error;
-    if (!writeGif(pictures.filePath(name), picture, palette, &error))
+    const QString path = pictures.filePath(name);
+    if (!writeGif(path, picture, palette, &error)) {
         failures.append(error);
+        return;
+    }
+    // giflib creates its files readable by their owner only; every user of the machine reads them.
+    if (!QFile::setPermissions(path, ReadableByAll))
+        failures.append(QStringLiteral("%1: cannot make it readable by all").arg(path));
 }
 
 void PictureOutput::jpeg(const QString &name, const QImage &picture)
