@@ -27,23 +27,6 @@ const QStringList ItemScreens = { "Test3a", "Test3b", "Test3c", "Test3d", "Test3
 const QStringList Keys
     = { "2", "FLEURS", "VXW", "PEU", "231", "73", "EFGFE", "147", "5", "VENT", "SI", "5", "4" };
 
-// The path test, reduced to its clock: it hands over to the reasoning instructions.
-class StandInPathTest : public TimedTest {
-public:
-    explicit StandInPathTest(Forms &forms)
-        : TimedTest(forms, 11415, 8820)
-    {
-    }
-
-protected:
-    void Form_Load() override { startClock(); }
-    void timeOut() override
-    {
-        forms.show(QStringLiteral("Presentation3"));
-        Unload();
-    }
-};
-
 // Starts the reasoning test as the candidate does, after reading the instructions a while.
 Presentation3 *startReasoningTest(Harness &h)
 {
@@ -103,7 +86,6 @@ private slots:
     void stoppedClockStaysStopped();
     void clockIgnoresWhichWindowIsActive();
     void timeSentenceFollowsTheLimitOnALaterPass();
-    void instructionsStopThePathTestClock();
 
     void firstBoxHasTheFocus_data();
     void firstBoxHasTheFocus();
@@ -310,17 +292,6 @@ void tst_Reasoning::timeSentenceFollowsTheLimitOnALaterPass()
     instructions->Timer1_Timer();
     QCOMPARE(itemOnDisplay(h)->objectName(), QString("Test3a"));
     QCOMPARE(itemOnDisplay(h)->Horloge->text(), QString("01:30"));
-}
-
-void tst_Reasoning::instructionsStopThePathTestClock()
-{
-    Harness h;
-    h.forms.registerScreen("Test2", [](Forms &forms) -> Form * { return new StandInPathTest(forms); });
-    h.start();
-    auto pathTest = qobject_cast<TimedTest *>(h.showAlone("Test2"));
-    QVERIFY(pathTest->Timer1->isActive());
-    h.forms.show("Presentation3");
-    QVERIFY(!pathTest->Timer1->isActive());
 }
 
 void tst_Reasoning::firstBoxHasTheFocus_data()

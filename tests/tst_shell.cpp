@@ -325,6 +325,8 @@ void tst_Shell::instructionScreenStopsThePreviousClock_data()
 
     QTest::newRow("spatial test, then paths") << "Test1"
                                               << "Presentation2";
+    QTest::newRow("path test, then reasoning") << "Test2"
+                                               << "Presentation3";
     QTest::newRow("dial test, then lengths") << "Test4"
                                              << "Presentation5";
 }
