@@ -1,18 +1,15 @@
 // Whole passes through the chain of screens, with the pictures the build draws.
+#include "picturetestrun.h"
 #include "testsupport.h"
 
 #include "screens/calcul1.h"
 #include "screens/instructionscreen.h"
 #include "screens/resultats.h"
 #include "screens/titre.h"
-#include "trials/dials/dialbank.h"
-#include "trials/lengths/lengthtable.h"
-#include "trials/paths/pathtable.h"
 #include "trials/picturetest.h"
 #include "trials/reasoning/presentation3.h"
 #include "trials/reasoning/reasoningitem.h"
 #include "trials/reasoning/reasoningitems.h"
-#include "trials/spatial/spatialkey.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -24,20 +21,6 @@
 namespace {
 
 enum class Candidate { AllRight, AllWrong, TimesOut };
-
-// The button that carries the right answer of the question on screen.
-int rightButton(const QString &test, int question)
-{
-    const int q = question - 1;
-    if (test == "Test1")
-        return SpatialKey::AnswerValues[q] - 1;
-    if (test == "Test2")
-        return PathTable::Counts[q] - 1;
-    if (test == "Test4")
-        return DialBank::AnswerKey[q] - 1;
-    const auto &choices = LengthTable::ChoiceValues[q];
-    return int(std::find(choices.begin(), choices.end(), LengthTable::AnswerKey[q]) - choices.begin());
-}
 
 class FullPass {
 public:
@@ -62,7 +45,7 @@ public:
                 return true;
             Form *form = h.forms.find(screen);
             if (auto test = qobject_cast<PictureTest *>(form))
-                answer(screen, test);
+                answer(test);
             else if (auto item = qobject_cast<ReasoningItem *>(form))
                 answer(screen, item);
             else if (auto calcul = qobject_cast<Calcul1 *>(form))
@@ -77,13 +60,13 @@ public:
     QStringList visited;
 
 private:
-    void answer(const QString &screen, PictureTest *test)
+    void answer(PictureTest *test)
     {
         if (candidate == Candidate::TimesOut) {
             runOut([test] { test->Timer1_Timer(); }, test->Horloge);
             return;
         }
-        const int right = rightButton(screen, test->QuestionNumber);
+        const int right = rightButtonOf(*test);
         const int index = candidate == Candidate::AllRight ? right : (right + 1) % test->Command2.size();
         QTest::mouseClick(test->Command2[index], Qt::LeftButton);
     }
