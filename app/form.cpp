@@ -23,7 +23,7 @@ Form::Form(Forms &forms, int clientWidthTwips, int clientHeightTwips)
 
 void Form::Show()
 {
-    forms.show(QString::fromLatin1(metaObject()->className()));
+    forms.show(objectName());
 }
 
 void Form::Hide()
