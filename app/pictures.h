@@ -22,7 +22,8 @@ bool canRead(const QString &bareName);
 // The names among these that cannot be found or are not recognised as pictures.
 QStringList unreadable(const QStringList &bareNames);
 
-// The program's own picture folders, searched after the current folder.
+// The program's own picture folders, searched after the current folder: "pictures" beside the
+// program (the build folder), then the installed picture folder relative to the program.
 QStringList programFolders();
 void setProgramFolders(const QStringList &folders);
 

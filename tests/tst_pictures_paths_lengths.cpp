@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <memory>
 #include <utility>
 
@@ -183,7 +184,9 @@ void PathAndLengthPicturesTest::generateInto(const QString &folder)
     const QDir root(folder);
     QVERIFY(root.mkpath(QStringLiteral("pictures")));
     QVERIFY(root.mkpath(QStringLiteral("assets")));
-    PictureOutput output(root.filePath(QStringLiteral("pictures")), root.filePath(QStringLiteral("assets")));
+    QVERIFY(root.mkpath(QStringLiteral("icons")));
+    PictureOutput output(root.filePath(QStringLiteral("pictures")), root.filePath(QStringLiteral("assets")),
+        root.filePath(QStringLiteral("icons")));
     PathPictures::writeAll(output);
     LengthPictures::writeAll(output);
     Decoration::writeAll(output);
@@ -440,8 +443,9 @@ void PathAndLengthPicturesTest::generatingTwiceGivesIdenticalFiles()
         QVERIFY2(contents(path) == contents(QDir(again.path()).filePath(relative)), qPrintable(relative));
         ++compared;
     }
-    // 29 path and 29 length files, the two worked examples, the logo and the title picture.
-    QCOMPARE(compared, 2 * 29 + 2 + 2);
+    // 29 path and 29 length files, the two worked examples, the logo, the title picture and the
+    // icon at each size and scalable.
+    QCOMPARE(compared, int(2 * 29 + 2 + 2 + std::size(Decoration::IconSizes) + 1));
 }
 
 QTEST_MAIN(PathAndLengthPicturesTest)

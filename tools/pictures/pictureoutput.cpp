@@ -10,9 +10,10 @@ constexpr QFileDevice::Permissions ReadableByAll
     = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
 }
 
-PictureOutput::PictureOutput(const QString &picturesFolder, const QString &assetsFolder)
+PictureOutput::PictureOutput(const QString &picturesFolder, const QString &assetsFolder, const QString &iconsFolder)
     : pictures(picturesFolder)
     , assets(assetsFolder)
+    , icons(iconsFolder)
 {
 }
 
@@ -27,6 +28,7 @@ void PictureOutput::gif(const QString &name, const QImage &picture, const QVecto
     // giflib creates its files readable by their owner only; every user of the machine reads them.
     if (!QFile::setPermissions(path, ReadableByAll))
         failures.append(QStringLiteral("%1: cannot make it readable by all").arg(path));
+    written.append(path);
 }
 
 void PictureOutput::jpeg(const QString &name, const QImage &picture)
@@ -39,10 +41,34 @@ void PictureOutput::assetJpeg(const QString &name, const QImage &picture)
     writeJpeg(assets, name, picture);
 }
 
+void PictureOutput::iconPng(const QString &name, const QImage &picture)
+{
+    writeImage(icons.filePath(name), picture, "png", -1);
+}
+
+void PictureOutput::iconFile(const QString &name, const QByteArray &contents)
+{
+    const QString path = icons.filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(contents) != contents.size()) {
+        failures.append(QStringLiteral("%1: %2").arg(path, file.errorString()));
+        return;
+    }
+    written.append(path);
+}
+
 void PictureOutput::writeJpeg(const QDir &folder, const QString &name, const QImage &picture)
 {
-    QImageWriter writer(folder.filePath(name), "jpg");
-    writer.setQuality(92);
-    if (!writer.write(picture.convertToFormat(QImage::Format_RGB32)))
-        failures.append(QStringLiteral("%1: %2").arg(folder.filePath(name), writer.errorString()));
+    writeImage(folder.filePath(name), picture.convertToFormat(QImage::Format_RGB32), "jpg", 92);
+}
+
+void PictureOutput::writeImage(const QString &path, const QImage &picture, const char *format, int quality)
+{
+    QImageWriter writer(path, format);
+    writer.setQuality(quality);
+    if (!writer.write(picture)) {
+        failures.append(QStringLiteral("%1: %2").arg(path, writer.errorString()));
+        return;
+    }
+    written.append(path);
 }
