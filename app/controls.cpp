@@ -5,6 +5,7 @@
 
 #include <QFontInfo>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -63,13 +64,36 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, int le
     return label;
 }
 
+namespace {
+
+// Enter and keypad Enter press the focused button, as Space does; no button of a screen is a
+// default one that Enter would reach from a box. Held down, Enter presses once: its repeats
+// would otherwise press the focused control of each screen that follows.
+class CommandButton : public QPushButton {
+public:
+    CommandButton(const QString &caption, QWidget *parent)
+        : QPushButton(caption, parent)
+    {
+        setAutoDefault(true);
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+        if (enter && event->isAutoRepeat())
+            return;
+        QPushButton::keyPressEvent(event);
+    }
+};
+
+} // namespace
+
 QPushButton *makeButton(
     QWidget *parent, const char *name, const QString &caption, int left, int top, int width, int height)
 {
-    auto button
-        = placed(new QPushButton(caption, parent), name, twipsRect(left, top, width, height), sansFont(8.25));
-    button->setAutoDefault(false);
-    return button;
+    return placed(
+        new CommandButton(caption, parent), name, twipsRect(left, top, width, height), sansFont(8.25));
 }
 
 QGroupBox *makeFrame(
