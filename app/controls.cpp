@@ -9,11 +9,19 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QStringList>
 
 #include <algorithm>
 
 namespace {
 
+// The faces the screens were designed with, then the free face with the same letter widths.
+const QStringList &designedSans()
+{
+    static const QStringList faces = { QStringLiteral("MS Sans Serif"),
+        QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Liberation Sans") };
+    return faces;
+}
 constexpr int SubstituteStretch = 88;
 
 template <class Control>
@@ -30,15 +38,14 @@ Control *placed(Control *control, const char *name, const QRect &rect, const QFo
 QFont sansFont(double pointSize, bool bold, bool italic)
 {
     QFont font;
-    font.setFamilies({ QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-        QStringLiteral("DejaVu Sans") });
+    font.setFamilies(designedSans() + QStringList { QStringLiteral("DejaVu Sans") });
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(pointSize);
     font.setBold(bold);
     font.setItalic(italic);
-    // The fallback face is wider than the one the layouts were designed with: narrow it so the
+    // Any other face is wider than the ones the layouts were designed with: narrow it so the
     // texts keep to their places.
-    if (!QFontInfo(font).family().contains(QStringLiteral("Sans Serif")))
+    if (!designedSans().contains(QFontInfo(font).family()))
         font.setStretch(SubstituteStretch);
     return font;
 }
@@ -46,6 +53,7 @@ QFont sansFont(double pointSize, bool bold, bool italic)
 QFont explanationFont(bool italic)
 {
     QFont font;
+    // DejaVu Sans comes from a face drawn to the same wide proportions as the designed one.
     font.setFamilies({ QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans") });
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(9.75);
