@@ -1,7 +1,11 @@
 #include "pictures.h"
 
+#include "picturecheck.h"
+
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 
@@ -13,9 +17,7 @@ namespace Pictures {
 
 namespace {
 
-// Far above any picture of the program (the largest is 600 x 200), far below what would
-// hurt the machine: a file claiming a huge size fails cleanly.
-constexpr int AllocationLimitMegabytes = 16;
+constexpr int AllocationLimitMegabytes = int(PictureCheck::MaxFileBytes / (1024 * 1024));
 
 QStringList &overriddenFolders()
 {
@@ -51,14 +53,37 @@ QString locate(const QString &bareName)
     return QString();
 }
 
-QImage load(const QString &bareName, QString *error)
+// The file's bytes, read once so that what is checked is what is decoded.
+QByteArray readFile(const QString &bareName, QString *error)
 {
     const QString path = locate(bareName);
     if (path.isEmpty()) {
         *error = QStringLiteral("fichier introuvable");
-        return QImage();
+        return QByteArray();
     }
-    QImageReader reader(path);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = QStringLiteral("fichier illisible");
+        return QByteArray();
+    }
+    QByteArray bytes = file.read(PictureCheck::MaxFileBytes + 1);
+    if (bytes.size() > PictureCheck::MaxFileBytes) {
+        *error = QStringLiteral("fichier trop gros");
+        return QByteArray();
+    }
+    if (bytes.isEmpty())
+        *error = QStringLiteral("fichier vide");
+    return bytes;
+}
+
+QImage decode(const QByteArray &bytes, const QString &fileName, QString *error)
+{
+    *error = PictureCheck::problem(bytes, fileName, PictureCheck::Depth::Pixels);
+    if (!error->isEmpty())
+        return QImage();
+    QBuffer buffer;
+    buffer.setData(bytes);
+    QImageReader reader(&buffer, QFileInfo(fileName).suffix().toLatin1());
     reader.setAllocationLimit(AllocationLimitMegabytes);
     QImage image = reader.read();
     if (image.isNull())
@@ -66,17 +91,28 @@ QImage load(const QString &bareName, QString *error)
     return image;
 }
 
-bool canRead(const QString &bareName)
+QImage load(const QString &bareName, QString *error)
 {
-    const QString path = locate(bareName);
-    return !path.isEmpty() && QImageReader(path).canRead();
+    const QByteArray bytes = readFile(bareName, error);
+    if (bytes.isEmpty())
+        return QImage();
+    return decode(bytes, bareName, error);
+}
+
+QString problem(const QString &bareName)
+{
+    QString error;
+    const QByteArray bytes = readFile(bareName, &error);
+    if (bytes.isEmpty())
+        return error;
+    return PictureCheck::problem(bytes, bareName, PictureCheck::Depth::Structure);
 }
 
 QStringList unreadable(const QStringList &bareNames)
 {
     QStringList names;
     for (const QString &name : bareNames) {
-        if (!canRead(name))
+        if (!problem(name).isEmpty())
             names.append(name);
     }
     return names;
