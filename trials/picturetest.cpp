@@ -25,7 +25,7 @@ PictureTest::PictureTest(Forms &forms, const PictureTestContent &content)
     growToFit(Label1);
     Picture1 = makePictureBox(this, "Picture1", content.pictureLeft, content.pictureTop, content.pictureWidth,
         content.pictureHeight);
-    Picture1->setPicture(QImage(content.firstPicture), content.firstPicture);
+    Picture1->setPicture(Pictures::embedded(content.firstPicture), content.firstPicture);
 }
 
 QPushButton *PictureTest::addAnswerButton(const QString &caption, int left, int top, int width, int height)
