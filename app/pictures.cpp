@@ -2,9 +2,9 @@
 
 #include "trials/doublesize.h"
 
-#include <QGuiApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QImageReader>
 
 #ifndef PILOTES_DATA_DIR

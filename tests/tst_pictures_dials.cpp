@@ -1,8 +1,8 @@
 #include "tools/pictures/dialpanel.h"
 #include "tools/pictures/dialpictures.h"
 #include "tools/pictures/pictureoutput.h"
-#include "trials/doublesize.h"
 #include "trials/dials/dialbank.h"
+#include "trials/doublesize.h"
 
 #include <QDir>
 #include <QFile>

@@ -574,8 +574,7 @@ void tst_pictures_spatial::exampleFrameKeepsItsBlue()
         while (picture.valid(at + step * stroke) && isBlue(picture.pixel(at + step * stroke)))
             ++stroke;
         const QColor middle = picture.pixelColor(at + step * (stroke / 2));
-        QVERIFY2(middle.red() <= 12 && middle.green() <= 12
-                && std::abs(middle.blue() - 200) <= 12,
+        QVERIFY2(middle.red() <= 12 && middle.green() <= 12 && std::abs(middle.blue() - 200) <= 12,
             qPrintable(QStringLiteral("frame blue reads %1, %2, %3")
                            .arg(middle.red())
                            .arg(middle.green())

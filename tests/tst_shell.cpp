@@ -643,11 +643,12 @@ void tst_Shell::doubleSizeLookup_data()
     QTest::newRow("dense screen") << 2.0 << both << "program/image7@2x.gif";
     QTest::newRow("150 %") << 1.5 << both << "program/image7@2x.gif";
     QTest::newRow("no variant") << 2.0 << QStringList { "program/image7.gif" } << "program/image7.gif";
-    QTest::newRow("replacement wins") << 2.0 << (QStringList(both) << "working/image7.gif")
-                                      << "working/image7.gif";
-    QTest::newRow("replacement with variant")
-        << 2.0 << (QStringList(both) << "working/image7.gif" << "working/image7@2x.gif")
-        << "working/image7@2x.gif";
+    QTest::newRow("replacement wins")
+        << 2.0 << (QStringList(both) << "working/image7.gif") << "working/image7.gif";
+    QTest::newRow("replacement with variant") << 2.0
+                                              << (QStringList(both) << "working/image7.gif"
+                                                                    << "working/image7@2x.gif")
+                                              << "working/image7@2x.gif";
     QTest::newRow("broken variant is reported")
         << 2.0 << QStringList { "program/image7.gif", "broken/image7@2x.gif" } << QString();
     QTest::newRow("broken variant unused on a plain screen")

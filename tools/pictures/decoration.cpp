@@ -188,7 +188,8 @@ QImage drawTitleImage(int scale)
 
 void writeAll(PictureOutput &output)
 {
-    output.gif(QStringLiteral("Logo.gif"), drawLogo, shadedPalette({ Navy.rgb(), Gold.rgb(), Snow.rgb() }, 12));
+    output.gif(
+        QStringLiteral("Logo.gif"), drawLogo, shadedPalette({ Navy.rgb(), Gold.rgb(), Snow.rgb() }, 12));
     output.jpeg(QStringLiteral("Image.jpg"), drawTitleImage);
 }
 

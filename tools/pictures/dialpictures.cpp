@@ -203,6 +203,6 @@ void writeDialPictures(PictureOutput &output)
             output.assetJpeg(QStringLiteral("cadran%1.jpg").arg(panel), drawing);
     }
     const DialPanel example = DialPanels::examplePanel();
-    output.assetJpeg(
-        QStringLiteral("exemple-cadran.jpg"), [&example](int scale) { return drawDialPanel(example, scale); });
+    output.assetJpeg(QStringLiteral("exemple-cadran.jpg"),
+        [&example](int scale) { return drawDialPanel(example, scale); });
 }
