@@ -198,9 +198,9 @@ void writeDialPictures(PictureOutput &output)
     for (int panel = DialBank::FirstPanel; panel <= DialBank::LastPanel; ++panel) {
         const DialPanel dials = DialPanels::questionPanel(panel);
         const auto drawing = [&dials](int scale) { return drawDialPanel(dials, scale); };
-        output.gif(QStringLiteral("cadran%1.gif").arg(panel), drawing, dialPalette());
+        output.gif(DialBank::panelFile(panel), drawing, dialPalette());
         if (panel == DialBank::FirstPanel)
-            output.assetJpeg(QStringLiteral("cadran%1.jpg").arg(panel), drawing);
+            output.assetJpeg(DialBank::embeddedPicture(), drawing);
     }
     const DialPanel example = DialPanels::examplePanel();
     output.assetJpeg(QStringLiteral("exemple-cadran.jpg"),

@@ -99,9 +99,9 @@ void writeAll(PictureOutput &output)
         const Lines lines = layout(question);
         return [lines](int scale) { return draw(lines, scale); };
     };
-    output.assetJpeg(QStringLiteral("barre1.jpg"), drawingOf(1));
+    output.assetJpeg(LengthTable::embeddedPicture(), drawingOf(1));
     for (int question = 2; question <= LengthTable::QuestionCount; ++question)
-        output.gif(QStringLiteral("barre%1.gif").arg(question), drawingOf(question), palette);
+        output.gif(LengthTable::pictureFile(question), drawingOf(question), palette);
 }
 
 } // namespace LengthPictures

@@ -1,7 +1,7 @@
 // Draws every picture of the program: the question pictures read by name, the decoration, and
 // the examples stored with the screens. Usage: picture-generator PICTURES_DIR ASSETS_DIR
-#include "dialpictures.h"
 #include "decoration.h"
+#include "dialpictures.h"
 #include "lengths.h"
 #include "paths.h"
 #include "pictureoutput.h"

@@ -264,9 +264,9 @@ void writeAll(PictureOutput &output)
         return [path](int scale) { return draw(path, scale); };
     };
     const QVector<QRgb> palette = shadedPalette({ qRgb(255, 255, 255), qRgb(0, 0, 0) }, 6);
-    output.assetJpeg(QStringLiteral("chemin1.jpg"), drawingOf(1));
+    output.assetJpeg(PathTable::embeddedPicture(), drawingOf(1));
     for (int question = 2; question <= PathTable::QuestionCount; ++question)
-        output.gif(QStringLiteral("chemin%1.gif").arg(question), drawingOf(question), palette);
+        output.gif(PathTable::pictureFile(question), drawingOf(question), palette);
 }
 
 } // namespace PathPictures

@@ -119,8 +119,8 @@ void writeSpatialPictures(PictureOutput &output)
         const SpatialPuzzles::Puzzle puzzle = SpatialPuzzles::puzzle(question);
         const auto drawing = [&puzzle](int scale) { return drawSpatialPuzzle(puzzle, scale); };
         if (question == 1)
-            output.assetJpeg(QStringLiteral("spatial1.jpg"), drawing);
+            output.assetJpeg(SpatialKey::embeddedPicture(), drawing);
         else
-            output.gif(QStringLiteral("image%1.gif").arg(question), drawing, palette);
+            output.gif(SpatialKey::pictureFile(question), drawing, palette);
     }
 }
