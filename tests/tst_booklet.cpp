@@ -167,8 +167,10 @@ void tst_Booklet::everyDialMarksTheKeyedButton()
 
 void tst_Booklet::outlineAndContentsLeadToTheSections()
 {
+    // The outline comes whole with the first pages, which hold the table of contents.
     const QString xml = run(QStringLiteral("pdftohtml"),
-        { QStringLiteral("-xml"), QStringLiteral("-stdout"), QStringLiteral("-i"), QStringLiteral("-q"), BookletFile });
+        { QStringLiteral("-xml"), QStringLiteral("-stdout"), QStringLiteral("-i"), QStringLiteral("-q"),
+            QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("2"), BookletFile });
     QVERIFY(!xml.isEmpty());
     static const QRegularExpression item(QStringLiteral("<item page=\"(\\d+)\">([^<]+)</item>"));
     QMap<QString, int> outline;
