@@ -12,7 +12,7 @@ namespace {
 // The rule of each item, in the order shown, and how it gives the answer.
 const char *const Rules[ReasoningItems::ItemCount] = {
     "Chaque nombre moins sa parenthèse donne toujours 411 (420 − 9, 418 − 7, 415 − 4) : 413 − 411 = 2.",
-    "Le dernier mot nomme ce que sont les autres : sagesse, honnêteté... sont des vertus ; lilas, tulipe, "
+    "Le dernier mot nomme ce que sont les autres : sagesse, honnêteté… sont des vertus ; lilas, tulipe, "
     "narcisse et pensée sont des FLEURS.",
     "Chaque groupe prend les trois lettres suivantes de l'alphabet dans l'ordre 1re, 3e, 2e : MNO donne MON, "
     "PQR donne PRQ, STU donne SUT, donc VWX donne VXW.",
@@ -76,11 +76,23 @@ double drawPuzzle(BookletWriter &writer, const ReasoningItems::Item &item, doubl
         const double widthMm = writer.width(QString::fromUtf8(caption.text), writer.font(points, true));
         points = std::min(points, points * caption.width * scale / widthMm);
     }
+    // A box that completes the last term of its text stands right after it, however wide this font draws it.
+    auto textEnd = [&](const ReasoningItems::Box &box) {
+        double end = 0;
+        for (const ReasoningItems::Caption &caption : item.captions) {
+            if (caption.top == box.top && caption.left < box.left)
+                end = std::max(end, place(caption.left, caption.top).x()
+                        + writer.width(QString::fromUtf8(caption.text), writer.font(points, true)));
+        }
+        return end;
+    };
     QPainter &painter = writer.painter();
     for (const ReasoningItems::Caption &caption : item.captions)
         writer.line(place(caption.left, caption.top), QString::fromUtf8(caption.text), writer.font(points, true));
     for (size_t k = 0; k < item.boxes.size(); ++k) {
-        const QPointF corner = place(item.boxes[k].left, item.boxes[k].top) - QPointF(0, 0.6);
+        QPointF corner = place(item.boxes[k].left, item.boxes[k].top) - QPointF(0, 0.6);
+        if (item.boxes[k].followsText)
+            corner.setX(std::max(corner.x(), textEnd(item.boxes[k]) + 0.3));
         const QRectF cell(corner, QSizeF(ReasoningItems::BoxSize * scale, ReasoningItems::BoxSize * scale));
         painter.save();
         painter.setPen(QPen(Qt::black, writer.mm(0.4)));
