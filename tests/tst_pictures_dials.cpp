@@ -260,7 +260,7 @@ void tst_pictures_dials::writesEveryPanelAndAsset()
     QVERIFY2(writeErrors.isEmpty(), qPrintable(writeErrors.join(QLatin1Char('\n'))));
     QStringList expected;
     for (int panel = DialBank::FirstPanel; panel <= DialBank::LastPanel; ++panel)
-        expected.append(QStringLiteral("cadran%1.gif").arg(panel));
+        expected.append(DialBank::panelFile(panel));
     QStringList panels = QDir(written.filePath(QStringLiteral("pictures")))
                              .entryList({ QStringLiteral("cadran*") }, QDir::Files);
     panels.sort();
@@ -292,7 +292,7 @@ void tst_pictures_dials::needlesAreDrawnAtTheirAngles_data()
 void tst_pictures_dials::needlesAreDrawnAtTheirAngles()
 {
     QFETCH(int, panel);
-    const QImage picture(written.filePath(QStringLiteral("pictures/cadran%1.gif").arg(panel)));
+    const QImage picture(written.filePath("pictures/" + DialBank::panelFile(panel)));
     QVERIFY(!picture.isNull());
     for (const Dial &dial : DialPanels::questionPanel(panel).dials) {
         for (double fraction : { 0.3, 0.6, 0.9 }) {
@@ -353,7 +353,7 @@ void tst_pictures_dials::outputIsDeterministic()
     writeDialPictures(output);
     QVERIFY(output.errors().isEmpty());
     for (int panel = DialBank::FirstPanel; panel <= DialBank::LastPanel; ++panel) {
-        const QString name = QStringLiteral("cadran%1.gif").arg(panel);
+        const QString name = DialBank::panelFile(panel);
         QFile first(written.filePath(QStringLiteral("pictures/") + name));
         QFile second(again.filePath(name));
         QVERIFY(first.open(QIODevice::ReadOnly) && second.open(QIODevice::ReadOnly));

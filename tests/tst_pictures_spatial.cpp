@@ -528,7 +528,7 @@ void tst_pictures_spatial::generatorWritesEveryPicture()
     QCOMPARE(QImageReader(assets.filePath(QStringLiteral("spatial1.jpg"))).size(), size);
     QVERIFY(!QFile::exists(pictures.filePath(QStringLiteral("image1.gif"))));
     for (int question = 2; question <= SpatialKey::QuestionCount; ++question) {
-        const QString name = pictures.filePath(QStringLiteral("image%1.gif").arg(question));
+        const QString name = pictures.filePath(SpatialKey::pictureFile(question));
         QImageReader reader(name);
         QCOMPARE(reader.format(), QByteArray("gif"));
         const QImage picture = reader.read();

@@ -196,9 +196,9 @@ void writeDialPictures(PictureOutput &output)
 {
     for (int panel = DialBank::FirstPanel; panel <= DialBank::LastPanel; ++panel) {
         const QImage picture = drawDialPanel(DialPanels::questionPanel(panel));
-        output.gif(QStringLiteral("cadran%1.gif").arg(panel), picture, dialPalette());
+        output.gif(DialBank::panelFile(panel), picture, dialPalette());
         if (panel == DialBank::FirstPanel)
-            output.assetJpeg(QStringLiteral("cadran%1.jpg").arg(panel), picture);
+            output.assetJpeg(DialBank::embeddedPicture(), picture);
     }
     output.assetJpeg(QStringLiteral("exemple-cadran.jpg"), drawDialPanel(DialPanels::examplePanel()));
 }

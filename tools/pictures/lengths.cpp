@@ -94,9 +94,9 @@ QImage draw(const Lines &lines)
 void writeAll(PictureOutput &output)
 {
     const QVector<QRgb> palette { Paper, Ink, Outline };
-    output.assetJpeg(QStringLiteral("barre1.jpg"), draw(layout(1)));
+    output.assetJpeg(LengthTable::embeddedPicture(), draw(layout(1)));
     for (int question = 2; question <= LengthTable::QuestionCount; ++question)
-        output.gif(QStringLiteral("barre%1.gif").arg(question), draw(layout(question)), palette);
+        output.gif(LengthTable::pictureFile(question), draw(layout(question)), palette);
 }
 
 } // namespace LengthPictures

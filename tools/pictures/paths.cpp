@@ -263,9 +263,9 @@ void writeAll(PictureOutput &output)
         return draw(path);
     };
     const QVector<QRgb> palette = shadedPalette({ qRgb(255, 255, 255), qRgb(0, 0, 0) }, 6);
-    output.assetJpeg(QStringLiteral("chemin1.jpg"), pictureOf(1));
+    output.assetJpeg(PathTable::embeddedPicture(), pictureOf(1));
     for (int question = 2; question <= PathTable::QuestionCount; ++question)
-        output.gif(QStringLiteral("chemin%1.gif").arg(question), pictureOf(question), palette);
+        output.gif(PathTable::pictureFile(question), pictureOf(question), palette);
 }
 
 } // namespace PathPictures

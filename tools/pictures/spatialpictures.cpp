@@ -116,8 +116,8 @@ void writeSpatialPictures(PictureOutput &output)
     for (int question = 1; question <= SpatialKey::QuestionCount; ++question) {
         const QImage picture = drawSpatialPuzzle(SpatialPuzzles::puzzle(question));
         if (question == 1)
-            output.assetJpeg(QStringLiteral("spatial1.jpg"), picture);
+            output.assetJpeg(SpatialKey::embeddedPicture(), picture);
         else
-            output.gif(QStringLiteral("image%1.gif").arg(question), picture, palette);
+            output.gif(SpatialKey::pictureFile(question), picture, palette);
     }
 }

@@ -55,8 +55,8 @@ QString caption(const QVariant &value)
 
 Test4::Test4(Forms &forms)
     : PictureTest(forms,
-        { "Lecture de cadrans", 6735, 1080, 2760, 9060, 3060, QStringLiteral(":/assets/cadran2.jpg"),
-            "cadran", DialBank::QuestionCount, QStringLiteral("Presentation5") })
+        { "Lecture de cadrans", 6735, 1080, 2760, 9060, 3060, DialBank::embeddedPicture,
+            DialBank::pictureFile, DialBank::QuestionCount, QStringLiteral("Presentation5") })
 {
     placeClock(6000, 1560);
     const char firstCode = DialBank::InstrumentCodes[0];
@@ -79,11 +79,6 @@ void Test4::buildTables()
             ChoiceValues.append(choiceValue(DialBank::InstrumentCodes[question], value));
     }
     AnswerKey = QList<int>(DialBank::AnswerKey.begin(), DialBank::AnswerKey.end());
-}
-
-QString Test4::pictureFile(int question) const
-{
-    return QStringLiteral("cadran%1.gif").arg(DialBank::panelOf(question));
 }
 
 void Test4::showQuestion()
