@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n libgif-dev libjpeg-dev fonts-dejavu-core
-    fonts-liberation2)
+    fonts-liberation2 poppler-utils)
 
 missing=()
 for package in "${packages[@]}"; do
