@@ -1,12 +1,13 @@
 #include "pictures.h"
 
 #include "picturecheck.h"
+#include "trials/doublesize.h"
 
 #include <QBuffer>
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QImageReader>
 
 #ifndef PILOTES_DATA_DIR
@@ -25,42 +26,25 @@ QStringList &overriddenFolders()
     return folders;
 }
 
-} // namespace
-
-QStringList programFolders()
+qreal &overriddenRatio()
 {
-    if (!overriddenFolders().isEmpty())
-        return overriddenFolders();
-    const QString programDir = QCoreApplication::applicationDirPath();
-    return { programDir + QStringLiteral("/pictures"), programDir + QStringLiteral("/../pictures"),
-        QStringLiteral(PILOTES_DATA_DIR "/pictures") };
+    static qreal ratio = 0;
+    return ratio;
 }
 
-void setProgramFolders(const QStringList &folders)
-{
-    overriddenFolders() = folders;
-}
+constexpr qreal DoubleSize = 2;
 
-QString locate(const QString &bareName)
+// The names to try in one folder, the double-size variant first where the screen can show it.
+QStringList variantsOf(const QString &name)
 {
-    QStringList folders { QDir::currentPath() };
-    folders += programFolders();
-    for (const QString &folder : folders) {
-        const QFileInfo file(QDir(folder), bareName);
-        if (file.isFile())
-            return file.absoluteFilePath();
-    }
-    return QString();
+    if (screenRatio() > 1)
+        return { doubleSizeName(name), name };
+    return { name };
 }
 
 // The file's bytes, read once so that what is checked is what is decoded.
-QByteArray readFile(const QString &bareName, QString *error)
+QByteArray readFile(const QString &path, QString *error)
 {
-    const QString path = locate(bareName);
-    if (path.isEmpty()) {
-        *error = QStringLiteral("fichier introuvable");
-        return QByteArray();
-    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         *error = QStringLiteral("fichier illisible");
@@ -75,6 +59,21 @@ QByteArray readFile(const QString &bareName, QString *error)
         *error = QStringLiteral("fichier vide");
     return bytes;
 }
+
+QImage decodeFile(const QString &path, const QString &bareName, QString *error)
+{
+    const QByteArray bytes = readFile(path, error);
+    if (bytes.isEmpty())
+        return QImage();
+    QImage image = decode(bytes, QFileInfo(path).fileName(), error);
+    if (image.isNull())
+        return image;
+    // Laid out at the plain picture's size, drawn with every pixel of the double-size one.
+    image.setDevicePixelRatio(QFileInfo(path).fileName() == bareName ? 1 : DoubleSize);
+    return image;
+}
+
+} // namespace
 
 QImage decode(const QByteArray &bytes, const QString &fileName, QString *error)
 {
@@ -91,21 +90,78 @@ QImage decode(const QByteArray &bytes, const QString &fileName, QString *error)
     return image;
 }
 
+QStringList programFolders()
+{
+    if (!overriddenFolders().isEmpty())
+        return overriddenFolders();
+    const QString programDir = QCoreApplication::applicationDirPath();
+    return { programDir + QStringLiteral("/pictures"), programDir + QStringLiteral("/../pictures"),
+        QStringLiteral(PILOTES_DATA_DIR "/pictures") };
+}
+
+void setProgramFolders(const QStringList &folders)
+{
+    overriddenFolders() = folders;
+}
+
+qreal screenRatio()
+{
+    if (overriddenRatio() > 0)
+        return overriddenRatio();
+    return qGuiApp ? qGuiApp->devicePixelRatio() : 1;
+}
+
+void setScreenRatio(qreal ratio)
+{
+    overriddenRatio() = ratio;
+}
+
+QString locate(const QString &bareName)
+{
+    QStringList folders { QDir::currentPath() };
+    folders += programFolders();
+    for (const QString &folder : folders) {
+        for (const QString &name : variantsOf(bareName)) {
+            const QFileInfo file(QDir(folder), name);
+            if (file.isFile())
+                return file.absoluteFilePath();
+        }
+    }
+    return QString();
+}
+
 QImage load(const QString &bareName, QString *error)
 {
-    const QByteArray bytes = readFile(bareName, error);
-    if (bytes.isEmpty())
+    const QString path = locate(bareName);
+    if (path.isEmpty()) {
+        *error = QStringLiteral("fichier introuvable");
         return QImage();
-    return decode(bytes, bareName, error);
+    }
+    return decodeFile(path, bareName, error);
+}
+
+QImage embedded(const QString &resource)
+{
+    const QString bareName = QFileInfo(resource).fileName();
+    for (const QString &name : variantsOf(resource)) {
+        if (QFileInfo(name).isFile()) {
+            QString error;
+            return decodeFile(name, bareName, &error);
+        }
+    }
+    return QImage();
 }
 
 QString problem(const QString &bareName)
 {
+    const QString path = locate(bareName);
+    if (path.isEmpty())
+        return QStringLiteral("fichier introuvable");
     QString error;
-    const QByteArray bytes = readFile(bareName, &error);
+    const QByteArray bytes = readFile(path, &error);
     if (bytes.isEmpty())
         return error;
-    return PictureCheck::problem(bytes, bareName, PictureCheck::Depth::Structure);
+    return PictureCheck::problem(bytes, QFileInfo(path).fileName(), PictureCheck::Depth::Structure);
 }
 
 QStringList unreadable(const QStringList &bareNames)
