@@ -2,8 +2,8 @@
 // the examples stored with the screens. Usage: picture-generator PICTURES_DIR ASSETS_DIR
 // With --booklet FILE, it draws the answer booklet instead, from the same geometry.
 #include "booklet.h"
-#include "dialpictures.h"
 #include "decoration.h"
+#include "dialpictures.h"
 #include "lengths.h"
 #include "paths.h"
 #include "pictureoutput.h"
