@@ -2,6 +2,7 @@
 // screens, and the chain that links them.
 #include "testsupport.h"
 
+#include "app/inputbox.h"
 #include "app/picturebox.h"
 #include "app/pictures.h"
 #include "app/screenchain.h"
@@ -16,7 +17,9 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QHash>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
 #include <QProgressBar>
@@ -77,6 +80,7 @@ private slots:
     void timeLimitPrompt();
     void timeLimitPromptAlwaysOffers120();
     void onlyF5OnSuivantOpensTheTimePrompt();
+    void heldEnterDoesNotAnswerThePrompt();
 
     void timeSentence_data();
     void timeSentence();
@@ -273,6 +277,24 @@ void tst_Shell::onlyF5OnSuivantOpensTheTimePrompt()
     QTest::keyClick(titre.Abandon, Qt::Key_F5);
     QVERIFY(h.prompts.isEmpty());
     QCOMPARE(titre.Time, qint16(120));
+}
+
+void tst_Shell::heldEnterDoesNotAnswerThePrompt()
+{
+    // The Enter that pressed "&Suivant >" goes on repeating into the name prompt.
+    bool openAfterRepeat = false;
+    QTimer::singleShot(0, [&openAfterRepeat] {
+        QWidget *prompt = QApplication::activeModalWidget();
+        auto box = prompt->findChild<QLineEdit *>();
+        QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(box, &repeat);
+        openAfterRepeat = prompt->isVisible();
+        QTest::keyClicks(box, "Lea");
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    const QString answer = askText("Veuillez entrer votre prénom (obligatoire) :", "Votre prénom", QString());
+    QVERIFY(openAfterRepeat);
+    QCOMPARE(answer, QString("Lea"));
 }
 
 void tst_Shell::timeSentence_data()
