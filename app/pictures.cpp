@@ -1,17 +1,20 @@
 #include "pictures.h"
 
-#include <QCoreApplication>
+#include "picturecheck.h"
+#include "trials/doublesize.h"
+
+#include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QImageReader>
 
 namespace Pictures {
 
 namespace {
 
-// Far above any picture of the program (the largest is 600 x 200), far below what would
-// hurt the machine: a file claiming a huge size fails cleanly.
-constexpr int AllocationLimitMegabytes = 16;
+constexpr int AllocationLimitMegabytes = int(PictureCheck::MaxFileBytes / (1024 * 1024));
 
 QStringList &overriddenFolders()
 {
@@ -19,7 +22,69 @@ QStringList &overriddenFolders()
     return folders;
 }
 
+qreal &overriddenRatio()
+{
+    static qreal ratio = 0;
+    return ratio;
+}
+
+constexpr qreal DoubleSize = 2;
+
+// The names to try in one folder, the double-size variant first where the screen can show it.
+QStringList variantsOf(const QString &name)
+{
+    if (screenRatio() > 1)
+        return { doubleSizeName(name), name };
+    return { name };
+}
+
+// The file's bytes, read once so that what is checked is what is decoded.
+QByteArray readFile(const QString &path, QString *error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = QStringLiteral("fichier illisible");
+        return QByteArray();
+    }
+    QByteArray bytes = file.read(PictureCheck::MaxFileBytes + 1);
+    if (bytes.size() > PictureCheck::MaxFileBytes) {
+        *error = QStringLiteral("fichier trop gros");
+        return QByteArray();
+    }
+    if (bytes.isEmpty())
+        *error = QStringLiteral("fichier vide");
+    return bytes;
+}
+
+QImage decodeFile(const QString &path, const QString &bareName, QString *error)
+{
+    const QByteArray bytes = readFile(path, error);
+    if (bytes.isEmpty())
+        return QImage();
+    QImage image = decode(bytes, QFileInfo(path).fileName(), error);
+    if (image.isNull())
+        return image;
+    // Laid out at the plain picture's size, drawn with every pixel of the double-size one.
+    image.setDevicePixelRatio(QFileInfo(path).fileName() == bareName ? 1 : DoubleSize);
+    return image;
+}
+
 } // namespace
+
+QImage decode(const QByteArray &bytes, const QString &fileName, QString *error)
+{
+    *error = PictureCheck::problem(bytes, fileName, PictureCheck::Depth::Pixels);
+    if (!error->isEmpty())
+        return QImage();
+    QBuffer buffer;
+    buffer.setData(bytes);
+    QImageReader reader(&buffer, QFileInfo(fileName).suffix().toLatin1());
+    reader.setAllocationLimit(AllocationLimitMegabytes);
+    QImage image = reader.read();
+    if (image.isNull())
+        *error = reader.errorString();
+    return image;
+}
 
 QStringList programFolders()
 {
@@ -37,14 +102,28 @@ void setProgramFolders(const QStringList &folders)
     overriddenFolders() = folders;
 }
 
+qreal screenRatio()
+{
+    if (overriddenRatio() > 0)
+        return overriddenRatio();
+    return qGuiApp ? qGuiApp->devicePixelRatio() : 1;
+}
+
+void setScreenRatio(qreal ratio)
+{
+    overriddenRatio() = ratio;
+}
+
 QString locate(const QString &bareName)
 {
     QStringList folders { QDir::currentPath() };
     folders += programFolders();
     for (const QString &folder : folders) {
-        const QFileInfo file(QDir(folder), bareName);
-        if (file.isFile())
-            return file.absoluteFilePath();
+        for (const QString &name : variantsOf(bareName)) {
+            const QFileInfo file(QDir(folder), name);
+            if (file.isFile())
+                return file.absoluteFilePath();
+        }
     }
     return QString();
 }
@@ -56,25 +135,38 @@ QImage load(const QString &bareName, QString *error)
         *error = QStringLiteral("fichier introuvable");
         return QImage();
     }
-    QImageReader reader(path);
-    reader.setAllocationLimit(AllocationLimitMegabytes);
-    QImage image = reader.read();
-    if (image.isNull())
-        *error = reader.errorString();
-    return image;
+    return decodeFile(path, bareName, error);
 }
 
-bool canRead(const QString &bareName)
+QImage embedded(const QString &resource)
+{
+    const QString bareName = QFileInfo(resource).fileName();
+    for (const QString &name : variantsOf(resource)) {
+        if (QFileInfo(name).isFile()) {
+            QString error;
+            return decodeFile(name, bareName, &error);
+        }
+    }
+    return QImage();
+}
+
+QString problem(const QString &bareName)
 {
     const QString path = locate(bareName);
-    return !path.isEmpty() && QImageReader(path).canRead();
+    if (path.isEmpty())
+        return QStringLiteral("fichier introuvable");
+    QString error;
+    const QByteArray bytes = readFile(path, &error);
+    if (bytes.isEmpty())
+        return error;
+    return PictureCheck::problem(bytes, QFileInfo(path).fileName(), PictureCheck::Depth::Structure);
 }
 
 QStringList unreadable(const QStringList &bareNames)
 {
     QStringList names;
     for (const QString &name : bareNames) {
-        if (!canRead(name))
+        if (!problem(name).isEmpty())
             names.append(name);
     }
     return names;

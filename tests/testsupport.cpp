@@ -65,6 +65,7 @@ void Harness::flushDeletes()
 QStringList tidyUpAfterTest()
 {
     useBuiltPictures();
+    Pictures::setScreenRatio(0);
     QLocale::setDefault(QLocale::c());
     Harness::flushDeletes();
     QStringList left;

@@ -2,6 +2,7 @@
 #include "tools/pictures/dialpictures.h"
 #include "tools/pictures/pictureoutput.h"
 #include "trials/dials/dialbank.h"
+#include "trials/doublesize.h"
 
 #include <QDir>
 #include <QFile>
@@ -44,15 +45,35 @@ double arcShift(const Dial &dial, double value)
     return qDegreesToRadians(std::abs(dial.scale.angleOf(value) - dial.needleAngle)) * dial.markRadius;
 }
 
-// Only the needles are red; a pixel half covered by one is still clearly red.
-bool isNeedleRed(QRgb pixel)
+// Only the needles are red, or blue for the fuel gauge; a pixel half covered by one is still clearly so.
+bool isNeedleColour(const Dial &dial, QRgb pixel)
 {
+    if (dial.code == 'E')
+        return qBlue(pixel) - qRed(pixel) > 60;
     return qRed(pixel) - qGreen(pixel) > 60;
 }
 
 QRgb pixelAt(const QImage &picture, const QPointF &point)
 {
     return picture.pixel(int(std::floor(point.x())), int(std::floor(point.y())));
+}
+
+// The needle's angle as the written picture shows it: the middle of the needle-coloured arc met on
+// a circle around the pivot, within the dial's sweep (so a needle sharing the pivot is not seen).
+double measuredNeedleAngle(const QImage &picture, const Dial &dial)
+{
+    const double low = std::min(dial.scale.startAngle, dial.scale.endAngle);
+    const double high = std::max(dial.scale.startAngle, dial.scale.endAngle);
+    double sum = 0;
+    int count = 0;
+    for (double angle = low; angle <= high; angle += 0.05) {
+        const QPointF point = QLineF::fromPolar(dial.markRadius * 0.75, angle).translated(dial.centre).p2();
+        if (isNeedleColour(dial, pixelAt(picture, point))) {
+            sum += angle;
+            ++count;
+        }
+    }
+    return count ? sum / count : qQNaN();
 }
 
 // Pixels whose colour differs a lot: JPEG's small errors stay under the threshold, a moved needle does not.
@@ -120,13 +141,23 @@ void tst_pictures_dials::needleShowsRightValue_data()
         QTest::addRow("question %d", question) << question;
 }
 
-// The answer is read back from the drawn geometry: the needle's angle through its dial's scale.
+// The answer is read back from the drawn geometry, and from the written picture: the needle's
+// angle through its dial's scale.
 void tst_pictures_dials::needleShowsRightValue()
 {
     QFETCH(int, question);
     const char code = DialBank::InstrumentCodes[size_t(question - 1)];
     const double right = DialBank::rightValue(question);
-    const Dial dial = DialPanels::questionPanel(DialBank::panelOf(question)).dial(code);
+    const int panel = DialBank::panelOf(question);
+    const Dial dial = DialPanels::questionPanel(panel).dial(code);
+
+    const QImage picture(written.filePath("pictures/" + DialBank::panelFile(panel)));
+    const double seen = dial.scale.valueAt(measuredNeedleAngle(picture, dial));
+    for (double offered : DialBank::ChoiceValues[size_t(question - 1)]) {
+        QVERIFY2(offered == right || std::abs(offered - seen) > std::abs(right - seen),
+            qPrintable(
+                QStringLiteral("the picture reads %1, nearer %2 than %3").arg(seen).arg(offered).arg(right)));
+    }
 
     const double reading = dial.reading();
     QVERIFY2(std::abs(reading - right) < Tolerance * (dial.scale.maximum - dial.scale.minimum),
@@ -259,8 +290,10 @@ void tst_pictures_dials::writesEveryPanelAndAsset()
 {
     QVERIFY2(writeErrors.isEmpty(), qPrintable(writeErrors.join(QLatin1Char('\n'))));
     QStringList expected;
-    for (int panel = DialBank::FirstPanel; panel <= DialBank::LastPanel; ++panel)
-        expected.append(QStringLiteral("cadran%1.gif").arg(panel));
+    for (int panel = DialBank::FirstPanel; panel <= DialBank::LastPanel; ++panel) {
+        expected.append(DialBank::panelFile(panel));
+        expected.append(doubleSizeName(expected.last()));
+    }
     QStringList panels = QDir(written.filePath(QStringLiteral("pictures")))
                              .entryList({ QStringLiteral("cadran*") }, QDir::Files);
     panels.sort();
@@ -268,15 +301,19 @@ void tst_pictures_dials::writesEveryPanelAndAsset()
     QCOMPARE(panels, expected);
     QStringList assets = QDir(written.filePath(QStringLiteral("assets"))).entryList(QDir::Files);
     assets.sort();
-    QCOMPARE(assets, (QStringList { QStringLiteral("cadran2.jpg"), QStringLiteral("exemple-cadran.jpg") }));
+    QCOMPARE(assets,
+        (QStringList { QStringLiteral("cadran2.jpg"), QStringLiteral("cadran2@2x.jpg"),
+            QStringLiteral("exemple-cadran.jpg"), QStringLiteral("exemple-cadran@2x.jpg") }));
 
+    const QSize plainSize(DialPanels::Width, DialPanels::Height);
+    auto sizeOf = [](const QString &file) { return file.contains(QLatin1String("@2x")) ? 2 : 1; };
     for (const QString &file : panels) {
         const QImage picture(written.filePath(QStringLiteral("pictures/") + file));
-        QCOMPARE(picture.size(), QSize(DialPanels::Width, DialPanels::Height));
+        QCOMPARE(picture.size(), plainSize * sizeOf(file));
     }
     for (const QString &file : assets) {
         const QImage picture(written.filePath(QStringLiteral("assets/") + file));
-        QCOMPARE(picture.size(), QSize(DialPanels::Width, DialPanels::Height));
+        QCOMPARE(picture.size(), plainSize * sizeOf(file));
     }
 }
 
@@ -287,19 +324,19 @@ void tst_pictures_dials::needlesAreDrawnAtTheirAngles_data()
         QTest::addRow("cadran%d.gif", panel) << panel;
 }
 
-// The written picture agrees with the model: red along each needle, and no red where it would
-// point for a value a mark away.
+// The written picture agrees with the model: the needle's colour along each needle, and not where
+// it would point for a value a mark away.
 void tst_pictures_dials::needlesAreDrawnAtTheirAngles()
 {
     QFETCH(int, panel);
-    const QImage picture(written.filePath(QStringLiteral("pictures/cadran%1.gif").arg(panel)));
+    const QImage picture(written.filePath("pictures/" + DialBank::panelFile(panel)));
     QVERIFY(!picture.isNull());
     for (const Dial &dial : DialPanels::questionPanel(panel).dials) {
         for (double fraction : { 0.3, 0.6, 0.9 }) {
             const QPointF point = QLineF::fromPolar(dial.markRadius * fraction, dial.needleAngle)
                                       .translated(dial.centre)
                                       .p2();
-            QVERIFY2(isNeedleRed(pixelAt(picture, point)),
+            QVERIFY2(isNeedleColour(dial, pixelAt(picture, point)),
                 qPrintable(QStringLiteral("%1 at %2 of its length").arg(dial.code).arg(fraction)));
         }
         const double away = dial.reading() + 3 * dial.scale.graduation <= dial.scale.maximum
@@ -307,7 +344,7 @@ void tst_pictures_dials::needlesAreDrawnAtTheirAngles()
             : dial.reading() - 3 * dial.scale.graduation;
         const QPointF elsewhere
             = QLineF::fromPolar(dial.markRadius * 0.9, dial.scale.angleOf(away)).translated(dial.centre).p2();
-        QVERIFY(!isNeedleRed(pixelAt(picture, elsewhere)));
+        QVERIFY(!isNeedleColour(dial, pixelAt(picture, elsewhere)));
     }
 }
 
@@ -338,8 +375,8 @@ void tst_pictures_dials::picturesUseTheirPalette()
     }
     for (QRgb colour : used)
         QVERIFY(palette.contains(colour));
-    // Antialiasing really happened: more than the five plain colours are in use.
-    QVERIFY(used.size() > 5);
+    // Antialiasing really happened: more than the six plain colours are in use.
+    QVERIFY(used.size() > 6);
 
     const QImage gif(written.filePath(QStringLiteral("pictures/cadran5.gif")));
     QCOMPARE(gif.convertToFormat(QImage::Format_RGB32), drawn);
@@ -353,7 +390,7 @@ void tst_pictures_dials::outputIsDeterministic()
     writeDialPictures(output);
     QVERIFY(output.errors().isEmpty());
     for (int panel = DialBank::FirstPanel; panel <= DialBank::LastPanel; ++panel) {
-        const QString name = QStringLiteral("cadran%1.gif").arg(panel);
+        const QString name = DialBank::panelFile(panel);
         QFile first(written.filePath(QStringLiteral("pictures/") + name));
         QFile second(again.filePath(name));
         QVERIFY(first.open(QIODevice::ReadOnly) && second.open(QIODevice::ReadOnly));

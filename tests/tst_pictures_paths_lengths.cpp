@@ -264,7 +264,7 @@ void PathAndLengthPicturesTest::pathPictureShowsTheStoredPath()
 {
     QFETCH(int, question);
     const QString file = question == 1 ? asset(QStringLiteral("chemin1.jpg"))
-                                       : picture(QStringLiteral("chemin%1.gif").arg(question));
+                                       : picture(PathTable::pictureFile(question));
     const QImage image = decoded(file);
     QCOMPARE(image.size(), QSize(PathSize, PathSize));
     const QVector<QPoint> &corners = paths[question - 1].corners;
@@ -349,7 +349,7 @@ void PathAndLengthPicturesTest::lengthRatioMeasuredFromTheGifMatchesTheKey_data(
 void PathAndLengthPicturesTest::lengthRatioMeasuredFromTheGifMatchesTheKey()
 {
     QFETCH(int, question);
-    const QImage image = decoded(picture(QStringLiteral("barre%1.gif").arg(question)));
+    const QImage image = decoded(picture(LengthTable::pictureFile(question)));
     QCOMPARE(image.size(), QSize(LengthPictures::Width, LengthPictures::Height));
     const QVector<MeasuredLine> lines = measureLines(image);
     QCOMPARE(lines.size(), 2);
@@ -443,9 +443,9 @@ void PathAndLengthPicturesTest::generatingTwiceGivesIdenticalFiles()
         QVERIFY2(contents(path) == contents(QDir(again.path()).filePath(relative)), qPrintable(relative));
         ++compared;
     }
-    // 29 path and 29 length files, the two worked examples, the logo, the title picture and the
-    // icon at each size and scalable.
-    QCOMPARE(compared, int(2 * 29 + 2 + 2 + std::size(Decoration::IconSizes) + 1));
+    // 29 path and 29 length files, the two worked examples, the logo and the title picture, each
+    // also at double size, and the icon at each size and scalable.
+    QCOMPARE(compared, int(2 * (2 * 29 + 2 + 2) + std::size(Decoration::IconSizes) + 1));
 }
 
 QTEST_MAIN(PathAndLengthPicturesTest)

@@ -2,6 +2,7 @@
 // screens, and the chain that links them.
 #include "testsupport.h"
 
+#include "app/inputbox.h"
 #include "app/picturebox.h"
 #include "app/pictures.h"
 #include "app/screenchain.h"
@@ -12,9 +13,15 @@
 #include "screens/titre.h"
 #include "tools/pictures/gifwriter.h"
 
+#include <QApplication>
+#include <QDir>
 #include <QGroupBox>
+#include <QHash>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -73,6 +80,7 @@ private slots:
     void timeLimitPrompt();
     void timeLimitPromptAlwaysOffers120();
     void onlyF5OnSuivantOpensTheTimePrompt();
+    void heldEnterDoesNotAnswerThePrompt();
 
     void timeSentence_data();
     void timeSentence();
@@ -101,6 +109,9 @@ private slots:
 
     void startUpCheckListsMissingPictures();
     void logoIsCutToItsBox();
+    void doubleSizeLookup_data();
+    void doubleSizeLookup();
+    void embeddedExampleKeepsItsLayoutAtDoubleSize();
     void missingDecorationLeavesTheBoxEmpty();
 };
 
@@ -197,6 +208,11 @@ void tst_Shell::timeLimitPrompt_data()
                                << "-40000" << 120 << true;
     QTest::newRow("not finite") << "en_US"
                                 << "inf" << 120 << true;
+    QTest::newRow("a place marker is quoted as typed") << "fr_FR"
+                                                       << "%1" << 120 << true;
+    QTest::newRow("markup is shown as typed") << "fr_FR"
+                                              << "<b>gras</b><img src=\"/usr/share/pixmaps/debian-logo.png\">"
+                                              << 120 << true;
 }
 
 void tst_Shell::timeLimitPrompt()
@@ -209,6 +225,20 @@ void tst_Shell::timeLimitPrompt()
     QLocale::setDefault(QLocale(locale));
     Harness h;
     h.answers = QStringList { answer };
+    // The real message box, read while it is up.
+    QString boxText;
+    Qt::TextFormat boxFormat = Qt::AutoText;
+    h.forms.setMessageBox([&](const QString &text) {
+        h.messages.append(text);
+        QTimer::singleShot(0, [&] {
+            if (auto box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                boxText = box->text();
+                boxFormat = box->textFormat();
+                box->accept();
+            }
+        });
+        showWarning(text);
+    });
     h.start();
     Titre &titre = h.forms.titre();
     QTest::keyClick(titre.Command1, Qt::Key_F5);
@@ -216,8 +246,12 @@ void tst_Shell::timeLimitPrompt()
     QCOMPARE(h.prompts, QStringList { "Nouveau temps limite :" });
     QCOMPARE(titre.Time, qint16(time));
     QCOMPARE(h.messages.size(), refused ? 1 : 0);
-    if (refused)
+    if (refused) {
+        QVERIFY(h.messages.first().contains("« " + answer + " »"));
         QVERIFY(h.messages.first().contains("reste de 120 secondes"));
+        QCOMPARE(boxText, h.messages.first());
+        QCOMPARE(boxFormat, Qt::PlainText);
+    }
     QCOMPARE(h.forms.visibleNames(), QStringList { "Titre" });
 }
 
@@ -243,6 +277,24 @@ void tst_Shell::onlyF5OnSuivantOpensTheTimePrompt()
     QTest::keyClick(titre.Abandon, Qt::Key_F5);
     QVERIFY(h.prompts.isEmpty());
     QCOMPARE(titre.Time, qint16(120));
+}
+
+void tst_Shell::heldEnterDoesNotAnswerThePrompt()
+{
+    // The Enter that pressed "&Suivant >" goes on repeating into the name prompt.
+    bool openAfterRepeat = false;
+    QTimer::singleShot(0, [&openAfterRepeat] {
+        QWidget *prompt = QApplication::activeModalWidget();
+        auto box = prompt->findChild<QLineEdit *>();
+        QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(box, &repeat);
+        openAfterRepeat = prompt->isVisible();
+        QTest::keyClicks(box, "Lea");
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    const QString answer = askText("Veuillez entrer votre prénom (obligatoire) :", "Votre prénom", QString());
+    QVERIFY(openAfterRepeat);
+    QCOMPARE(answer, QString("Lea"));
 }
 
 void tst_Shell::timeSentence_data()
@@ -625,6 +677,92 @@ void tst_Shell::logoIsCutToItsBox()
     QCOMPARE(logo->picture().size(), QSize(200, 100));
     QCOMPARE(logo->grab().size(), QSize(101, 67));
     QCOMPARE(logo->grab().toImage().pixelColor(100, 66), QColor(Qt::red));
+}
+
+// Files are given as "working/NAME" or "program/NAME"; "broken/..." writes garbage instead.
+void tst_Shell::doubleSizeLookup_data()
+{
+    QTest::addColumn<qreal>("ratio");
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QString>("expected"); // the file shown, empty when the picture cannot be read
+    const QStringList both { "program/image7.gif", "program/image7@2x.gif" };
+    QTest::newRow("plain screen") << 1.0 << both << "program/image7.gif";
+    QTest::newRow("dense screen") << 2.0 << both << "program/image7@2x.gif";
+    QTest::newRow("150 %") << 1.5 << both << "program/image7@2x.gif";
+    QTest::newRow("no variant") << 2.0 << QStringList { "program/image7.gif" } << "program/image7.gif";
+    QTest::newRow("replacement wins")
+        << 2.0 << (QStringList(both) << "working/image7.gif") << "working/image7.gif";
+    QTest::newRow("replacement with variant") << 2.0
+                                              << (QStringList(both) << "working/image7.gif"
+                                                                    << "working/image7@2x.gif")
+                                              << "working/image7@2x.gif";
+    QTest::newRow("broken variant is reported")
+        << 2.0 << QStringList { "program/image7.gif", "broken/image7@2x.gif" } << QString();
+    QTest::newRow("broken variant unused on a plain screen")
+        << 1.0 << QStringList { "program/image7.gif", "broken/image7@2x.gif" } << "program/image7.gif";
+}
+
+void tst_Shell::doubleSizeLookup()
+{
+    QFETCH(qreal, ratio);
+    QFETCH(QStringList, files);
+    QFETCH(QString, expected);
+
+    QTemporaryDir working;
+    QTemporaryDir program;
+    const QString previous = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(working.path()));
+    Pictures::setProgramFolders({ program.path() });
+    Pictures::setScreenRatio(ratio);
+    // Each file has its own colour, so the picture shown tells which one was read.
+    QHash<QString, QRgb> colours;
+    for (const QString &file : files) {
+        const QString name = file.section(QLatin1Char('/'), 1);
+        const bool inWorking = file.startsWith(QLatin1String("working/"));
+        const QString path = QDir(inWorking ? working.path() : program.path()).filePath(name);
+        if (file.startsWith(QLatin1String("broken/"))) {
+            QFile garbage(path);
+            QVERIFY(garbage.open(QIODevice::WriteOnly));
+            garbage.write("not a picture");
+            continue;
+        }
+        const int side = name.contains(QLatin1String("@2x")) ? 8 : 4;
+        QImage picture(side, side, QImage::Format_RGB32);
+        colours[file] = qRgb(10 * colours.size(), 100, 200);
+        picture.fill(colours[file]);
+        QString error;
+        QVERIFY2(writeGif(path, picture, { colours[file] }, &error), qPrintable(error));
+    }
+
+    QString error;
+    const QImage shown = Pictures::load(QStringLiteral("image7.gif"), &error);
+    const bool checked = Pictures::unreadable({ QStringLiteral("image7.gif") }).isEmpty();
+    QDir::setCurrent(previous);
+    QCOMPARE(checked, !expected.isEmpty());
+    if (expected.isEmpty()) {
+        QVERIFY(shown.isNull());
+        return;
+    }
+    QCOMPARE(shown.pixel(0, 0), colours[expected]);
+    QCOMPARE(shown.devicePixelRatio(), expected.contains(QLatin1String("@2x")) ? 2.0 : 1.0);
+    QCOMPARE(shown.deviceIndependentSize(), QSizeF(4, 4));
+}
+
+void tst_Shell::embeddedExampleKeepsItsLayoutAtDoubleSize()
+{
+    QSize plainBox;
+    for (qreal ratio : { 1.0, 2.0 }) {
+        Pictures::setScreenRatio(ratio);
+        Harness h;
+        h.start();
+        auto example = h.showAlone(QStringLiteral("Presentation1"))->findChild<PictureBox *>("Picture1");
+        QCOMPARE(example->picture().devicePixelRatio(), ratio);
+        QCOMPARE(example->picture().size(), QSize(260, 340) * ratio);
+        if (ratio == 1.0)
+            plainBox = example->size();
+        else
+            QCOMPARE(example->size(), plainBox);
+    }
 }
 
 void tst_Shell::missingDecorationLeavesTheBoxEmpty()

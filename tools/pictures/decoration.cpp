@@ -185,11 +185,12 @@ QVector<Shape> iconShapes()
 
 } // namespace
 
-QImage drawLogo()
+QImage drawLogo(int scale)
 {
-    QImage logo(LogoWidth, LogoHeight, QImage::Format_RGB32);
+    QImage logo(LogoWidth * scale, LogoHeight * scale, QImage::Format_RGB32);
     logo.fill(Navy);
     QPainter painter(&logo);
+    painter.scale(scale, scale);
     painter.setRenderHint(QPainter::Antialiasing);
 
     painter.setPen(QPen(Gold, 1.5));
@@ -235,10 +236,11 @@ QByteArray iconSvg()
     return svg.toUtf8();
 }
 
-QImage drawTitleImage()
+QImage drawTitleImage(int scale)
 {
-    QImage scene(TitleImageWidth, TitleImageHeight, QImage::Format_RGB32);
+    QImage scene(TitleImageWidth * scale, TitleImageHeight * scale, QImage::Format_RGB32);
     QPainter painter(&scene);
+    painter.scale(scale, scale);
     painter.setRenderHint(QPainter::Antialiasing);
     const double horizon = 150;
 
@@ -280,8 +282,8 @@ QImage drawTitleImage()
 void writeAll(PictureOutput &output)
 {
     output.gif(
-        QStringLiteral("Logo.gif"), drawLogo(), shadedPalette({ Navy.rgb(), Gold.rgb(), Snow.rgb() }, 12));
-    output.jpeg(QStringLiteral("Image.jpg"), drawTitleImage());
+        QStringLiteral("Logo.gif"), drawLogo, shadedPalette({ Navy.rgb(), Gold.rgb(), Snow.rgb() }, 12));
+    output.jpeg(QStringLiteral("Image.jpg"), drawTitleImage);
     output.iconFile(QStringLiteral("icon.svg"), iconSvg());
     for (int size : IconSizes)
         output.iconPng(QStringLiteral("icon-%1.png").arg(size), drawIcon(size));

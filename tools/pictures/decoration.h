@@ -19,8 +19,8 @@ constexpr int TitleImageHeight = 200;
 constexpr double IconDesignSize = 128;
 constexpr int IconSizes[] = { 16, 32, 48, 64, 128, 256 };
 
-QImage drawLogo();
-QImage drawTitleImage();
+QImage drawLogo(int scale = 1);
+QImage drawTitleImage(int scale = 1);
 QImage drawIcon(int size);
 QByteArray iconSvg();
 

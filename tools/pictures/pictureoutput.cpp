@@ -1,6 +1,8 @@
 #include "pictureoutput.h"
 
 #include "gifwriter.h"
+#include "jpegwriter.h"
+#include "trials/doublesize.h"
 
 #include <QFile>
 #include <QImageWriter>
@@ -8,7 +10,14 @@
 namespace {
 constexpr QFileDevice::Permissions ReadableByAll
     = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+
+constexpr int Scales[] = { 1, 2 };
+
+QString scaledName(const QString &name, int scale)
+{
+    return scale == 1 ? name : doubleSizeName(name);
 }
+} // namespace
 
 PictureOutput::PictureOutput(const QString &picturesFolder, const QString &assetsFolder, const QString &iconsFolder)
     : pictures(picturesFolder)
@@ -17,33 +26,41 @@ PictureOutput::PictureOutput(const QString &picturesFolder, const QString &asset
 {
 }
 
-void PictureOutput::gif(const QString &name, const QImage &picture, const QVector<QRgb> &palette)
+void PictureOutput::gif(const QString &name, const Drawing &drawing, const QVector<QRgb> &palette)
 {
-    QString error;
-    const QString path = pictures.filePath(name);
-    if (!writeGif(path, picture, palette, &error)) {
-        failures.append(error);
-        return;
+    for (int scale : Scales) {
+        QString error;
+        const QString path = pictures.filePath(scaledName(name, scale));
+        if (!writeGif(path, drawing(scale), palette, &error)) {
+            failures.append(error);
+            continue;
+        }
+        // giflib creates its files readable by their owner only; every user of the machine reads them.
+        if (!QFile::setPermissions(path, ReadableByAll))
+            failures.append(QStringLiteral("%1: cannot make it readable by all").arg(path));
+        written.append(path);
     }
-    // giflib creates its files readable by their owner only; every user of the machine reads them.
-    if (!QFile::setPermissions(path, ReadableByAll))
-        failures.append(QStringLiteral("%1: cannot make it readable by all").arg(path));
-    written.append(path);
 }
 
-void PictureOutput::jpeg(const QString &name, const QImage &picture)
+void PictureOutput::jpeg(const QString &name, const Drawing &drawing)
 {
-    writeJpeg(pictures, name, picture);
+    writeJpegs(pictures, name, drawing);
 }
 
-void PictureOutput::assetJpeg(const QString &name, const QImage &picture)
+void PictureOutput::assetJpeg(const QString &name, const Drawing &drawing)
 {
-    writeJpeg(assets, name, picture);
+    writeJpegs(assets, name, drawing);
 }
 
 void PictureOutput::iconPng(const QString &name, const QImage &picture)
 {
-    writeImage(icons.filePath(name), picture, "png", -1);
+    const QString path = icons.filePath(name);
+    QImageWriter writer(path, "png");
+    if (!writer.write(picture)) {
+        failures.append(QStringLiteral("%1: %2").arg(path, writer.errorString()));
+        return;
+    }
+    written.append(path);
 }
 
 void PictureOutput::iconFile(const QString &name, const QByteArray &contents)
@@ -57,18 +74,15 @@ void PictureOutput::iconFile(const QString &name, const QByteArray &contents)
     written.append(path);
 }
 
-void PictureOutput::writeJpeg(const QDir &folder, const QString &name, const QImage &picture)
+void PictureOutput::writeJpegs(const QDir &folder, const QString &name, const Drawing &drawing)
 {
-    writeImage(folder.filePath(name), picture.convertToFormat(QImage::Format_RGB32), "jpg", 92);
-}
-
-void PictureOutput::writeImage(const QString &path, const QImage &picture, const char *format, int quality)
-{
-    QImageWriter writer(path, format);
-    writer.setQuality(quality);
-    if (!writer.write(picture)) {
-        failures.append(QStringLiteral("%1: %2").arg(path, writer.errorString()));
-        return;
+    for (int scale : Scales) {
+        QString error;
+        const QString path = folder.filePath(scaledName(name, scale));
+        if (!writeJpeg(path, drawing(scale), JpegQuality, &error)) {
+            failures.append(error);
+            continue;
+        }
+        written.append(path);
     }
-    written.append(path);
 }
