@@ -1,6 +1,7 @@
 #include "program.h"
 
 #include "app/screenchain.h"
+#include "app/screenstyle.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -12,6 +13,7 @@ Program::Program(QApplication &application)
     application.setApplicationName(QStringLiteral("selection-pilotes"));
     // The program ends by its own End, never because a screen was hidden between two others.
     application.setQuitOnLastWindowClosed(false);
+    application.setStyle(new ScreenStyle);
 
     if (qtTranslator.load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         application.installTranslator(&qtTranslator);

@@ -64,15 +64,17 @@ void registerScreens(Forms &forms)
 QStringList questionPictureNames()
 {
     QStringList names;
-    auto addRange = [&names](const char *prefix, int first, int last) {
-        for (int n = first; n <= last; ++n)
-            names.append(QString::fromLatin1(prefix) + QString::number(n) + QStringLiteral(".gif"));
-    };
     // Question 1 of each test is stored with its screen.
-    addRange("image", 2, SpatialKey::QuestionCount);
-    addRange("chemin", 2, PathTable::QuestionCount);
-    addRange("cadran", DialBank::FirstPanel, DialBank::LastPanel);
-    addRange("barre", 2, LengthTable::QuestionCount);
+    auto addQuestions = [&names](QString (*pictureFile)(int), int questionCount) {
+        for (int question = 2; question <= questionCount; ++question) {
+            if (!names.contains(pictureFile(question)))
+                names.append(pictureFile(question));
+        }
+    };
+    addQuestions(SpatialKey::pictureFile, SpatialKey::QuestionCount);
+    addQuestions(PathTable::pictureFile, PathTable::QuestionCount);
+    addQuestions(DialBank::pictureFile, DialBank::QuestionCount);
+    addQuestions(LengthTable::pictureFile, LengthTable::QuestionCount);
     return names;
 }
 

@@ -4,6 +4,7 @@
 #include "app/forms.h"
 #include "app/moduleimages.h"
 #include "app/picturebox.h"
+#include "app/pictures.h"
 #include "screens/timedtest.h"
 #include "screens/titre.h"
 
@@ -50,7 +51,7 @@ void InstructionScreen::addExample(
     exampleFrame = makeFrame(this, "exampleFrame", QStringLiteral("Exemple"), left, top, width, height);
     Picture1 = makePictureBox(exampleFrame, "Picture1", pictureLeft, pictureTop, 1515, 1005);
     Picture1->setAutoSize(true);
-    Picture1->setPicture(QImage(resource), resource);
+    Picture1->setPicture(Pictures::embedded(resource), resource);
 }
 
 QLabel *InstructionScreen::addExplanation(
@@ -74,12 +75,14 @@ void InstructionScreen::addGoodLuck(QWidget *parent, int left, int top)
 
 void InstructionScreen::stackLabels(std::initializer_list<QLabel *> labels)
 {
-    constexpr int Spacing = 10;
-    int top = (*labels.begin())->y();
+    // About half a line, as the designed columns leave between two paragraphs.
+    constexpr int Spacing = 6;
+    int free = 0;
     for (QLabel *label : labels) {
+        const int top = std::max(label->y(), free);
         const int height = std::max(label->height(), label->heightForWidth(label->width()));
         label->setGeometry(label->x(), top, label->width(), height);
-        top += height + Spacing;
+        free = top + height + Spacing;
     }
 }
 

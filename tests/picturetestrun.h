@@ -22,26 +22,26 @@
 // What a test looks like from outside: its questions, its pictures and where it goes next.
 struct TestShape {
     QString screen;
-    QString prefix;
+    QString (*pictureFile)(int question);
     int questions;
     QString next;
     QString firstPicture;
 
-    // The dial test numbers its panels, five questions to a panel from panel 2.
+    // The dial test shows five questions to a panel, from panel 2.
     int fileNumber(int question) const
     {
-        return screen == QLatin1String("Test4") ? (question - 1) / 5 + 2 : question;
+        return screen == QLatin1String("Test4") ? DialBank::panelOf(question) : question;
     }
-    QString file(int question) const { return prefix + QString::number(fileNumber(question)) + ".gif"; }
+    QString file(int question) const { return pictureFile(question); }
 };
 
 inline TestShape shapeOf(const QString &screen)
 {
     static const QList<TestShape> shapes {
-        { "Test1", "image", 60, "Presentation2", ":/assets/spatial1.jpg" },
-        { "Test2", "chemin", 30, "Presentation3", ":/assets/chemin1.jpg" },
-        { "Test4", "cadran", 40, "Presentation5", ":/assets/cadran2.jpg" },
-        { "Test5", "barre", 30, "Calcul1", ":/assets/barre1.jpg" },
+        { "Test1", SpatialKey::pictureFile, 60, "Presentation2", ":/assets/" + SpatialKey::embeddedPicture() },
+        { "Test2", PathTable::pictureFile, 30, "Presentation3", ":/assets/" + PathTable::embeddedPicture() },
+        { "Test4", DialBank::pictureFile, 40, "Presentation5", ":/assets/" + DialBank::embeddedPicture() },
+        { "Test5", LengthTable::pictureFile, 30, "Calcul1", ":/assets/" + LengthTable::embeddedPicture() },
     };
     for (const TestShape &shape : shapes) {
         if (shape.screen == screen)

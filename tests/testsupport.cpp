@@ -54,6 +54,7 @@ void Harness::flushDeletes()
 QStringList tidyUpAfterTest()
 {
     Pictures::setProgramFolders({});
+    Pictures::setScreenRatio(0);
     QLocale::setDefault(QLocale::c());
     Harness::flushDeletes();
     QStringList left;

@@ -2,6 +2,7 @@
 #include "tools/pictures/dialpictures.h"
 #include "tools/pictures/pictureoutput.h"
 #include "trials/dials/dialbank.h"
+#include "trials/doublesize.h"
 
 #include <QDir>
 #include <QFile>
@@ -44,9 +45,11 @@ double arcShift(const Dial &dial, double value)
     return qDegreesToRadians(std::abs(dial.scale.angleOf(value) - dial.needleAngle)) * dial.markRadius;
 }
 
-// Only the needles are red; a pixel half covered by one is still clearly red.
-bool isNeedleRed(QRgb pixel)
+// Only the needles are red, or blue for the fuel gauge; a pixel half covered by one is still clearly so.
+bool isNeedleColour(const Dial &dial, QRgb pixel)
 {
+    if (dial.code == 'E')
+        return qBlue(pixel) - qRed(pixel) > 60;
     return qRed(pixel) - qGreen(pixel) > 60;
 }
 
@@ -259,8 +262,10 @@ void tst_pictures_dials::writesEveryPanelAndAsset()
 {
     QVERIFY2(writeErrors.isEmpty(), qPrintable(writeErrors.join(QLatin1Char('\n'))));
     QStringList expected;
-    for (int panel = DialBank::FirstPanel; panel <= DialBank::LastPanel; ++panel)
-        expected.append(QStringLiteral("cadran%1.gif").arg(panel));
+    for (int panel = DialBank::FirstPanel; panel <= DialBank::LastPanel; ++panel) {
+        expected.append(DialBank::panelFile(panel));
+        expected.append(doubleSizeName(expected.last()));
+    }
     QStringList panels = QDir(written.filePath(QStringLiteral("pictures")))
                              .entryList({ QStringLiteral("cadran*") }, QDir::Files);
     panels.sort();
@@ -268,15 +273,19 @@ void tst_pictures_dials::writesEveryPanelAndAsset()
     QCOMPARE(panels, expected);
     QStringList assets = QDir(written.filePath(QStringLiteral("assets"))).entryList(QDir::Files);
     assets.sort();
-    QCOMPARE(assets, (QStringList { QStringLiteral("cadran2.jpg"), QStringLiteral("exemple-cadran.jpg") }));
+    QCOMPARE(assets,
+        (QStringList { QStringLiteral("cadran2.jpg"), QStringLiteral("cadran2@2x.jpg"),
+            QStringLiteral("exemple-cadran.jpg"), QStringLiteral("exemple-cadran@2x.jpg") }));
 
+    const QSize plainSize(DialPanels::Width, DialPanels::Height);
+    auto sizeOf = [](const QString &file) { return file.contains(QLatin1String("@2x")) ? 2 : 1; };
     for (const QString &file : panels) {
         const QImage picture(written.filePath(QStringLiteral("pictures/") + file));
-        QCOMPARE(picture.size(), QSize(DialPanels::Width, DialPanels::Height));
+        QCOMPARE(picture.size(), plainSize * sizeOf(file));
     }
     for (const QString &file : assets) {
         const QImage picture(written.filePath(QStringLiteral("assets/") + file));
-        QCOMPARE(picture.size(), QSize(DialPanels::Width, DialPanels::Height));
+        QCOMPARE(picture.size(), plainSize * sizeOf(file));
     }
 }
 
@@ -287,19 +296,19 @@ void tst_pictures_dials::needlesAreDrawnAtTheirAngles_data()
         QTest::addRow("cadran%d.gif", panel) << panel;
 }
 
-// The written picture agrees with the model: red along each needle, and no red where it would
-// point for a value a mark away.
+// The written picture agrees with the model: the needle's colour along each needle, and not where
+// it would point for a value a mark away.
 void tst_pictures_dials::needlesAreDrawnAtTheirAngles()
 {
     QFETCH(int, panel);
-    const QImage picture(written.filePath(QStringLiteral("pictures/cadran%1.gif").arg(panel)));
+    const QImage picture(written.filePath("pictures/" + DialBank::panelFile(panel)));
     QVERIFY(!picture.isNull());
     for (const Dial &dial : DialPanels::questionPanel(panel).dials) {
         for (double fraction : { 0.3, 0.6, 0.9 }) {
             const QPointF point = QLineF::fromPolar(dial.markRadius * fraction, dial.needleAngle)
                                       .translated(dial.centre)
                                       .p2();
-            QVERIFY2(isNeedleRed(pixelAt(picture, point)),
+            QVERIFY2(isNeedleColour(dial, pixelAt(picture, point)),
                 qPrintable(QStringLiteral("%1 at %2 of its length").arg(dial.code).arg(fraction)));
         }
         const double away = dial.reading() + 3 * dial.scale.graduation <= dial.scale.maximum
@@ -307,7 +316,7 @@ void tst_pictures_dials::needlesAreDrawnAtTheirAngles()
             : dial.reading() - 3 * dial.scale.graduation;
         const QPointF elsewhere
             = QLineF::fromPolar(dial.markRadius * 0.9, dial.scale.angleOf(away)).translated(dial.centre).p2();
-        QVERIFY(!isNeedleRed(pixelAt(picture, elsewhere)));
+        QVERIFY(!isNeedleColour(dial, pixelAt(picture, elsewhere)));
     }
 }
 
@@ -338,8 +347,8 @@ void tst_pictures_dials::picturesUseTheirPalette()
     }
     for (QRgb colour : used)
         QVERIFY(palette.contains(colour));
-    // Antialiasing really happened: more than the five plain colours are in use.
-    QVERIFY(used.size() > 5);
+    // Antialiasing really happened: more than the six plain colours are in use.
+    QVERIFY(used.size() > 6);
 
     const QImage gif(written.filePath(QStringLiteral("pictures/cadran5.gif")));
     QCOMPARE(gif.convertToFormat(QImage::Format_RGB32), drawn);
@@ -353,7 +362,7 @@ void tst_pictures_dials::outputIsDeterministic()
     writeDialPictures(output);
     QVERIFY(output.errors().isEmpty());
     for (int panel = DialBank::FirstPanel; panel <= DialBank::LastPanel; ++panel) {
-        const QString name = QStringLiteral("cadran%1.gif").arg(panel);
+        const QString name = DialBank::panelFile(panel);
         QFile first(written.filePath(QStringLiteral("pictures/") + name));
         QFile second(again.filePath(name));
         QVERIFY(first.open(QIODevice::ReadOnly) && second.open(QIODevice::ReadOnly));

@@ -261,7 +261,7 @@ void PathAndLengthPicturesTest::pathPictureShowsTheStoredPath()
 {
     QFETCH(int, question);
     const QString file = question == 1 ? asset(QStringLiteral("chemin1.jpg"))
-                                       : picture(QStringLiteral("chemin%1.gif").arg(question));
+                                       : picture(PathTable::pictureFile(question));
     const QImage image = decoded(file);
     QCOMPARE(image.size(), QSize(PathSize, PathSize));
     const QVector<QPoint> &corners = paths[question - 1].corners;
@@ -346,7 +346,7 @@ void PathAndLengthPicturesTest::lengthRatioMeasuredFromTheGifMatchesTheKey_data(
 void PathAndLengthPicturesTest::lengthRatioMeasuredFromTheGifMatchesTheKey()
 {
     QFETCH(int, question);
-    const QImage image = decoded(picture(QStringLiteral("barre%1.gif").arg(question)));
+    const QImage image = decoded(picture(LengthTable::pictureFile(question)));
     QCOMPARE(image.size(), QSize(LengthPictures::Width, LengthPictures::Height));
     const QVector<MeasuredLine> lines = measureLines(image);
     QCOMPARE(lines.size(), 2);
@@ -440,8 +440,9 @@ void PathAndLengthPicturesTest::generatingTwiceGivesIdenticalFiles()
         QVERIFY2(contents(path) == contents(QDir(again.path()).filePath(relative)), qPrintable(relative));
         ++compared;
     }
-    // 29 path and 29 length files, the two worked examples, the logo and the title picture.
-    QCOMPARE(compared, 2 * 29 + 2 + 2);
+    // 29 path and 29 length files, the two worked examples, the logo and the title picture, each
+    // also at double size.
+    QCOMPARE(compared, 2 * (2 * 29 + 2 + 2));
 }
 
 QTEST_MAIN(PathAndLengthPicturesTest)

@@ -25,7 +25,8 @@ PictureTest::PictureTest(Forms &forms, const PictureTestContent &content)
     growToFit(Label1);
     Picture1 = makePictureBox(this, "Picture1", content.pictureLeft, content.pictureTop, content.pictureWidth,
         content.pictureHeight);
-    Picture1->setPicture(QImage(content.firstPicture), content.firstPicture);
+    const QString firstPicture = QStringLiteral(":/assets/") + content.embeddedPicture();
+    Picture1->setPicture(Pictures::embedded(firstPicture), firstPicture);
 }
 
 QPushButton *PictureTest::addAnswerButton(const QString &caption, int left, int top, int width, int height)
@@ -65,11 +66,6 @@ void PictureTest::Command2_Click(int index)
         handOver();
 }
 
-QString PictureTest::pictureFile(int question) const
-{
-    return QString::fromLatin1(content.picturePrefix) + QString::number(question) + QStringLiteral(".gif");
-}
-
 bool PictureTest::isRight(int index) const
 {
     return AnswerKey.at(QuestionNumber - 1) == index + 1;
@@ -78,7 +74,7 @@ bool PictureTest::isRight(int index) const
 void PictureTest::showNextQuestion()
 {
     const int next = QuestionNumber + 1;
-    const QString file = pictureFile(next);
+    const QString file = content.pictureFile(next);
     QString error;
     const QImage picture = Pictures::load(file, &error);
     if (picture.isNull()) {

@@ -18,10 +18,10 @@ struct PictureTestContent {
     int pictureTop;
     int pictureWidth;
     int pictureHeight;
-    // Question 1's picture, stored with the screen.
-    QString firstPicture;
-    // Question n's picture, from 2 on, is read from the file prefix + n + ".gif".
-    const char *picturePrefix;
+    // The test's table names the pictures: question 1's, stored with the screen, and the file
+    // read for question n from 2 on.
+    QString (*embeddedPicture)();
+    QString (*pictureFile)(int question);
     int questionCount;
     QString nextScreen;
 };
@@ -55,8 +55,6 @@ protected:
     virtual void buildTables() = 0;
     // Whether the button with this index carries the answer to the question on screen.
     virtual bool isRight(int index) const;
-    // The bare file name of question n's picture (n from 2).
-    virtual QString pictureFile(int question) const;
     // Brings the texts of the screen to the question now on screen, once its picture is shown.
     virtual void showQuestion() { }
     // Shows the next screen, then unloads this one.

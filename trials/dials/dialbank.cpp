@@ -59,4 +59,19 @@ const std::array<int, QuestionCount> AnswerKey = {
     1, 3, 2, 5, 5, 4, 3, 2, 1, 4, // 31 to 40
 };
 
+QString panelFile(int panel)
+{
+    return QStringLiteral("cadran%1.gif").arg(panel);
+}
+
+QString pictureFile(int question)
+{
+    return panelFile(panelOf(question));
+}
+
+QString embeddedPicture()
+{
+    return QStringLiteral("cadran%1.jpg").arg(FirstPanel);
+}
+
 } // namespace DialBank

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <array>
 
 // Question bank of the dial-reading test: 40 questions on 8 panels, five questions to a panel.
@@ -27,6 +29,13 @@ constexpr int panelOf(int question)
 {
     return (question - 1) / QuestionsPerPanel + FirstPanel;
 }
+// The picture of panel p, read by its bare file name.
+QString panelFile(int panel);
+// The picture of question n: its panel's file.
+QString pictureFile(int question);
+// The first panel, stored with the screen for question 1 (its later questions read panelFile).
+QString embeddedPicture();
+
 inline double rightValue(int question)
 {
     return ChoiceValues[question - 1][AnswerKey[question - 1] - 1];

@@ -12,6 +12,9 @@
 
 namespace {
 
+constexpr int QuestionLeft = 600;
+constexpr int AnswerButtonsLeft = 5760;
+
 struct QuestionText {
     char code;
     const char *text;
@@ -55,15 +58,17 @@ QString caption(const QVariant &value)
 
 Test4::Test4(Forms &forms)
     : PictureTest(forms,
-        { "Lecture de cadrans", 6735, 1080, 2760, 9060, 3060, QStringLiteral(":/assets/cadran2.jpg"),
-            "cadran", DialBank::QuestionCount, QStringLiteral("Presentation5") })
+        { "Lecture de cadrans", 6735, 1080, 2760, 9060, 3060, DialBank::embeddedPicture,
+            DialBank::pictureFile, DialBank::QuestionCount, QStringLiteral("Presentation5") })
 {
     placeClock(6000, 1560);
     const char firstCode = DialBank::InstrumentCodes[0];
-    Label3 = makeLabel(
-        this, "Label3", questionText(QLatin1Char(firstCode)), 600, 6960, 4575, 975, sansFont(18, true));
+    // Wider than designed, up to the answer buttons, so that "compte-tours" keeps to one line:
+    // a label wraps at a hyphen as well as between words.
+    Label3 = makeLabel(this, "Label3", questionText(QLatin1Char(firstCode)), QuestionLeft, 6960,
+        AnswerButtonsLeft - QuestionLeft, 975, sansFont(18, true));
     for (int index = 0; index < DialBank::ButtonCount; ++index) {
-        addAnswerButton(caption(choiceValue(firstCode, DialBank::ChoiceValues[0][index])), 5760,
+        addAnswerButton(caption(choiceValue(firstCode, DialBank::ChoiceValues[0][index])), AnswerButtonsLeft,
             6240 + 480 * index, 2415, 495);
     }
 }
@@ -79,11 +84,6 @@ void Test4::buildTables()
             ChoiceValues.append(choiceValue(DialBank::InstrumentCodes[question], value));
     }
     AnswerKey = QList<int>(DialBank::AnswerKey.begin(), DialBank::AnswerKey.end());
-}
-
-QString Test4::pictureFile(int question) const
-{
-    return QStringLiteral("cadran%1.gif").arg(DialBank::panelOf(question));
 }
 
 void Test4::showQuestion()

@@ -21,6 +21,5 @@ public:
 
 protected:
     void buildTables() override;
-    QString pictureFile(int question) const override;
     void showQuestion() override;
 };

@@ -41,4 +41,14 @@ const std::array<int, QuestionCount> AnswerKey = {
     5, 5, 4, 8, 4, 9, 3, 5, 7, 8, // 21 to 30
 };
 
+QString pictureFile(int question)
+{
+    return QStringLiteral("barre%1.gif").arg(question);
+}
+
+QString embeddedPicture()
+{
+    return QStringLiteral("barre1.jpg");
+}
+
 } // namespace LengthTable

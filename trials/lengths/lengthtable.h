@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <array>
 
 // Questions of the length-ratio test: the five values offered (top button first) and the right
@@ -11,5 +13,10 @@ constexpr int ButtonCount = 5;
 
 extern const std::array<std::array<int, ButtonCount>, QuestionCount> ChoiceValues;
 extern const std::array<int, QuestionCount> AnswerKey;
+
+// The picture of question n (from 2), read by its bare file name.
+QString pictureFile(int question);
+// Question 1's picture, stored with the screen.
+QString embeddedPicture();
 
 } // namespace LengthTable

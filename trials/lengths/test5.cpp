@@ -7,8 +7,8 @@
 
 Test5::Test5(Forms &forms)
     : PictureTest(forms,
-        { "Estimations de longueurs", 6615, 2040, 2640, 1560, 3060, QStringLiteral(":/assets/barre1.jpg"),
-            "barre", LengthTable::QuestionCount, QStringLiteral("Calcul1") })
+        { "Estimations de longueurs", 6615, 2040, 2640, 1560, 3060, LengthTable::embeddedPicture,
+            LengthTable::pictureFile, LengthTable::QuestionCount, QStringLiteral("Calcul1") })
 {
     placeClock(6180, 2400);
     for (int index = 0; index < LengthTable::ButtonCount; ++index)

@@ -14,4 +14,14 @@ const std::array<int, QuestionCount> Counts = {
     4, 4, 6, 5, 4, 4, 6, 4, 4, 6, // 21 to 30
 };
 
+QString pictureFile(int question)
+{
+    return QStringLiteral("chemin%1.gif").arg(question);
+}
+
+QString embeddedPicture()
+{
+    return QStringLiteral("chemin1.jpg");
+}
+
 } // namespace PathTable

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <array>
 
 // Questions of the path turn-counting test: the direction to count and the right count.
@@ -11,5 +13,10 @@ constexpr int ButtonCount = 8;
 // 'R': count the turns to the right, 'L': to the left.
 extern const std::array<char, QuestionCount> Directions;
 extern const std::array<int, QuestionCount> Counts;
+
+// The picture of question n (from 2), read by its bare file name.
+QString pictureFile(int question);
+// Question 1's picture, stored with the screen.
+QString embeddedPicture();
 
 } // namespace PathTable

@@ -48,7 +48,6 @@ private:
     void Command2_Click();
 
     void layOutPuzzle();
-    int wordCentre(int word) const;
 
     const ReasoningItems::Item &content;
     QString nextScreen;

@@ -11,4 +11,14 @@ const std::array<int, QuestionCount> AnswerValues = {
     2, 2, 3, 2, 2, 5, 4, 5, 2, 4, // 51 to 60
 };
 
+QString pictureFile(int question)
+{
+    return QStringLiteral("image%1.gif").arg(question);
+}
+
+QString embeddedPicture()
+{
+    return QStringLiteral("spatial1.jpg");
+}
+
 } // namespace SpatialKey

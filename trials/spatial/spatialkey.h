@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <array>
 
 // Answer key of the spatial assembly test. Answer values: A = 1 ... E = 5.
@@ -9,6 +11,11 @@ constexpr int QuestionCount = 60;
 constexpr int ChoiceCount = 5;
 
 extern const std::array<int, QuestionCount> AnswerValues;
+
+// The picture of question n (from 2), read by its bare file name.
+QString pictureFile(int question);
+// Question 1's picture, stored with the screen.
+QString embeddedPicture();
 
 // Letter of an answer value: 1 -> 'A'.
 constexpr char letterOf(int answerValue)

@@ -4,8 +4,8 @@
 
 Test1::Test1(Forms &forms)
     : PictureTest(forms,
-        { "Test spatial", 8175, 1800, 2160, 3960, 5160, QStringLiteral(":/assets/spatial1.jpg"), "image",
-            SpatialKey::QuestionCount, QStringLiteral("Presentation2") })
+        { "Test spatial", 8175, 1800, 2160, 3960, 5160, SpatialKey::embeddedPicture,
+            SpatialKey::pictureFile, SpatialKey::QuestionCount, QStringLiteral("Presentation2") })
 {
     placeClock(7380, 2880);
     // "&A" to "&E": Alt and the letter answer like a click.
