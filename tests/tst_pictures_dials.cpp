@@ -58,6 +58,24 @@ QRgb pixelAt(const QImage &picture, const QPointF &point)
     return picture.pixel(int(std::floor(point.x())), int(std::floor(point.y())));
 }
 
+// The needle's angle as the written picture shows it: the middle of the needle-coloured arc met on
+// a circle around the pivot, within the dial's sweep (so a needle sharing the pivot is not seen).
+double measuredNeedleAngle(const QImage &picture, const Dial &dial)
+{
+    const double low = std::min(dial.scale.startAngle, dial.scale.endAngle);
+    const double high = std::max(dial.scale.startAngle, dial.scale.endAngle);
+    double sum = 0;
+    int count = 0;
+    for (double angle = low; angle <= high; angle += 0.05) {
+        const QPointF point = QLineF::fromPolar(dial.markRadius * 0.75, angle).translated(dial.centre).p2();
+        if (isNeedleColour(dial, pixelAt(picture, point))) {
+            sum += angle;
+            ++count;
+        }
+    }
+    return count ? sum / count : qQNaN();
+}
+
 // Pixels whose colour differs a lot: JPEG's small errors stay under the threshold, a moved needle does not.
 int clearlyDifferentPixels(const QImage &a, const QImage &b)
 {
@@ -123,13 +141,23 @@ void tst_pictures_dials::needleShowsRightValue_data()
         QTest::addRow("question %d", question) << question;
 }
 
-// The answer is read back from the drawn geometry: the needle's angle through its dial's scale.
+// The answer is read back from the drawn geometry, and from the written picture: the needle's
+// angle through its dial's scale.
 void tst_pictures_dials::needleShowsRightValue()
 {
     QFETCH(int, question);
     const char code = DialBank::InstrumentCodes[size_t(question - 1)];
     const double right = DialBank::rightValue(question);
-    const Dial dial = DialPanels::questionPanel(DialBank::panelOf(question)).dial(code);
+    const int panel = DialBank::panelOf(question);
+    const Dial dial = DialPanels::questionPanel(panel).dial(code);
+
+    const QImage picture(written.filePath("pictures/" + DialBank::panelFile(panel)));
+    const double seen = dial.scale.valueAt(measuredNeedleAngle(picture, dial));
+    for (double offered : DialBank::ChoiceValues[size_t(question - 1)]) {
+        QVERIFY2(offered == right || std::abs(offered - seen) > std::abs(right - seen),
+            qPrintable(
+                QStringLiteral("the picture reads %1, nearer %2 than %3").arg(seen).arg(offered).arg(right)));
+    }
 
     const double reading = dial.reading();
     QVERIFY2(std::abs(reading - right) < Tolerance * (dial.scale.maximum - dial.scale.minimum),

@@ -2,6 +2,7 @@
 // screens, and the chain that links them.
 #include "testsupport.h"
 
+#include "app/inputbox.h"
 #include "app/picturebox.h"
 #include "app/pictures.h"
 #include "app/screenchain.h"
@@ -12,11 +13,15 @@
 #include "screens/titre.h"
 #include "tools/pictures/gifwriter.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QGroupBox>
 #include <QHash>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -75,6 +80,7 @@ private slots:
     void timeLimitPrompt();
     void timeLimitPromptAlwaysOffers120();
     void onlyF5OnSuivantOpensTheTimePrompt();
+    void heldEnterDoesNotAnswerThePrompt();
 
     void timeSentence_data();
     void timeSentence();
@@ -202,6 +208,11 @@ void tst_Shell::timeLimitPrompt_data()
                                << "-40000" << 120 << true;
     QTest::newRow("not finite") << "en_US"
                                 << "inf" << 120 << true;
+    QTest::newRow("a place marker is quoted as typed") << "fr_FR"
+                                                       << "%1" << 120 << true;
+    QTest::newRow("markup is shown as typed") << "fr_FR"
+                                              << "<b>gras</b><img src=\"/usr/share/pixmaps/debian-logo.png\">"
+                                              << 120 << true;
 }
 
 void tst_Shell::timeLimitPrompt()
@@ -214,6 +225,20 @@ void tst_Shell::timeLimitPrompt()
     QLocale::setDefault(QLocale(locale));
     Harness h;
     h.answers = QStringList { answer };
+    // The real message box, read while it is up.
+    QString boxText;
+    Qt::TextFormat boxFormat = Qt::AutoText;
+    h.forms.setMessageBox([&](const QString &text) {
+        h.messages.append(text);
+        QTimer::singleShot(0, [&] {
+            if (auto box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                boxText = box->text();
+                boxFormat = box->textFormat();
+                box->accept();
+            }
+        });
+        showWarning(text);
+    });
     h.start();
     Titre &titre = h.forms.titre();
     QTest::keyClick(titre.Command1, Qt::Key_F5);
@@ -221,8 +246,12 @@ void tst_Shell::timeLimitPrompt()
     QCOMPARE(h.prompts, QStringList { "Nouveau temps limite :" });
     QCOMPARE(titre.Time, qint16(time));
     QCOMPARE(h.messages.size(), refused ? 1 : 0);
-    if (refused)
+    if (refused) {
+        QVERIFY(h.messages.first().contains("« " + answer + " »"));
         QVERIFY(h.messages.first().contains("reste de 120 secondes"));
+        QCOMPARE(boxText, h.messages.first());
+        QCOMPARE(boxFormat, Qt::PlainText);
+    }
     QCOMPARE(h.forms.visibleNames(), QStringList { "Titre" });
 }
 
@@ -248,6 +277,24 @@ void tst_Shell::onlyF5OnSuivantOpensTheTimePrompt()
     QTest::keyClick(titre.Abandon, Qt::Key_F5);
     QVERIFY(h.prompts.isEmpty());
     QCOMPARE(titre.Time, qint16(120));
+}
+
+void tst_Shell::heldEnterDoesNotAnswerThePrompt()
+{
+    // The Enter that pressed "&Suivant >" goes on repeating into the name prompt.
+    bool openAfterRepeat = false;
+    QTimer::singleShot(0, [&openAfterRepeat] {
+        QWidget *prompt = QApplication::activeModalWidget();
+        auto box = prompt->findChild<QLineEdit *>();
+        QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(box, &repeat);
+        openAfterRepeat = prompt->isVisible();
+        QTest::keyClicks(box, "Lea");
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    const QString answer = askText("Veuillez entrer votre prénom (obligatoire) :", "Votre prénom", QString());
+    QVERIFY(openAfterRepeat);
+    QCOMPARE(answer, QString("Lea"));
 }
 
 void tst_Shell::timeSentence_data()
