@@ -4,13 +4,31 @@
 #include "app/screenstyle.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QIcon>
 #include <QLibraryInfo>
 
 #include <cstdio>
 
+namespace {
+
+// The icon of the launcher, at each of its sizes, stored with the program.
+QIcon applicationIcon()
+{
+    QIcon icon;
+    for (const QFileInfo &file : QDir(QStringLiteral(":/icons")).entryInfoList(QDir::Files))
+        icon.addFile(file.filePath());
+    return icon;
+}
+
+} // namespace
+
 Program::Program(QApplication &application)
 {
     application.setApplicationName(QStringLiteral("selection-pilotes"));
+    // So the desktop matches the windows to the launcher and its icon.
+    application.setDesktopFileName(QStringLiteral(PILOTES_APP_ID));
+    application.setWindowIcon(applicationIcon());
     // The program ends by its own End, never because a screen was hidden between two others.
     application.setQuitOnLastWindowClosed(false);
     application.setStyle(new ScreenStyle);

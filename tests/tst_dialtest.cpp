@@ -115,6 +115,8 @@ void tst_DialTest::questionOnScreen()
         QCOMPARE(run.test->Picture1->picture().width(), pictureWidth(run.shape.fileNumber(question)));
     QCOMPARE(run.label3(), text);
     QCOMPARE(run.captions(), captions);
+    QCOMPARE(
+        run.test->Picture1->accessibleName(), QStringLiteral("Tableau de bord, question %1").arg(question));
 }
 
 void tst_DialTest::panelIsReadAgainAtEveryQuestion()

@@ -75,20 +75,25 @@ void tst_PictureTests::questionOnScreen_data()
     QTest::addColumn<int>("clicks");
     QTest::addColumn<QString>("label3"); // empty: the screen has none
     QTest::addColumn<QStringList>("captions");
+    QTest::addColumn<QString>("pictureName"); // what a screen reader says of the picture
 
     const QStringList letters { "&A", "&B", "&C", "&D", "&E" };
     const QStringList counts { "1", "2", "3", "4", "5", "6", "7", "8" };
-    QTest::newRow("spatial, at start") << "Test1" << 0 << "" << letters;
-    QTest::newRow("spatial, question 2") << "Test1" << 1 << "" << letters;
-    QTest::newRow("spatial, question 60") << "Test1" << 59 << "" << letters;
-    QTest::newRow("paths, at start") << "Test2" << 0 << "A DROITE" << counts;
-    QTest::newRow("paths, question 2") << "Test2" << 1 << "A GAUCHE" << counts;
-    QTest::newRow("paths, question 4") << "Test2" << 3 << "A DROITE" << counts;
-    QTest::newRow("paths, question 30") << "Test2" << 29 << "A GAUCHE" << counts;
-    QTest::newRow("lengths, at start") << "Test5" << 0 << "" << QStringList { "2", "1", "4", "3", "5" };
-    QTest::newRow("lengths, question 2") << "Test5" << 1 << "" << QStringList { "6", "5", "7", "3", "4" };
-    QTest::newRow("lengths, question 4") << "Test5" << 3 << "" << QStringList { "5", "6", "7", "8", "9" };
-    QTest::newRow("lengths, question 30") << "Test5" << 29 << "" << QStringList { "7", "2", "8", "3", "4" };
+    QTest::newRow("spatial, at start") << "Test1" << 0 << "" << letters << "Question 1 sur 60";
+    QTest::newRow("spatial, question 2") << "Test1" << 1 << "" << letters << "Question 2 sur 60";
+    QTest::newRow("spatial, question 60") << "Test1" << 59 << "" << letters << "Question 60 sur 60";
+    QTest::newRow("paths, at start") << "Test2" << 0 << "A DROITE" << counts << "Question 1 sur 30";
+    QTest::newRow("paths, question 2") << "Test2" << 1 << "A GAUCHE" << counts << "Question 2 sur 30";
+    QTest::newRow("paths, question 4") << "Test2" << 3 << "A DROITE" << counts << "Question 4 sur 30";
+    QTest::newRow("paths, question 30") << "Test2" << 29 << "A GAUCHE" << counts << "Question 30 sur 30";
+    QTest::newRow("lengths, at start")
+        << "Test5" << 0 << "" << QStringList { "2", "1", "4", "3", "5" } << "Question 1 sur 30";
+    QTest::newRow("lengths, question 2")
+        << "Test5" << 1 << "" << QStringList { "6", "5", "7", "3", "4" } << "Question 2 sur 30";
+    QTest::newRow("lengths, question 4")
+        << "Test5" << 3 << "" << QStringList { "5", "6", "7", "8", "9" } << "Question 4 sur 30";
+    QTest::newRow("lengths, question 30")
+        << "Test5" << 29 << "" << QStringList { "7", "2", "8", "3", "4" } << "Question 30 sur 30";
 }
 
 void tst_PictureTests::questionOnScreen()
@@ -97,6 +102,7 @@ void tst_PictureTests::questionOnScreen()
     QFETCH(int, clicks);
     QFETCH(QString, label3);
     QFETCH(QStringList, captions);
+    QFETCH(QString, pictureName);
 
     TestRun run(screen);
     for (int click = 0; click < clicks; ++click)
@@ -113,6 +119,7 @@ void tst_PictureTests::questionOnScreen()
     }
     QCOMPARE(run.label3(), label3);
     QCOMPARE(run.captions(), captions);
+    QCOMPARE(run.test->Picture1->accessibleName(), pictureName);
 }
 
 void tst_PictureTests::altLettersAnswerTheSpatialTest()

@@ -577,6 +577,9 @@ void tst_Reasoning::puzzleLayout()
     for (int i = 0; i < item->Text2.size(); ++i) {
         const QLineEdit *box = item->Text2[i];
         QCOMPARE(box->size(), QSize(33, 33));
+        QCOMPARE(box->accessibleName(),
+            QStringLiteral("Case %1 sur %2")
+                .arg(QString::number(i + 1), QString::number(item->Text2.size())));
         QCOMPARE(box->parentWidget(), puzzle);
         QCOMPARE(box->y(), px(entry.boxes[i].top));
         // Boxes designed side by side stay one strip of cells.

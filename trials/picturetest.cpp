@@ -49,6 +49,7 @@ void PictureTest::Form_Load()
     ShowLogo(*this);
     buildTables();
     QuestionNumber = 1;
+    Picture1->setAccessibleName(pictureName(QuestionNumber));
     startClock();
 }
 
@@ -85,7 +86,14 @@ void PictureTest::showNextQuestion()
     }
     QuestionNumber = next;
     Picture1->setPicture(picture, file);
+    Picture1->setAccessibleName(pictureName(next));
     showQuestion();
+}
+
+QString PictureTest::pictureName(int question) const
+{
+    return QStringLiteral("Question %1 sur %2")
+        .arg(QString::number(question), QString::number(content.questionCount));
 }
 
 void PictureTest::handOver()

@@ -57,6 +57,8 @@ protected:
     virtual bool isRight(int index) const;
     // Brings the texts of the screen to the question now on screen, once its picture is shown.
     virtual void showQuestion() { }
+    // What a screen reader says of the picture of a question; the picture itself has no text.
+    virtual QString pictureName(int question) const;
     // Shows the next screen, then unloads this one.
     virtual void handOver();
 

@@ -4,12 +4,12 @@
 #include "pictureoutput.h"
 
 #include <QFont>
-#include <QStringList>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
 #include <QRadialGradient>
+#include <QStringList>
 #include <QTransform>
 
 namespace Decoration {
@@ -33,8 +33,8 @@ QPainterPath wings()
     for (int i = 0; i < 3; ++i) {
         const double y = 13.0 + 5.0 * i;
         const double reach = 40.0 - 6.0 * i;
-        right.addPolygon(
-            QPolygonF({ QPointF(9, y), QPointF(reach, y - 4), QPointF(reach - 3, y + 1), QPointF(9, y + 3.5) }));
+        right.addPolygon(QPolygonF(
+            { QPointF(9, y), QPointF(reach, y - 4), QPointF(reach - 3, y + 1), QPointF(9, y + 3.5) }));
         right.closeSubpath();
     }
     QPainterPath both = QTransform::fromTranslate(EmblemCentre.x(), 0).map(right);
@@ -78,8 +78,8 @@ QString svgPathData(const QPainterPath &path)
             break;
         case QPainterPath::CurveToElement:
             // A cubic curve: its two control points then its end point.
-            commands.append(QStringLiteral("C") + point(element) + QLatin1Char(' ') + point(path.elementAt(i + 1))
-                + QLatin1Char(' ') + point(path.elementAt(i + 2)));
+            commands.append(QStringLiteral("C") + point(element) + QLatin1Char(' ')
+                + point(path.elementAt(i + 1)) + QLatin1Char(' ') + point(path.elementAt(i + 2)));
             i += 2;
             break;
         case QPainterPath::CurveToDataElement:
@@ -163,23 +163,21 @@ void drawCloud(QPainter &painter, QPointF at, double scale)
 
 QVector<Shape> iconShapes()
 {
+    // Edges on multiples of 8 units fall on whole pixels at 16 pixels and every larger size.
     const double side = IconDesignSize;
     QPainterPath frame;
-    frame.addRoundedRect(QRectF(4, 4, side - 8, side - 8), 22, 22);
+    frame.addRoundedRect(QRectF(0, 0, side, side), 24, 24);
     QPainterPath field;
-    field.addRoundedRect(QRectF(10, 10, side - 20, side - 20), 17, 17);
-    QPainterPath underline;
-    underline.addRect(QRectF(36, 94, side - 72, 5));
+    field.addRoundedRect(QRectF(8, 8, side - 16, side - 16), 16, 16);
 
     // The logo's wings fill the width; its medallion grows more, so it still reads at 16 pixels.
-    const QPointF centre(side / 2, 58);
+    const QPointF centre(side / 2, side / 2);
     auto around = [&centre](double scale) {
         return QTransform::fromTranslate(-EmblemCentre.x(), -EmblemCentre.y())
             * QTransform::fromScale(scale, scale) * QTransform::fromTranslate(centre.x(), centre.y());
     };
     QVector<Shape> shapes { { frame, Gold }, { field, Navy } };
-    shapes += emblem(around(1.3), around(2.6));
-    shapes.append({ underline, Gold });
+    shapes += emblem(around(1.35), around(2.8));
     return shapes;
 }
 

@@ -19,7 +19,8 @@ QString scaledName(const QString &name, int scale)
 }
 } // namespace
 
-PictureOutput::PictureOutput(const QString &picturesFolder, const QString &assetsFolder, const QString &iconsFolder)
+PictureOutput::PictureOutput(
+    const QString &picturesFolder, const QString &assetsFolder, const QString &iconsFolder)
     : pictures(picturesFolder)
     , assets(assetsFolder)
     , icons(iconsFolder)

@@ -86,6 +86,11 @@ void Test4::buildTables()
     AnswerKey = QList<int>(DialBank::AnswerKey.begin(), DialBank::AnswerKey.end());
 }
 
+QString Test4::pictureName(int question) const
+{
+    return QStringLiteral("Tableau de bord, question %1").arg(question);
+}
+
 void Test4::showQuestion()
 {
     Label3->setText(questionText(InstrumentCodes.at(QuestionNumber - 1).at(0)));

@@ -22,4 +22,5 @@ public:
 protected:
     void buildTables() override;
     void showQuestion() override;
+    QString pictureName(int question) const override;
 };

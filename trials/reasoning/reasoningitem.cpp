@@ -95,6 +95,8 @@ ReasoningItem::ReasoningItem(Forms &forms, const ReasoningItems::Item &item, QSt
     for (int index = 0; index < Text2.size(); ++index) {
         connect(Text2[index], &QLineEdit::textChanged, this, [this, index] { Text2_Change(index); });
         Text2[index]->installEventFilter(this);
+        Text2[index]->setAccessibleName(
+            QStringLiteral("Case %1 sur %2").arg(QString::number(index + 1), QString::number(Text2.size())));
         setTabOrder(
             Text2[index], index + 1 < Text2.size() ? static_cast<QWidget *>(Text2[index + 1]) : Command2);
     }
