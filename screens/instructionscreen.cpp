@@ -23,7 +23,7 @@ QString timeSentence(qint16 time)
 }
 
 InstructionScreen::InstructionScreen(Forms &forms, const InstructionContent &content)
-    : Form(forms, 11415, 8820)
+    : SessionScreen(forms, 11415, 8820)
     , content(content)
 {
     Picture2 = makeLogoBox(this, content.logoLeft, content.logoTop);
@@ -88,10 +88,8 @@ void InstructionScreen::Form_Load()
     ShowLogo(*this);
     // The test that has just ended is still loaded: it unloads itself only after this screen
     // is shown, so its clock must not tick into the instructions.
-    if (!content.previousTest.isEmpty()) {
-        if (auto test = qobject_cast<TimedTest *>(forms.find(content.previousTest)))
-            test->Timer1->stop();
-    }
+    if (auto test = qobject_cast<TimedTest *>(previous()))
+        test->Timer1->stop();
 }
 
 void InstructionScreen::showEvent(QShowEvent *event)
@@ -104,7 +102,7 @@ void InstructionScreen::showEvent(QShowEvent *event)
 
 void InstructionScreen::Command1_Click()
 {
-    forms.show(content.nextTest);
+    showNext();
     Unload();
 }
 

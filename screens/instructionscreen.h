@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/form.h"
+#include "screens/sessionscreen.h"
 
 #include <QString>
 
@@ -19,13 +19,11 @@ struct InstructionContent {
     const char *title;
     int logoLeft;
     int logoTop;
-    QString previousTest; // its clock is stopped on load; empty for the first test
-    QString nextTest;
 };
 
 // An instruction screen before a timed test: title, explanation, worked example, time sentence,
 // "&Suivant >" to start the test and "Abandon" to quit.
-class InstructionScreen : public Form {
+class InstructionScreen : public SessionScreen {
     Q_OBJECT
 public:
     PictureBox *Picture2;
@@ -54,8 +52,6 @@ protected:
     // Lays a column of labels out from the top of the first one down, each as tall as its text
     // (never less than designed), so no text runs into the next whatever the font found.
     static void stackLabels(std::initializer_list<QLabel *> labels);
-
-    const QString &nextTest() const { return content.nextTest; }
 
     void Form_Load() override;
     void showEvent(QShowEvent *event) override;

@@ -7,7 +7,7 @@
 #include <QGroupBox>
 
 Presentation4::Presentation4(Forms &forms)
-    : InstructionScreen(forms, { "Lecture de cadrans", 1080, 720, QString(), QStringLiteral("Test4") })
+    : InstructionScreen(forms, { "Lecture de cadrans", 1080, 720 })
 {
     textFrame = makeFrame(this, "textFrame", QString(), 720, 1680, 9975, 1335);
     Explications = addExplanation(textFrame, "Explications",

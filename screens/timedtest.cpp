@@ -10,7 +10,7 @@
 #include <QTimer>
 
 TimedTest::TimedTest(Forms &forms, int clientWidthTwips, int clientHeightTwips)
-    : Form(forms, clientWidthTwips, clientHeightTwips)
+    : SessionScreen(forms, clientWidthTwips, clientHeightTwips)
     , Horloge(makeClockLabel(this, 0, 0))
     , Timer1(makeTimer(100))
 {

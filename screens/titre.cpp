@@ -113,7 +113,7 @@ void Titre::Command1_Click()
         End();
         return;
     }
-    forms.show(QStringLiteral("Presentation1"));
+    showNext();
     Hide();
 }
 

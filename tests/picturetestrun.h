@@ -131,11 +131,11 @@ public:
         title.save(folder.filePath("Image.jpg"));
         Pictures::setProgramFolders({ folder.path() });
         if (kind == StandIn) {
-            h.forms.registerScreen(shape.next,
+            h.replaceScreen(shape.next,
                 [this](Forms &forms) -> Form * { return new NextScreen(forms, shape.screen, arrival); });
         }
         h.start();
-        titre = &h.forms.titre();
+        titre = &h.titre();
         test = qobject_cast<PictureTest *>(h.showAlone(shape.screen));
         Q_ASSERT(test);
     }

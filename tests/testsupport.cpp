@@ -1,7 +1,7 @@
 #include "testsupport.h"
 
 #include "app/form.h"
-#include "app/screenchain.h"
+#include "chain/screenchain.h"
 
 #include "app/pictures.h"
 
@@ -15,7 +15,7 @@
 Harness::Harness()
     : forms(clock)
 {
-    registerScreens(forms);
+    declareScreens(forms);
     forms.setInputBox([this](const QString &prompt, const QString &, const QString &defaultText) {
         prompts.append(prompt);
         defaults.append(defaultText);
@@ -33,12 +33,30 @@ Harness::~Harness()
 
 void Harness::start()
 {
-    forms.show(QStringLiteral("Titre"));
+    forms.show(int(ScreenId::Titre));
+}
+
+static int idOf(const Forms &forms, const QString &screen)
+{
+    const int id = forms.idOf(screen);
+    if (id < 0)
+        qFatal("No screen %s in the chain", qPrintable(screen));
+    return id;
+}
+
+Form *Harness::show(const QString &screen)
+{
+    return forms.show(idOf(forms, screen));
+}
+
+void Harness::replaceScreen(const QString &screen, Forms::Factory factory)
+{
+    forms.replaceScreen(idOf(forms, screen), std::move(factory));
 }
 
 Form *Harness::showAlone(const QString &screen)
 {
-    Form *shown = forms.show(screen);
+    Form *shown = show(screen);
     for (const QString &name : forms.visibleNames()) {
         if (name != screen)
             forms.find(name)->Hide();

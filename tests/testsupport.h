@@ -2,6 +2,7 @@
 
 #include "app/clock.h"
 #include "app/forms.h"
+#include "screens/sessionscreen.h"
 
 #include <QStringList>
 #include <QTemporaryDir>
@@ -35,6 +36,11 @@ struct Harness {
 
     // Starts the program on the title screen.
     void start();
+    // Shows the screen declared under that name; a name outside the chain stops the test program.
+    Form *show(const QString &screen);
+    // Gives the screen declared under that name a stand-in.
+    void replaceScreen(const QString &screen, Forms::Factory factory);
+    Titre &titre() const { return titreOf(forms); }
     // Jumps to a screen of the chain, as if the screens before it had handed over: every other
     // screen is hidden, the loaded ones stay loaded.
     Form *showAlone(const QString &screen);

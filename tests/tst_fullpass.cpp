@@ -34,7 +34,7 @@ public:
     bool walk(const QString &name)
     {
         h.answers.append(name);
-        clickButton(&h.forms.titre(), "Command1");
+        clickButton(&h.titre(), "Command1");
         for (int steps = 0; steps < 1000; ++steps) {
             const QStringList visible = h.forms.visibleNames();
             if (visible.size() != 1)
@@ -89,7 +89,7 @@ private:
     // Lets the whole limit pass: the last second still shows, then the test times out.
     void runOut(const std::function<void()> &tick, QLabel *clockLabel)
     {
-        h.clock.advance(h.forms.titre().Time - 0.5);
+        h.clock.advance(h.titre().Time - 0.5);
         tick();
         QCOMPARE(clockLabel->text(), QString("00:01"));
         h.clock.advance(0.5);
@@ -169,7 +169,7 @@ void tst_FullPass::onePass()
 
     QCOMPARE(distinct(pass.visited).join(" "), screens.join(" "));
     QVERIFY(h.messages.isEmpty());
-    QCOMPARE(h.forms.titre().Score, qint16(score));
+    QCOMPARE(h.titre().Score, qint16(score));
     auto results = h.forms.find<Resultats>();
     QCOMPARE(results->Label1->text(), greeting);
     QCOMPARE(results->Label2->text(), QString::number(score));
@@ -182,20 +182,20 @@ void tst_FullPass::restartKeepsTheLimitAndTheBestScore()
     Harness h;
     h.start();
     h.answers = QStringList { "60" };
-    QTest::keyClick(h.forms.titre().Command1, Qt::Key_F5);
+    QTest::keyClick(h.titre().Command1, Qt::Key_F5);
 
     FullPass first(h, Candidate::AllRight);
     QVERIFY(first.walk("Ana"));
     clickButton(h.forms.find("Resultats"), "Command1");
     Harness::flushDeletes();
     QCOMPARE(h.forms.visibleNames(), QStringList { "Titre" });
-    QCOMPARE(h.forms.titre().Time, qint16(60));
-    QCOMPARE(h.forms.titre().Score, qint16(0));
+    QCOMPARE(h.titre().Time, qint16(60));
+    QCOMPARE(h.titre().Score, qint16(0));
 
     // The second candidate's tests each last the 60 seconds set before the first pass.
     FullPass second(h, Candidate::TimesOut);
     QVERIFY(second.walk("Zoé"));
-    QCOMPARE(h.forms.titre().Score, qint16(0));
+    QCOMPARE(h.titre().Score, qint16(0));
     auto results = h.forms.find<Resultats>();
     QCOMPARE(results->Label1->text(), QString("Pas mal, Zoé !"));
     QCOMPARE(results->Label5->text(),

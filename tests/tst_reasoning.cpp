@@ -168,7 +168,7 @@ void tst_Reasoning::firstTick()
 
     Harness h;
     h.start();
-    h.forms.titre().Time = qint16(limit);
+    h.titre().Time = qint16(limit);
     Presentation3 *instructions = startReasoningTest(h);
     h.clock.advance(0.1);
     instructions->Timer1_Timer();
@@ -177,7 +177,7 @@ void tst_Reasoning::firstTick()
         QCOMPARE(h.forms.visibleNames(), QStringList { "Presentation4" });
         QVERIFY(!h.forms.isLoaded("Test3a"));
         QVERIFY(!instructions->Timer1->isActive());
-        QCOMPARE(h.forms.titre().Score, qint16(0));
+        QCOMPARE(h.titre().Score, qint16(0));
     } else {
         QCOMPARE(itemOnDisplay(h)->Horloge->text(), caption);
     }
@@ -227,7 +227,7 @@ void tst_Reasoning::timeOutClosesAFilledItemUnscored()
 
     h.clock.seconds = start + 121.5; // a late tick
     instructions->Timer1_Timer();
-    QCOMPARE(h.forms.titre().Score, qint16(0));
+    QCOMPARE(h.titre().Score, qint16(0));
     QCOMPARE(h.forms.visibleNames(), QStringList { "Presentation4" });
     QCOMPARE(h.forms.loadedNames(), (QStringList { "Titre", "Presentation3", "Presentation4" }));
     QVERIFY(!instructions->Timer1->isActive());
@@ -278,7 +278,7 @@ void tst_Reasoning::timeSentenceFollowsTheLimitOnALaterPass()
     h.forms.find("Presentation4")->Unload();
 
     // A second candidate, with a limit set on the title screen in between.
-    h.forms.titre().Time = 90;
+    h.titre().Time = 90;
     QCOMPARE(h.showAlone("Presentation3"), instructions); // shown again, not loaded afresh
     QCOMPARE(instructions->Label2->text(),
         QString("Vous avez 90 secondes pour trouver le plus possible de bonnes réponses."));
@@ -358,7 +358,7 @@ void tst_Reasoning::correctingTheFirstBoxKeepsTheSecond()
     QCOMPARE(textsOf(item), QString("Vxw"));
     QCOMPARE(item->focusWidget(), item->Text2[1]);
     clickButton(item, "Command2");
-    QCOMPARE(h.forms.titre().Score, qint16(1));
+    QCOMPARE(h.titre().Score, qint16(1));
 }
 
 void tst_Reasoning::clickingAnEmptyBoxPutsTheFocusThere()
@@ -403,13 +403,13 @@ void tst_Reasoning::rightAnswers()
 
     Harness h;
     h.start();
-    h.forms.titre().Score = 40;
+    h.titre().Score = 40;
     auto item = qobject_cast<ReasoningItem *>(h.showAlone(screen));
     QVERIFY(typeInto(item, answer));
     QCOMPARE(textsOf(item), answer);
     clickButton(item, "Command2");
 
-    QCOMPARE(h.forms.titre().Score, qint16(41));
+    QCOMPARE(h.titre().Score, qint16(41));
     QCOMPARE(h.forms.visibleNames(), QStringList { next });
     QVERIFY(!h.forms.isLoaded(screen));
 }
@@ -449,7 +449,7 @@ void tst_Reasoning::wrongAnswers()
     auto item = qobject_cast<ReasoningItem *>(h.showAlone(screen));
     QVERIFY(typeInto(item, answer));
     clickButton(item, "Command2");
-    QCOMPARE(h.forms.titre().Score, qint16(0));
+    QCOMPARE(h.titre().Score, qint16(0));
     QVERIFY(!h.forms.isLoaded(screen));
     QCOMPARE(h.forms.visibleNames().size(), 1);
 }
@@ -474,7 +474,7 @@ void tst_Reasoning::wholeTest()
 
     Harness h;
     h.start();
-    h.forms.titre().Score = 50;
+    h.titre().Score = 50;
     Presentation3 *instructions = startReasoningTest(h);
     for (const QString &answer : answers) {
         ReasoningItem *item = itemOnDisplay(h);
@@ -482,7 +482,7 @@ void tst_Reasoning::wholeTest()
         clickButton(item, "Command2");
         QCOMPARE(h.forms.visibleNames().size(), 1);
     }
-    QCOMPARE(h.forms.titre().Score, qint16(50 + points));
+    QCOMPARE(h.titre().Score, qint16(50 + points));
     QCOMPARE(h.forms.visibleNames(), QStringList { "Presentation4" });
     QCOMPARE(h.forms.loadedNames(), (QStringList { "Titre", "Presentation3", "Presentation4" }));
     QVERIFY(!instructions->Timer1->isActive());

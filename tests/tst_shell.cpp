@@ -4,7 +4,7 @@
 
 #include "app/picturebox.h"
 #include "app/pictures.h"
-#include "app/screenchain.h"
+#include "chain/screenchain.h"
 #include "screens/calcul1.h"
 #include "screens/instructionscreen.h"
 #include "screens/resultats.h"
@@ -26,9 +26,8 @@ namespace {
 // A timed test with no questions: only its clock, to drive the shared clock and the hand-over.
 class StandInTest : public TimedTest {
 public:
-    StandInTest(Forms &forms, QString next)
+    explicit StandInTest(Forms &forms)
         : TimedTest(forms, 11415, 8820)
-        , next(std::move(next))
     {
     }
     int timeOuts = 0;
@@ -38,17 +37,14 @@ protected:
     void timeOut() override
     {
         ++timeOuts;
-        forms.show(next);
+        showNext();
         Unload();
     }
-
-private:
-    QString next;
 };
 
-void registerStandIn(Forms &forms, const QString &name, const QString &next)
+void replaceByStandIn(Harness &h, const QString &name)
 {
-    forms.registerScreen(name, [next](Forms &f) -> Form * { return new StandInTest(f, next); });
+    h.replaceScreen(name, [](Forms &f) -> Form * { return new StandInTest(f); });
 }
 
 QLabel *label(QWidget *screen, const char *name)
@@ -115,7 +111,7 @@ void tst_Shell::startsOnTitleWithSessionDefaults()
     Harness h;
     h.start();
     QCOMPARE(h.forms.visibleNames(), QStringList { "Titre" });
-    Titre &titre = h.forms.titre();
+    Titre &titre = h.titre();
     QCOMPARE(titre.Time, qint16(120));
     QCOMPARE(titre.Score, qint16(0));
     QCOMPARE(titre.BestScore, qint16(0));
@@ -144,7 +140,7 @@ void tst_Shell::namePrompt()
     Harness h;
     h.answers = answers;
     h.start();
-    Titre &titre = h.forms.titre();
+    Titre &titre = h.titre();
     clickButton(&titre, "Command1");
 
     QCOMPARE(h.prompts, QStringList { "Veuillez entrer votre prénom (obligatoire) :" });
@@ -210,7 +206,7 @@ void tst_Shell::timeLimitPrompt()
     Harness h;
     h.answers = QStringList { answer };
     h.start();
-    Titre &titre = h.forms.titre();
+    Titre &titre = h.titre();
     QTest::keyClick(titre.Command1, Qt::Key_F5);
 
     QCOMPARE(h.prompts, QStringList { "Nouveau temps limite :" });
@@ -226,7 +222,7 @@ void tst_Shell::timeLimitPromptAlwaysOffers120()
     Harness h;
     h.answers = QStringList { "60", "" };
     h.start();
-    Titre &titre = h.forms.titre();
+    Titre &titre = h.titre();
     QTest::keyClick(titre.Command1, Qt::Key_F5);
     QTest::keyClick(titre.Command1, Qt::Key_F5, Qt::ShiftModifier);
     QCOMPARE(h.defaults, (QStringList { "120", "120" }));
@@ -238,7 +234,7 @@ void tst_Shell::onlyF5OnSuivantOpensTheTimePrompt()
     Harness h;
     h.answers = QStringList { "60" };
     h.start();
-    Titre &titre = h.forms.titre();
+    Titre &titre = h.titre();
     QTest::keyClick(titre.Command1, Qt::Key_F4);
     QTest::keyClick(titre.Abandon, Qt::Key_F5);
     QVERIFY(h.prompts.isEmpty());
@@ -269,8 +265,8 @@ void tst_Shell::timeSentence()
 
     Harness h;
     h.start();
-    h.forms.titre().Time = qint16(time);
-    QWidget *shown = h.forms.show(screen);
+    h.titre().Time = qint16(time);
+    QWidget *shown = h.show(screen);
     QCOMPARE(label(shown, "Label7")->text(), sentence);
 }
 
@@ -278,12 +274,12 @@ void tst_Shell::fixedSentencesIgnoreTheLimit()
 {
     Harness h;
     h.start();
-    h.forms.titre().Time = 90;
-    QWidget *dials = h.forms.show("Presentation4");
+    h.titre().Time = 90;
+    QWidget *dials = h.show("Presentation4");
     QVERIFY(label(dials, "Explications")
                 ->text()
                 .endsWith("Vous avez 2 minutes pour trouver le plus possible de bonnes réponses."));
-    QWidget *lengths = h.forms.show("Presentation5");
+    QWidget *lengths = h.show("Presentation5");
     QVERIFY(label(lengths, "Label6")->text().endsWith("Vous avez deux minutes pour effectuer ce test."));
 }
 
@@ -301,7 +297,7 @@ void tst_Shell::explanationsFitWithoutOverlap()
 
     Harness h;
     h.start();
-    h.forms.titre().Time = -32768; // the longest time sentence
+    h.titre().Time = -32768; // the longest time sentence
     QWidget *shown = h.showAlone(screen);
     const QList<QLabel *> labels = shown->findChildren<QLabel *>();
     for (const QLabel *label : labels) {
@@ -337,18 +333,18 @@ void tst_Shell::instructionScreenStopsThePreviousClock()
     QFETCH(QString, instructions);
 
     Harness h;
-    registerStandIn(h.forms, test, instructions);
+    replaceByStandIn(h, test);
     h.start();
-    auto running = qobject_cast<TimedTest *>(h.forms.show(test));
+    auto running = qobject_cast<TimedTest *>(h.show(test));
     QVERIFY(running->Timer1->isActive());
-    h.forms.show(instructions);
+    h.show(instructions);
     QVERIFY(!running->Timer1->isActive());
 }
 
 void tst_Shell::suivantStartsTheTestAndUnloads()
 {
     Harness h;
-    registerStandIn(h.forms, "Test1", "Presentation2");
+    replaceByStandIn(h, "Test1");
     h.start();
     h.clock.seconds = 1000;
     QWidget *instructions = h.showAlone("Presentation1");
@@ -390,9 +386,9 @@ void tst_Shell::clockCaption()
     QFETCH(QString, caption);
 
     Harness h;
-    registerStandIn(h.forms, "Test1", "Presentation2");
+    replaceByStandIn(h, "Test1");
     h.start();
-    h.forms.titre().Time = qint16(time);
+    h.titre().Time = qint16(time);
     auto test = qobject_cast<TimedTest *>(h.showAlone("Test1"));
     h.clock.advance(elapsed);
     test->Timer1_Timer();
@@ -409,9 +405,9 @@ void tst_Shell::clockCaption()
 void tst_Shell::timeOutHandsOverOnce()
 {
     Harness h;
-    registerStandIn(h.forms, "Test5", "Calcul1");
+    replaceByStandIn(h, "Test5");
     h.start();
-    h.forms.titre().Time = 1;
+    h.titre().Time = 1;
     auto test = static_cast<StandInTest *>(h.showAlone("Test5"));
     h.clock.advance(2);
     test->Timer1_Timer();
@@ -446,7 +442,7 @@ void tst_Shell::computationScreen()
     Harness h;
     h.start();
     const double loadedAt = h.clock.seconds;
-    auto calcul = qobject_cast<Calcul1 *>(h.forms.show("Calcul1"));
+    auto calcul = qobject_cast<Calcul1 *>(h.show("Calcul1"));
     QCOMPARE(calcul->ProgressBar1->value(), 0);
     QVERIFY(calcul->Timer1->isActive());
     for (double at : ticks) {
@@ -494,12 +490,12 @@ void tst_Shell::results()
 
     Harness h;
     h.start();
-    Titre &titre = h.forms.titre();
+    Titre &titre = h.titre();
     titre.Prenom = "Zoé";
     titre.Score = qint16(score);
     titre.BestScore = qint16(bestBefore);
     titre.BestScoreOwner = ownerBefore;
-    auto results = qobject_cast<Resultats *>(h.forms.show("Resultats"));
+    auto results = qobject_cast<Resultats *>(h.show("Resultats"));
     QCOMPARE(results->Label1->text(), greeting);
     QCOMPARE(results->Label2->text(), QString::number(score));
     QCOMPARE(results->Label5->text(), bestSentence);
@@ -510,11 +506,11 @@ void tst_Shell::restartKeepsTheSession()
     Harness h;
     h.answers = QStringList { "60", "Ana" };
     h.start();
-    Titre &titre = h.forms.titre();
+    Titre &titre = h.titre();
     QTest::keyClick(titre.Command1, Qt::Key_F5);
     clickButton(&titre, "Command1");
     titre.Score = 12;
-    h.forms.show("Resultats");
+    h.show("Resultats");
     titre.Hide(); // as when the chain comes back from the tests
     h.forms.find("Presentation1")->Unload();
     clickButton(h.forms.find("Resultats"), "Command1");
@@ -553,7 +549,7 @@ void tst_Shell::abandonEnds()
 
     Harness h;
     h.start();
-    clickButton(h.forms.show(screen), qPrintable(button));
+    clickButton(h.show(screen), qPrintable(button));
     QVERIFY(h.forms.hasEnded());
     QVERIFY(h.forms.loadedNames().isEmpty());
     QCOMPARE(h.quitCalls, 1);
@@ -572,8 +568,8 @@ void tst_Shell::closingAWindowEnds()
 
     Harness h;
     h.start();
-    QWidget *shown = h.forms.show(screen);
-    h.forms.titre().Hide();
+    QWidget *shown = h.show(screen);
+    h.titre().Hide();
     shown->close();
     QVERIFY(h.forms.hasEnded());
     QVERIFY(h.forms.loadedNames().isEmpty());
@@ -620,7 +616,7 @@ void tst_Shell::logoIsCutToItsBox()
 
     Harness h;
     h.start();
-    auto logo = h.forms.titre().findChild<PictureBox *>("Picture2");
+    auto logo = h.titre().findChild<PictureBox *>("Picture2");
     QCOMPARE(logo->size(), QSize(101, 67));
     QCOMPARE(logo->picture().size(), QSize(200, 100));
     QCOMPARE(logo->grab().size(), QSize(101, 67));
@@ -633,7 +629,7 @@ void tst_Shell::missingDecorationLeavesTheBoxEmpty()
     Pictures::setProgramFolders({ empty.path() });
     Harness h;
     h.start();
-    Titre &titre = h.forms.titre();
+    Titre &titre = h.titre();
     QVERIFY(titre.Picture1->picture().isNull());
     QVERIFY(titre.Picture2->picture().isNull());
     QCOMPARE(h.forms.visibleNames(), QStringList { "Titre" });

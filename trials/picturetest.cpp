@@ -90,7 +90,7 @@ void PictureTest::showNextQuestion()
 
 void PictureTest::handOver()
 {
-    forms.show(content.nextScreen);
+    showNext();
     Unload();
 }
 

@@ -23,7 +23,6 @@ struct PictureTestContent {
     QString (*embeddedPicture)();
     QString (*pictureFile)(int question);
     int questionCount;
-    QString nextScreen;
 };
 
 // A timed test that shows one picture per question and takes the answer from a row of buttons.

@@ -6,6 +6,7 @@
 #include "app/picturebox.h"
 #include "app/twips.h"
 #include "screens/titre.h"
+#include "trials/reasoning/presentation3.h"
 #include "trials/reasoning/puzzlecontrols.h"
 #include "trials/reasoning/reasoningitems.h"
 
@@ -15,6 +16,7 @@
 #include <QLineEdit>
 #include <QMap>
 #include <QPushButton>
+#include <QTimer>
 #include <QRegularExpression>
 #include <QShowEvent>
 
@@ -43,10 +45,9 @@ int inkWidth(const QLabel *label)
 
 } // namespace
 
-ReasoningItem::ReasoningItem(Forms &forms, const ReasoningItems::Item &item, QString nextScreen)
-    : Form(forms, 12405, 9225)
+ReasoningItem::ReasoningItem(Forms &forms, const ReasoningItems::Item &item)
+    : SessionScreen(forms, 12405, 9225)
     , content(item)
-    , nextScreen(std::move(nextScreen))
 {
     Picture2 = makeLogoBox(this, 720, 360);
     Label1 = makeLabel(this, "Label1", QStringLiteral("Test de raisonnement"), 2400, 480, item.titleWidth,
@@ -112,11 +113,6 @@ bool ReasoningItem::eventFilter(QObject *watched, QEvent *event)
     return Form::eventFilter(watched, event);
 }
 
-void ReasoningItem::showNext()
-{
-    forms.show(nextScreen);
-}
-
 void ReasoningItem::Text2_Change(int index)
 {
     if (Text2[index]->text().isEmpty())
@@ -137,6 +133,11 @@ void ReasoningItem::Command2_Click()
 {
     if (isRight())
         ++titre().Score;
+    // Any time left is dropped: the clock stops before the dial test's instructions show.
+    if (&content == &ReasoningItems::Items.back()) {
+        if (auto instructions = forms.find<Presentation3>())
+            instructions->Timer1->stop();
+    }
     showNext();
     Unload();
 }

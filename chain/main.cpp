@@ -1,6 +1,6 @@
 #include "app/clock.h"
 #include "app/forms.h"
-#include "app/screenchain.h"
+#include "chain/screenchain.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -24,12 +24,12 @@ int main(int argc, char *argv[])
 
     SteadyClock clock;
     Forms forms(clock);
-    registerScreens(forms);
+    declareScreens(forms);
 
     if (!checkQuestionPictures(forms))
         return 1;
 
-    forms.show(QStringLiteral("Titre"));
+    forms.show(int(ScreenId::Titre));
     if (forms.hasEnded())
         return 0;
     return application.exec();
