@@ -5,14 +5,23 @@
 
 #include <QFontInfo>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QStringList>
 
 #include <algorithm>
 
 namespace {
 
+// The faces the screens were designed with, then the free face with the same letter widths.
+const QStringList &designedSans()
+{
+    static const QStringList faces = { QStringLiteral("MS Sans Serif"),
+        QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Liberation Sans") };
+    return faces;
+}
 constexpr int SubstituteStretch = 88;
 
 template <class Control>
@@ -29,15 +38,14 @@ Control *placed(Control *control, const char *name, const QRect &rect, const QFo
 QFont sansFont(double pointSize, bool bold, bool italic)
 {
     QFont font;
-    font.setFamilies({ QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-        QStringLiteral("DejaVu Sans") });
+    font.setFamilies(designedSans() + QStringList { QStringLiteral("DejaVu Sans") });
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(pointSize);
     font.setBold(bold);
     font.setItalic(italic);
-    // The fallback face is wider than the one the layouts were designed with: narrow it so the
+    // Any other face is wider than the ones the layouts were designed with: narrow it so the
     // texts keep to their places.
-    if (!QFontInfo(font).family().contains(QStringLiteral("Sans Serif")))
+    if (!designedSans().contains(QFontInfo(font).family()))
         font.setStretch(SubstituteStretch);
     return font;
 }
@@ -45,6 +53,7 @@ QFont sansFont(double pointSize, bool bold, bool italic)
 QFont explanationFont(bool italic)
 {
     QFont font;
+    // DejaVu Sans comes from a face drawn to the same wide proportions as the designed one.
     font.setFamilies({ QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans") });
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(9.75);
@@ -63,13 +72,36 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, int le
     return label;
 }
 
+namespace {
+
+// Enter and keypad Enter press the focused button, as Space does; no button of a screen is a
+// default one that Enter would reach from a box. Held down, Enter presses once: its repeats
+// would otherwise press the focused control of each screen that follows.
+class CommandButton : public QPushButton {
+public:
+    CommandButton(const QString &caption, QWidget *parent)
+        : QPushButton(caption, parent)
+    {
+        setAutoDefault(true);
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+        if (enter && event->isAutoRepeat())
+            return;
+        QPushButton::keyPressEvent(event);
+    }
+};
+
+} // namespace
+
 QPushButton *makeButton(
     QWidget *parent, const char *name, const QString &caption, int left, int top, int width, int height)
 {
-    auto button
-        = placed(new QPushButton(caption, parent), name, twipsRect(left, top, width, height), sansFont(8.25));
-    button->setAutoDefault(false);
-    return button;
+    return placed(
+        new CommandButton(caption, parent), name, twipsRect(left, top, width, height), sansFont(8.25));
 }
 
 QGroupBox *makeFrame(

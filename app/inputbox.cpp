@@ -1,6 +1,28 @@
 #include "inputbox.h"
 
+#include <QApplication>
+#include <QFontMetrics>
 #include <QInputDialog>
+#include <QLabel>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int MinimumPromptWidth = 360;
+// What the window frame needs besides the title: its icon and buttons, and the margins.
+constexpr int FrameButtonsRoom = 160;
+
+// The dialog sizes itself to its contents and ignores a minimum width set on it: widen the
+// prompt instead, so the frame has room for the whole title.
+int promptWidth(const QString &title)
+{
+    QFont titleFont = QApplication::font();
+    titleFont.setBold(true);
+    return std::max(MinimumPromptWidth, QFontMetrics(titleFont).horizontalAdvance(title) + FrameButtonsRoom);
+}
+
+} // namespace
 
 QString askText(const QString &prompt, const QString &title, const QString &defaultText)
 {
@@ -10,8 +32,8 @@ QString askText(const QString &prompt, const QString &title, const QString &defa
     dialog.setTextValue(defaultText);
     dialog.setOkButtonText(QStringLiteral("OK"));
     dialog.setCancelButtonText(QStringLiteral("Annuler"));
-    // Wide enough for the whole title in the window frame.
-    dialog.setMinimumWidth(400);
+    if (auto label = dialog.findChild<QLabel *>())
+        label->setMinimumWidth(promptWidth(title));
     if (dialog.exec() != QDialog::Accepted)
         return QString();
     return dialog.textValue();

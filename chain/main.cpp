@@ -1,5 +1,6 @@
 #include "app/clock.h"
 #include "app/forms.h"
+#include "app/screenstyle.h"
 #include "chain/screenchain.h"
 
 #include <QApplication>
@@ -14,6 +15,7 @@ int main(int argc, char *argv[])
     application.setApplicationName(QStringLiteral("selection-pilotes"));
     // The program ends by its own End, never because a screen was hidden between two others.
     application.setQuitOnLastWindowClosed(false);
+    application.setStyle(new ScreenStyle);
 
     QTranslator qtTranslator;
     if (qtTranslator.load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

@@ -74,12 +74,14 @@ void InstructionScreen::addGoodLuck(QWidget *parent, int left, int top)
 
 void InstructionScreen::stackLabels(std::initializer_list<QLabel *> labels)
 {
-    constexpr int Spacing = 10;
-    int top = (*labels.begin())->y();
+    // About half a line, as the designed columns leave between two paragraphs.
+    constexpr int Spacing = 6;
+    int free = 0;
     for (QLabel *label : labels) {
+        const int top = std::max(label->y(), free);
         const int height = std::max(label->height(), label->heightForWidth(label->width()));
         label->setGeometry(label->x(), top, label->width(), height);
-        top += height + Spacing;
+        free = top + height + Spacing;
     }
 }
 

@@ -49,8 +49,9 @@ protected:
     // The label stating the time allowed: it follows the limit in force at each showing.
     QLabel *addTimeSentence(QWidget *parent, const char *name, int left, int top, int width, int height);
     void addGoodLuck(QWidget *parent, int left, int top);
-    // Lays a column of labels out from the top of the first one down, each as tall as its text
-    // (never less than designed), so no text runs into the next whatever the font found.
+    // Makes each label of a column as tall as its text (never less than designed) and moves it
+    // down from its designed top only as far as the one above reaches, so no text runs into the
+    // next whatever the font found.
     static void stackLabels(std::initializer_list<QLabel *> labels);
 
     void Form_Load() override;

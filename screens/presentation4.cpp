@@ -9,7 +9,8 @@
 Presentation4::Presentation4(Forms &forms)
     : InstructionScreen(forms, { "Lecture de cadrans", 1080, 720 })
 {
-    textFrame = makeFrame(this, "textFrame", QString(), 720, 1680, 9975, 1335);
+    // Below the logo, which reaches lower here than on the other screens.
+    textFrame = makeFrame(this, "textFrame", QString(), 720, 1800, 9975, 1335);
     Explications = addExplanation(textFrame, "Explications",
         QStringLiteral(
             "A chaque question, il vous sera demandé de lire sur un cadran la valeur d'une donnée "

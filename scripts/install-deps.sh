@@ -2,7 +2,7 @@
 # Installs the Debian 12 packages needed to build, run and test the program, when any is missing.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n libgif-dev fonts-dejavu-core)
+packages=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n libgif-dev fonts-dejavu-core fonts-liberation2)
 
 missing=()
 for package in "${packages[@]}"; do

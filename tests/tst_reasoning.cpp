@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -93,6 +94,8 @@ private slots:
     void clickingABoxEmptiesItForCorrection();
     void correctingTheFirstBoxKeepsTheSecond();
     void clickingAnEmptyBoxPutsTheFocusThere();
+    void enterPressesOnlyTheFocusedButton_data();
+    void enterPressesOnlyTheFocusedButton();
 
     void rightAnswers_data();
     void rightAnswers();
@@ -372,6 +375,59 @@ void tst_Reasoning::clickingAnEmptyBoxPutsTheFocusThere()
     QVERIFY(typeInto(item, "RS"));
     QCOMPARE(textsOf(item), QString("____RS"));
     QCOMPARE(item->focusWidget(), item->Command2);
+}
+
+void tst_Reasoning::enterPressesOnlyTheFocusedButton_data()
+{
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("autoRepeat");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("points");
+
+    // The instruction screen opens with the focus on "&Suivant >".
+    QTest::newRow("keypad Enter on the instructions")
+        << "Presentation3"
+        << "" << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << false << "Test3a" << 0;
+    // After the last box the focus goes to "&Suivant >" by itself.
+    QTest::newRow("Return after the last box")
+        << "Test3c"
+        << "vxw" << int(Qt::Key_Return) << int(Qt::NoModifier) << false << "Test3d" << 1;
+    QTest::newRow("Return in a box") << "Test3c"
+                                     << "v" << int(Qt::Key_Return) << int(Qt::NoModifier) << false << "Test3c"
+                                     << 0;
+    QTest::newRow("keypad Enter in a box")
+        << "Test3c"
+        << "vx" << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << false << "Test3c" << 0;
+    // A held key repeats into whatever has the focus on the screens that follow.
+    QTest::newRow("repeat of a held Return")
+        << "Test3c"
+        << "vxw" << int(Qt::Key_Return) << int(Qt::NoModifier) << true << "Test3c" << 0;
+}
+
+void tst_Reasoning::enterPressesOnlyTheFocusedButton()
+{
+    QFETCH(QString, screen);
+    QFETCH(QString, typed);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(bool, autoRepeat);
+    QFETCH(QString, shown);
+    QFETCH(int, points);
+
+    Harness h;
+    h.start();
+    QWidget *window = h.showAlone(screen);
+    QVERIFY(typeInto(window, typed));
+    QWidget *focused = QApplication::focusWidget();
+    QVERIFY(focused);
+    QKeyEvent press(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), QString(), autoRepeat);
+    QApplication::sendEvent(focused, &press);
+
+    QCOMPARE(h.forms.visibleNames(), QStringList { shown });
+    QCOMPARE(h.titre().Score, qint16(points));
 }
 
 void tst_Reasoning::rightAnswers_data()

@@ -12,6 +12,9 @@
 
 namespace {
 
+constexpr int QuestionLeft = 600;
+constexpr int AnswerButtonsLeft = 5760;
+
 struct QuestionText {
     char code;
     const char *text;
@@ -60,10 +63,12 @@ Test4::Test4(Forms &forms)
 {
     placeClock(6000, 1560);
     const char firstCode = DialBank::InstrumentCodes[0];
-    Label3 = makeLabel(
-        this, "Label3", questionText(QLatin1Char(firstCode)), 600, 6960, 4575, 975, sansFont(18, true));
+    // Wider than designed, up to the answer buttons, so that "compte-tours" keeps to one line:
+    // a label wraps at a hyphen as well as between words.
+    Label3 = makeLabel(this, "Label3", questionText(QLatin1Char(firstCode)), QuestionLeft, 6960,
+        AnswerButtonsLeft - QuestionLeft, 975, sansFont(18, true));
     for (int index = 0; index < DialBank::ButtonCount; ++index) {
-        addAnswerButton(caption(choiceValue(firstCode, DialBank::ChoiceValues[0][index])), 5760,
+        addAnswerButton(caption(choiceValue(firstCode, DialBank::ChoiceValues[0][index])), AnswerButtonsLeft,
             6240 + 480 * index, 2415, 495);
     }
 }

@@ -18,8 +18,9 @@ Presentation3::Presentation3(Forms &forms)
     : InstructionScreen(forms, { "Test de raisonnement", 1200, 720 })
     , Timer1(makeTimer(100))
 {
-    // The worked example: a series and its filled box, drawn like the boxes of the items.
-    Frame1 = makeFrame(this, "Frame1", QStringLiteral("Exemple"), 600, 1680, 4560, 5640);
+    // The worked example: a series and its filled box, drawn like the boxes of the items. The
+    // frames start below the logo, which reaches lower here than on the other screens.
+    Frame1 = makeFrame(this, "Frame1", QStringLiteral("Exemple"), 600, 1800, 4560, 5520);
     Label6 = makeLineLabel(Frame1, "Label6", QStringLiteral("36   12   24   4"), 360, 2520, 0, puzzleFont());
     // The answer is the next term of the series: it stands the series' own gap after the text.
     Text1 = makeAnswerBox(Frame1, "Text1", 0, 2520);
@@ -29,7 +30,7 @@ Presentation3::Presentation3(Forms &forms)
     Text1->setReadOnly(true);
     Text1->setFocusPolicy(Qt::NoFocus);
 
-    textFrame = makeFrame(this, "textFrame", QString(), 5400, 1680, 5415, 5640);
+    textFrame = makeFrame(this, "textFrame", QString(), 5400, 1800, 5415, 5520);
     Explications = addExplanation(textFrame, "Explications",
         QStringLiteral(
             "Vous allez à présent être confronté à divers exercices, que vous résoudrez en "

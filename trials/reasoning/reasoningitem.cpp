@@ -43,6 +43,27 @@ int inkWidth(const QLabel *label)
     return label->fontMetrics().horizontalAdvance(text);
 }
 
+// The left of a piece written below a word of the first line of the puzzle.
+int leftUnderWord(const QLabel *line, const Piece &piece)
+{
+    const QString text = line->text();
+    const QFontMetrics metrics = line->fontMetrics();
+    auto words = QRegularExpression(QStringLiteral("\\S+")).globalMatch(text);
+    for (int index = 0; words.hasNext(); ++index) {
+        const QRegularExpressionMatch match = words.next();
+        if (index != piece.underWord)
+            continue;
+        const int wordLeft = line->x() + metrics.horizontalAdvance(text.left(match.capturedStart()));
+        const int wordWidth = metrics.horizontalAdvance(match.captured());
+        // Where it was designed, while that still stands under the word; else centred below it.
+        const int designedCentre = piece.designedLeft + piece.inkWidth / 2;
+        if (designedCentre > wordLeft && designedCentre < wordLeft + wordWidth)
+            return piece.designedLeft;
+        return wordLeft + wordWidth / 2 - piece.inkWidth / 2;
+    }
+    return piece.designedLeft;
+}
+
 } // namespace
 
 ReasoningItem::ReasoningItem(Forms &forms, const ReasoningItems::Item &item)
@@ -168,9 +189,8 @@ void ReasoningItem::layOutPuzzle()
         const Piece *previous = nullptr;
         int previousEnd = 0;
         for (const Piece &piece : row) {
-            int left = piece.underWord == ReasoningItems::NoWord
-                ? piece.designedLeft + shift
-                : wordCentre(piece.underWord) - piece.inkWidth / 2;
+            int left = piece.underWord == ReasoningItems::NoWord ? piece.designedLeft + shift
+                                                                 : leftUnderWord(captions.first(), piece);
             if (previous) {
                 const bool afterText = !previous->isBox;
                 if (piece.followsText && afterText)
@@ -189,20 +209,4 @@ void ReasoningItem::layOutPuzzle()
     }
     if (Frame1)
         Frame1->resize(std::max(Frame1->width(), puzzleRight + px(120)), Frame1->height());
-}
-
-int ReasoningItem::wordCentre(int word) const
-{
-    const QLabel *line = captions.first();
-    const QString text = line->text();
-    const QFontMetrics metrics = line->fontMetrics();
-    auto words = QRegularExpression(QStringLiteral("\\S+")).globalMatch(text);
-    for (int index = 0; words.hasNext(); ++index) {
-        const QRegularExpressionMatch match = words.next();
-        if (index == word) {
-            return line->x() + metrics.horizontalAdvance(text.left(match.capturedStart()))
-                + metrics.horizontalAdvance(match.captured()) / 2;
-        }
-    }
-    return line->x();
 }

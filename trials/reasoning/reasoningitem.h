@@ -47,7 +47,6 @@ private:
     void Command2_Click();
 
     void layOutPuzzle();
-    int wordCentre(int word) const;
 
     const ReasoningItems::Item &content;
 };
