@@ -77,12 +77,12 @@ inline int pictureWidth(int fileNumber)
     return 10 + fileNumber;
 }
 
-inline void writePicture(const QString &path, int fileNumber)
+inline bool writePicture(const QString &path, int fileNumber)
 {
     QImage picture(pictureWidth(fileNumber), 4, QImage::Format_RGB32);
     picture.fill(Qt::white);
     QString error;
-    QVERIFY2(writeGif(path, picture, { qRgb(255, 255, 255) }, &error), qPrintable(error));
+    return writeGif(path, picture, { qRgb(255, 255, 255) }, &error);
 }
 
 // What the screen after the test saw when it loaded.
@@ -122,13 +122,14 @@ public:
     explicit TestRun(const QString &screen, NextScreenKind kind = StandIn)
         : shape(shapeOf(screen))
     {
+        bool written = true;
         for (int question = 2; question <= shape.questions + 1; ++question)
-            writePicture(folder.filePath(shape.file(question)), shape.fileNumber(question));
+            written &= writePicture(folder.filePath(shape.file(question)), shape.fileNumber(question));
         // The decoration too, or every screen would complain of its absence.
-        writePicture(folder.filePath("Logo.gif"), 0);
+        written &= writePicture(folder.filePath("Logo.gif"), 0);
         QImage title(8, 8, QImage::Format_RGB32);
         title.fill(Qt::white);
-        title.save(folder.filePath("Image.jpg"));
+        written &= title.save(folder.filePath("Image.jpg"));
         Pictures::setProgramFolders({ folder.path() });
         if (kind == StandIn) {
             h.replaceScreen(shape.next,
@@ -137,8 +138,11 @@ public:
         h.start();
         titre = &h.titre();
         test = qobject_cast<PictureTest *>(h.showAlone(shape.screen));
-        Q_ASSERT(test);
+        ready = written && test;
     }
+
+    // Whether the pictures were written and the test is on screen: the test checks it first.
+    bool isReady() const { return ready; }
 
     QString path(int question) const { return folder.filePath(shape.file(question)); }
 
@@ -174,4 +178,7 @@ public:
     Harness h;
     Titre *titre = nullptr;
     PictureTest *test = nullptr;
+
+private:
+    bool ready = false;
 };

@@ -74,17 +74,18 @@ QStringList tidyUpAfterTest()
     Pictures::setProgramFolders({});
     QLocale::setDefault(QLocale::c());
     Harness::flushDeletes();
+    // Hidden windows count too: a screen that is never deleted would outlive its program.
     QStringList left;
-    for (const QWidget *window : QApplication::topLevelWidgets()) {
-        if (window->isVisible())
-            left.append(window->objectName());
-    }
+    for (const QWidget *window : QApplication::topLevelWidgets())
+        left.append(window->objectName());
     return left;
 }
 
-void clickButton(QWidget *screen, const char *name)
+bool clickButton(QWidget *screen, const char *name)
 {
-    auto button = screen->findChild<QAbstractButton *>(QString::fromLatin1(name));
-    Q_ASSERT_X(button, "clickButton", name);
+    auto button = screen ? screen->findChild<QAbstractButton *>(QString::fromLatin1(name)) : nullptr;
+    if (!button)
+        return false;
     QTest::mouseClick(button, Qt::LeftButton);
+    return true;
 }

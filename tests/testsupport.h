@@ -49,8 +49,9 @@ struct Harness {
 };
 
 // Puts back what a test may have changed (the picture folders, the default locale), lets the
-// unloaded screens go, and returns the names of the windows still on screen: there should be none.
+// unloaded screens go, and returns the names of the windows still alive, shown or hidden: there
+// should be none.
 QStringList tidyUpAfterTest();
 
-// Clicks the named button of a screen with the mouse.
-void clickButton(QWidget *screen, const char *name);
+// Clicks the named button of a screen with the mouse; false when the screen has no such button.
+[[nodiscard]] bool clickButton(QWidget *screen, const char *name);

@@ -35,7 +35,7 @@ private slots:
 void tst_PictureTests::cleanup()
 {
     const QStringList left = tidyUpAfterTest();
-    QVERIFY2(left.isEmpty(), qPrintable(left.join(", ") + " left on screen"));
+    QVERIFY2(left.isEmpty(), qPrintable(left.join(", ") + " left alive"));
 }
 
 void tst_PictureTests::firstAnswer_data()
@@ -62,6 +62,8 @@ void tst_PictureTests::firstAnswer()
     QFETCH(int, points);
 
     TestRun run(screen);
+
+    QVERIFY(run.isReady());
     run.titre->Score = 7; // points of an earlier test stay
     run.click(button);
     QCOMPARE(run.titre->Score, qint16(7 + points));
@@ -99,6 +101,8 @@ void tst_PictureTests::questionOnScreen()
     QFETCH(QStringList, captions);
 
     TestRun run(screen);
+
+    QVERIFY(run.isReady());
     for (int click = 0; click < clicks; ++click)
         run.answer(click % 2 == 0);
 
@@ -118,6 +122,7 @@ void tst_PictureTests::questionOnScreen()
 void tst_PictureTests::altLettersAnswerTheSpatialTest()
 {
     TestRun run("Test1");
+    QVERIFY(run.isReady());
     QApplication::setActiveWindow(run.test);
     QVERIFY(QTest::qWaitForWindowActive(run.test));
 
@@ -155,6 +160,8 @@ void tst_PictureTests::lastAnswerHandsOverOnce()
     QFETCH(bool, clockStoppedBeforeNext);
 
     TestRun run(screen);
+
+    QVERIFY(run.isReady());
     const int last = run.shape.questions;
     QVERIFY(run.answerUpTo(last, false));
     const QStringList lastCaptions = run.captions();
@@ -202,6 +209,8 @@ void tst_PictureTests::timeOut()
     QFETCH(int, question);
 
     TestRun run(screen);
+
+    QVERIFY(run.isReady());
     run.titre->Time = 60;
     QVERIFY(run.answerUpTo(question, true));
     run.h.clock.advance(59.9);
@@ -242,6 +251,8 @@ void tst_PictureTests::unreadablePictureEndsTheProgram()
     QFETCH(QByteArray, content);
 
     TestRun run(screen);
+
+    QVERIFY(run.isReady());
     QFile::remove(run.path(question));
     if (!content.isNull()) {
         QFile file(run.path(question));
@@ -301,6 +312,8 @@ void tst_PictureTests::wholeKey()
     QFETCH(int, points);
 
     TestRun run(screen);
+
+    QVERIFY(run.isReady());
     for (int question = 1; question <= run.shape.questions; ++question) {
         QCOMPARE(run.test->QuestionNumber, question);
         run.answer(right);
@@ -324,6 +337,7 @@ void tst_PictureTests::textsFit()
 
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     TestRun run(screen);
+    QVERIFY(run.isReady());
     run.titre->Time = 6000;
     run.test->Timer1_Timer();
     for (int question = 1; question <= run.shape.questions; ++question) {
