@@ -82,6 +82,8 @@ private slots:
     void clockCaption_data();
     void clockCaption();
     void timeOutHandsOverOnce();
+    void eachClockRunsByItsOwnTimer_data();
+    void eachClockRunsByItsOwnTimer();
 
     void computationScreen_data();
     void computationScreen();
@@ -413,6 +415,34 @@ void tst_Shell::timeOutHandsOverOnce()
     QCOMPARE(test->timeOuts, 1);
     QVERIFY(!test->Timer1->isActive());
     QCOMPARE(h.forms.visibleNames(), QStringList { "Calcul1" });
+}
+
+void tst_Shell::eachClockRunsByItsOwnTimer_data()
+{
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QString>("next");
+
+    QTest::newRow("spatial") << "Test1" << "Presentation2";
+    QTest::newRow("paths") << "Test2" << "Presentation3";
+    QTest::newRow("reasoning") << "Presentation3" << "Presentation4";
+    QTest::newRow("dials") << "Test4" << "Presentation5";
+    QTest::newRow("lengths") << "Test5" << "Calcul1";
+    QTest::newRow("computation") << "Calcul1" << "Resultats";
+}
+
+void tst_Shell::eachClockRunsByItsOwnTimer()
+{
+    QFETCH(QString, screen);
+    QFETCH(QString, next);
+
+    // No tick is delivered by hand: the screen's own QTimer must notice that the time is up.
+    Harness h;
+    h.start();
+    QWidget *shown = h.showAlone(screen);
+    if (screen == "Presentation3")
+        QVERIFY(clickButton(shown, "Command1")); // the reasoning clock starts with the test
+    h.clock.advance(h.titre().Time + 30);
+    QTRY_COMPARE(h.forms.visibleNames(), QStringList { next });
 }
 
 void tst_Shell::computationScreen_data()
