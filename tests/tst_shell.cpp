@@ -69,6 +69,7 @@ private slots:
     void timeLimitPrompt();
     void timeLimitPromptAlwaysOffers120();
     void onlyF5OnSuivantOpensTheTimePrompt();
+    void showShowsThatVeryScreen();
 
     void timeSentence_data();
     void timeSentence();
@@ -195,6 +196,8 @@ void tst_Shell::timeLimitPrompt_data()
                                << "-40000" << 120 << true;
     QTest::newRow("not finite") << "en_US"
                                 << "inf" << 120 << true;
+    QTest::newRow("a placeholder typed in") << "fr_FR"
+                                            << "%2" << 120 << true;
 }
 
 void tst_Shell::timeLimitPrompt()
@@ -215,7 +218,8 @@ void tst_Shell::timeLimitPrompt()
     QCOMPARE(titre.Time, qint16(time));
     QCOMPARE(h.messages.size(), refused ? 1 : 0);
     if (refused)
-        QVERIFY(h.messages.first().contains("reste de 120 secondes"));
+        QCOMPARE(h.messages.first(),
+            "La valeur « " + answer + " » n'est pas acceptée : la limite de temps reste de 120 secondes.");
     QCOMPARE(h.forms.visibleNames(), QStringList { "Titre" });
 }
 
@@ -241,6 +245,19 @@ void tst_Shell::onlyF5OnSuivantOpensTheTimePrompt()
     QTest::keyClick(titre.Abandon, Qt::Key_F5);
     QVERIFY(h.prompts.isEmpty());
     QCOMPARE(titre.Time, qint16(120));
+}
+
+void tst_Shell::showShowsThatVeryScreen()
+{
+    // The reasoning items are screens of one class: Show must not take one for another.
+    Harness h;
+    h.start();
+    Form *first = h.showAlone("Test3a");
+    Form *second = h.show("Test3b");
+    first->Hide();
+    second->Hide();
+    second->Show();
+    QCOMPARE(h.forms.visibleNames(), QStringList { "Test3b" });
 }
 
 void tst_Shell::timeSentence_data()
