@@ -20,7 +20,8 @@ void PictureBox::setPicture(const QImage &picture, const QString &sourceName)
     source = sourceName;
     if (autoSize && !image.isNull()) {
         const int border = 2 * frameWidth();
-        resize(image.width() + border, image.height() + border);
+        const QSize laidOut = image.deviceIndependentSize().toSize();
+        resize(laidOut.width() + border, laidOut.height() + border);
     }
     update();
 }

@@ -1,8 +1,10 @@
 #include "pictures.h"
 
-#include <QCoreApplication>
+#include "trials/doublesize.h"
+
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QImageReader>
 
 #ifndef PILOTES_DATA_DIR
@@ -23,6 +25,36 @@ QStringList &overriddenFolders()
     return folders;
 }
 
+qreal &overriddenRatio()
+{
+    static qreal ratio = 0;
+    return ratio;
+}
+
+constexpr qreal DoubleSize = 2;
+
+// The names to try in one folder, the double-size variant first where the screen can show it.
+QStringList variantsOf(const QString &name)
+{
+    if (screenRatio() > 1)
+        return { doubleSizeName(name), name };
+    return { name };
+}
+
+QImage decode(const QString &path, const QString &bareName, QString *error)
+{
+    QImageReader reader(path);
+    reader.setAllocationLimit(AllocationLimitMegabytes);
+    QImage image = reader.read();
+    if (image.isNull()) {
+        *error = reader.errorString();
+        return image;
+    }
+    // Laid out at the plain picture's size, drawn with every pixel of the double-size one.
+    image.setDevicePixelRatio(QFileInfo(path).fileName() == bareName ? 1 : DoubleSize);
+    return image;
+}
+
 } // namespace
 
 QStringList programFolders()
@@ -39,14 +71,28 @@ void setProgramFolders(const QStringList &folders)
     overriddenFolders() = folders;
 }
 
+qreal screenRatio()
+{
+    if (overriddenRatio() > 0)
+        return overriddenRatio();
+    return qGuiApp ? qGuiApp->devicePixelRatio() : 1;
+}
+
+void setScreenRatio(qreal ratio)
+{
+    overriddenRatio() = ratio;
+}
+
 QString locate(const QString &bareName)
 {
     QStringList folders { QDir::currentPath() };
     folders += programFolders();
     for (const QString &folder : folders) {
-        const QFileInfo file(QDir(folder), bareName);
-        if (file.isFile())
-            return file.absoluteFilePath();
+        for (const QString &name : variantsOf(bareName)) {
+            const QFileInfo file(QDir(folder), name);
+            if (file.isFile())
+                return file.absoluteFilePath();
+        }
     }
     return QString();
 }
@@ -58,12 +104,19 @@ QImage load(const QString &bareName, QString *error)
         *error = QStringLiteral("fichier introuvable");
         return QImage();
     }
-    QImageReader reader(path);
-    reader.setAllocationLimit(AllocationLimitMegabytes);
-    QImage image = reader.read();
-    if (image.isNull())
-        *error = reader.errorString();
-    return image;
+    return decode(path, bareName, error);
+}
+
+QImage embedded(const QString &resource)
+{
+    const QString bareName = QFileInfo(resource).fileName();
+    for (const QString &name : variantsOf(resource)) {
+        if (QFileInfo(name).isFile()) {
+            QString error;
+            return decode(name, bareName, &error);
+        }
+    }
+    return QImage();
 }
 
 bool canRead(const QString &bareName)

@@ -6,7 +6,8 @@
 
 // Picture files are named bare ("image12.gif"). They are looked up in the current folder first,
 // so an operator may drop in a replacement, then in the program's own picture folder, so the
-// program runs from any folder.
+// program runs from any folder. On a high-density screen each folder offers the picture drawn at
+// twice the size ("image12@2x.gif") before the plain one, and it is shown at the same layout size.
 namespace Pictures {
 
 // The path of the file, or an empty string when it is nowhere.
@@ -15,6 +16,10 @@ QString locate(const QString &bareName);
 // Decodes the picture with a bounded allocation. On failure returns a null image and puts a
 // French reason into *error.
 QImage load(const QString &bareName, QString *error);
+
+// A picture stored with the screens (":/assets/..."), its double-size variant on a high-density
+// screen. Null when the resource is missing.
+QImage embedded(const QString &resource);
 
 // A cheap header check: the file exists and its format is recognised.
 bool canRead(const QString &bareName);
@@ -25,5 +30,9 @@ QStringList unreadable(const QStringList &bareNames);
 // The program's own picture folders, searched after the current folder.
 QStringList programFolders();
 void setProgramFolders(const QStringList &folders);
+
+// The device pixel ratio of the screens; a ratio set here (above 0) replaces it.
+qreal screenRatio();
+void setScreenRatio(qreal ratio);
 
 } // namespace Pictures

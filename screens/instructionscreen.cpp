@@ -4,6 +4,7 @@
 #include "app/forms.h"
 #include "app/moduleimages.h"
 #include "app/picturebox.h"
+#include "app/pictures.h"
 #include "screens/timedtest.h"
 #include "screens/titre.h"
 
@@ -50,7 +51,7 @@ void InstructionScreen::addExample(
     exampleFrame = makeFrame(this, "exampleFrame", QStringLiteral("Exemple"), left, top, width, height);
     Picture1 = makePictureBox(exampleFrame, "Picture1", pictureLeft, pictureTop, 1515, 1005);
     Picture1->setAutoSize(true);
-    Picture1->setPicture(QImage(resource), resource);
+    Picture1->setPicture(Pictures::embedded(resource), resource);
 }
 
 QLabel *InstructionScreen::addExplanation(

@@ -2,7 +2,8 @@
 # Installs the Debian 12 packages needed to build, run and test the program, when any is missing.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n libgif-dev fonts-dejavu-core fonts-liberation2)
+packages=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n libgif-dev libjpeg-dev fonts-dejavu-core
+    fonts-liberation2 poppler-utils)
 
 missing=()
 for package in "${packages[@]}"; do

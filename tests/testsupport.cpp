@@ -72,6 +72,7 @@ void Harness::flushDeletes()
 QStringList tidyUpAfterTest()
 {
     Pictures::setProgramFolders({});
+    Pictures::setScreenRatio(0);
     QLocale::setDefault(QLocale::c());
     Harness::flushDeletes();
     // Hidden windows count too: a screen that is never deleted would outlive its program.

@@ -2,6 +2,7 @@
 #include "tools/pictures/dialpictures.h"
 #include "tools/pictures/pictureoutput.h"
 #include "trials/dials/dialbank.h"
+#include "trials/doublesize.h"
 
 #include <QDir>
 #include <QFile>
@@ -259,8 +260,10 @@ void tst_pictures_dials::writesEveryPanelAndAsset()
 {
     QVERIFY2(writeErrors.isEmpty(), qPrintable(writeErrors.join(QLatin1Char('\n'))));
     QStringList expected;
-    for (int panel = DialBank::FirstPanel; panel <= DialBank::LastPanel; ++panel)
+    for (int panel = DialBank::FirstPanel; panel <= DialBank::LastPanel; ++panel) {
         expected.append(DialBank::panelFile(panel));
+        expected.append(doubleSizeName(expected.last()));
+    }
     QStringList panels = QDir(written.filePath(QStringLiteral("pictures")))
                              .entryList({ QStringLiteral("cadran*") }, QDir::Files);
     panels.sort();
@@ -268,15 +271,19 @@ void tst_pictures_dials::writesEveryPanelAndAsset()
     QCOMPARE(panels, expected);
     QStringList assets = QDir(written.filePath(QStringLiteral("assets"))).entryList(QDir::Files);
     assets.sort();
-    QCOMPARE(assets, (QStringList { QStringLiteral("cadran2.jpg"), QStringLiteral("exemple-cadran.jpg") }));
+    QCOMPARE(assets,
+        (QStringList { QStringLiteral("cadran2.jpg"), QStringLiteral("cadran2@2x.jpg"),
+            QStringLiteral("exemple-cadran.jpg"), QStringLiteral("exemple-cadran@2x.jpg") }));
 
+    const QSize plainSize(DialPanels::Width, DialPanels::Height);
+    auto sizeOf = [](const QString &file) { return file.contains(QLatin1String("@2x")) ? 2 : 1; };
     for (const QString &file : panels) {
         const QImage picture(written.filePath(QStringLiteral("pictures/") + file));
-        QCOMPARE(picture.size(), QSize(DialPanels::Width, DialPanels::Height));
+        QCOMPARE(picture.size(), plainSize * sizeOf(file));
     }
     for (const QString &file : assets) {
         const QImage picture(written.filePath(QStringLiteral("assets/") + file));
-        QCOMPARE(picture.size(), QSize(DialPanels::Width, DialPanels::Height));
+        QCOMPARE(picture.size(), plainSize * sizeOf(file));
     }
 }
 

@@ -170,6 +170,8 @@ private slots:
     void piecesGrowInNumber();
     void puzzlesAreTheSameEveryTime();
     void generatorWritesEveryPicture();
+    void exampleFrameKeepsItsBlue_data();
+    void exampleFrameKeepsItsBlue();
 
 private:
     static void addQuestionRows();
@@ -542,6 +544,42 @@ void tst_pictures_spatial::generatorWritesEveryPicture()
     }
     // The example is compiled into the program for the instruction screen and the first question.
     QCOMPARE(QImage(QStringLiteral(":/assets/spatial1.jpg")).size(), size);
+}
+
+void tst_pictures_spatial::exampleFrameKeepsItsBlue_data()
+{
+    QTest::addColumn<QString>("resource");
+    QTest::addColumn<int>("scale");
+    QTest::newRow("spatial1.jpg") << ":/assets/spatial1.jpg" << 1;
+    QTest::newRow("spatial1@2x.jpg") << ":/assets/spatial1@2x.jpg" << 2;
+}
+
+// Read from the compressed pixels: from the middle of the framed cell outwards, the first blue
+// stroke met on each side must still be the frame's own blue, not a dull blend.
+void tst_pictures_spatial::exampleFrameKeepsItsBlue()
+{
+    QFETCH(QString, resource);
+    QFETCH(int, scale);
+
+    const QImage picture = QImage(resource).convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(picture.size(), QSize(SpatialPuzzles::PictureWidth, SpatialPuzzles::PictureHeight) * scale);
+    auto isBlue = [](QRgb colour) { return qBlue(colour) - std::max(qRed(colour), qGreen(colour)) > 80; };
+    const QPoint centre = (SpatialPuzzles::cellRect(0).center() * scale).toPoint();
+    for (const QPoint step : { QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1) }) {
+        QPoint at = centre;
+        while (picture.valid(at) && !isBlue(picture.pixel(at)))
+            at += step;
+        QVERIFY2(picture.valid(at), "no frame met");
+        int stroke = 0;
+        while (picture.valid(at + step * stroke) && isBlue(picture.pixel(at + step * stroke)))
+            ++stroke;
+        const QColor middle = picture.pixelColor(at + step * (stroke / 2));
+        QVERIFY2(middle.red() <= 12 && middle.green() <= 12 && std::abs(middle.blue() - 200) <= 12,
+            qPrintable(QStringLiteral("frame blue reads %1, %2, %3")
+                           .arg(middle.red())
+                           .arg(middle.green())
+                           .arg(middle.blue())));
+    }
 }
 
 QTEST_MAIN(tst_pictures_spatial)

@@ -12,7 +12,9 @@
 #include "screens/titre.h"
 #include "tools/pictures/gifwriter.h"
 
+#include <QDir>
 #include <QGroupBox>
+#include <QHash>
 #include <QLabel>
 #include <QLocale>
 #include <QProgressBar>
@@ -100,6 +102,9 @@ private slots:
 
     void startUpCheckListsMissingPictures();
     void logoIsCutToItsBox();
+    void doubleSizeLookup_data();
+    void doubleSizeLookup();
+    void embeddedExampleKeepsItsLayoutAtDoubleSize();
     void missingDecorationLeavesTheBoxEmpty();
 };
 
@@ -666,6 +671,92 @@ void tst_Shell::logoIsCutToItsBox()
     QCOMPARE(logo->picture().size(), QSize(200, 100));
     QCOMPARE(logo->grab().size(), QSize(101, 67));
     QCOMPARE(logo->grab().toImage().pixelColor(100, 66), QColor(Qt::red));
+}
+
+// Files are given as "working/NAME" or "program/NAME"; "broken/..." writes garbage instead.
+void tst_Shell::doubleSizeLookup_data()
+{
+    QTest::addColumn<qreal>("ratio");
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QString>("expected"); // the file shown, empty when the picture cannot be read
+    const QStringList both { "program/image7.gif", "program/image7@2x.gif" };
+    QTest::newRow("plain screen") << 1.0 << both << "program/image7.gif";
+    QTest::newRow("dense screen") << 2.0 << both << "program/image7@2x.gif";
+    QTest::newRow("150 %") << 1.5 << both << "program/image7@2x.gif";
+    QTest::newRow("no variant") << 2.0 << QStringList { "program/image7.gif" } << "program/image7.gif";
+    QTest::newRow("replacement wins")
+        << 2.0 << (QStringList(both) << "working/image7.gif") << "working/image7.gif";
+    QTest::newRow("replacement with variant") << 2.0
+                                              << (QStringList(both) << "working/image7.gif"
+                                                                    << "working/image7@2x.gif")
+                                              << "working/image7@2x.gif";
+    QTest::newRow("broken variant is reported")
+        << 2.0 << QStringList { "program/image7.gif", "broken/image7@2x.gif" } << QString();
+    QTest::newRow("broken variant unused on a plain screen")
+        << 1.0 << QStringList { "program/image7.gif", "broken/image7@2x.gif" } << "program/image7.gif";
+}
+
+void tst_Shell::doubleSizeLookup()
+{
+    QFETCH(qreal, ratio);
+    QFETCH(QStringList, files);
+    QFETCH(QString, expected);
+
+    QTemporaryDir working;
+    QTemporaryDir program;
+    const QString previous = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(working.path()));
+    Pictures::setProgramFolders({ program.path() });
+    Pictures::setScreenRatio(ratio);
+    // Each file has its own colour, so the picture shown tells which one was read.
+    QHash<QString, QRgb> colours;
+    for (const QString &file : files) {
+        const QString name = file.section(QLatin1Char('/'), 1);
+        const bool inWorking = file.startsWith(QLatin1String("working/"));
+        const QString path = QDir(inWorking ? working.path() : program.path()).filePath(name);
+        if (file.startsWith(QLatin1String("broken/"))) {
+            QFile garbage(path);
+            QVERIFY(garbage.open(QIODevice::WriteOnly));
+            garbage.write("not a picture");
+            continue;
+        }
+        const int side = name.contains(QLatin1String("@2x")) ? 8 : 4;
+        QImage picture(side, side, QImage::Format_RGB32);
+        colours[file] = qRgb(10 * colours.size(), 100, 200);
+        picture.fill(colours[file]);
+        QString error;
+        QVERIFY2(writeGif(path, picture, { colours[file] }, &error), qPrintable(error));
+    }
+
+    QString error;
+    const QImage shown = Pictures::load(QStringLiteral("image7.gif"), &error);
+    const bool checked = Pictures::unreadable({ QStringLiteral("image7.gif") }).isEmpty();
+    QDir::setCurrent(previous);
+    QCOMPARE(checked, !expected.isEmpty());
+    if (expected.isEmpty()) {
+        QVERIFY(shown.isNull());
+        return;
+    }
+    QCOMPARE(shown.pixel(0, 0), colours[expected]);
+    QCOMPARE(shown.devicePixelRatio(), expected.contains(QLatin1String("@2x")) ? 2.0 : 1.0);
+    QCOMPARE(shown.deviceIndependentSize(), QSizeF(4, 4));
+}
+
+void tst_Shell::embeddedExampleKeepsItsLayoutAtDoubleSize()
+{
+    QSize plainBox;
+    for (qreal ratio : { 1.0, 2.0 }) {
+        Pictures::setScreenRatio(ratio);
+        Harness h;
+        h.start();
+        auto example = h.showAlone(QStringLiteral("Presentation1"))->findChild<PictureBox *>("Picture1");
+        QCOMPARE(example->picture().devicePixelRatio(), ratio);
+        QCOMPARE(example->picture().size(), QSize(260, 340) * ratio);
+        if (ratio == 1.0)
+            plainBox = example->size();
+        else
+            QCOMPARE(example->size(), plainBox);
+    }
 }
 
 void tst_Shell::missingDecorationLeavesTheBoxEmpty()

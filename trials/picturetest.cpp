@@ -26,7 +26,7 @@ PictureTest::PictureTest(Forms &forms, const PictureTestContent &content)
     Picture1 = makePictureBox(this, "Picture1", content.pictureLeft, content.pictureTop, content.pictureWidth,
         content.pictureHeight);
     const QString firstPicture = QStringLiteral(":/assets/") + content.embeddedPicture();
-    Picture1->setPicture(QImage(firstPicture), firstPicture);
+    Picture1->setPicture(Pictures::embedded(firstPicture), firstPicture);
 }
 
 QPushButton *PictureTest::addAnswerButton(const QString &caption, int left, int top, int width, int height)

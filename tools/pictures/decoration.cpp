@@ -109,11 +109,12 @@ void drawCloud(QPainter &painter, QPointF at, double scale)
 
 } // namespace
 
-QImage drawLogo()
+QImage drawLogo(int scale)
 {
-    QImage logo(LogoWidth, LogoHeight, QImage::Format_RGB32);
+    QImage logo(LogoWidth * scale, LogoHeight * scale, QImage::Format_RGB32);
     logo.fill(Navy);
     QPainter painter(&logo);
+    painter.scale(scale, scale);
     painter.setRenderHint(QPainter::Antialiasing);
 
     painter.setPen(QPen(Gold, 1.5));
@@ -142,10 +143,11 @@ QImage drawLogo()
     return logo;
 }
 
-QImage drawTitleImage()
+QImage drawTitleImage(int scale)
 {
-    QImage scene(TitleImageWidth, TitleImageHeight, QImage::Format_RGB32);
+    QImage scene(TitleImageWidth * scale, TitleImageHeight * scale, QImage::Format_RGB32);
     QPainter painter(&scene);
+    painter.scale(scale, scale);
     painter.setRenderHint(QPainter::Antialiasing);
     const double horizon = 150;
 
@@ -187,8 +189,8 @@ QImage drawTitleImage()
 void writeAll(PictureOutput &output)
 {
     output.gif(
-        QStringLiteral("Logo.gif"), drawLogo(), shadedPalette({ Navy.rgb(), Gold.rgb(), Snow.rgb() }, 12));
-    output.jpeg(QStringLiteral("Image.jpg"), drawTitleImage());
+        QStringLiteral("Logo.gif"), drawLogo, shadedPalette({ Navy.rgb(), Gold.rgb(), Snow.rgb() }, 12));
+    output.jpeg(QStringLiteral("Image.jpg"), drawTitleImage);
 }
 
 } // namespace Decoration

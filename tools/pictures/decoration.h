@@ -14,8 +14,8 @@ constexpr int LogoHeight = 67;
 constexpr int TitleImageWidth = 208;
 constexpr int TitleImageHeight = 200;
 
-QImage drawLogo();
-QImage drawTitleImage();
+QImage drawLogo(int scale = 1);
+QImage drawTitleImage(int scale = 1);
 
 // Logo.gif and Image.jpg.
 void writeAll(PictureOutput &output);

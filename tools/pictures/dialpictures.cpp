@@ -169,11 +169,12 @@ QVector<QRgb> dialPalette()
     return shadedPalette({ PanelColour, RimColour, FaceColour, InkColour, NeedleColour }, 14);
 }
 
-QImage drawDialPanel(const DialPanel &panel)
+QImage drawDialPanel(const DialPanel &panel, int scale)
 {
-    QImage picture(DialPanels::Width, DialPanels::Height, QImage::Format_RGB32);
+    QImage picture(DialPanels::Width * scale, DialPanels::Height * scale, QImage::Format_RGB32);
     picture.fill(PanelColour);
     QPainter painter(&picture);
+    painter.scale(scale, scale);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
     for (const Dial &dial : panel.dials) {
         painter.setPen(QPen(QColor(RimColour), RimWidth));
@@ -195,10 +196,13 @@ QImage drawDialPanel(const DialPanel &panel)
 void writeDialPictures(PictureOutput &output)
 {
     for (int panel = DialBank::FirstPanel; panel <= DialBank::LastPanel; ++panel) {
-        const QImage picture = drawDialPanel(DialPanels::questionPanel(panel));
-        output.gif(DialBank::panelFile(panel), picture, dialPalette());
+        const DialPanel dials = DialPanels::questionPanel(panel);
+        const auto drawing = [&dials](int scale) { return drawDialPanel(dials, scale); };
+        output.gif(DialBank::panelFile(panel), drawing, dialPalette());
         if (panel == DialBank::FirstPanel)
-            output.assetJpeg(DialBank::embeddedPicture(), picture);
+            output.assetJpeg(DialBank::embeddedPicture(), drawing);
     }
-    output.assetJpeg(QStringLiteral("exemple-cadran.jpg"), drawDialPanel(DialPanels::examplePanel()));
+    const DialPanel example = DialPanels::examplePanel();
+    output.assetJpeg(QStringLiteral("exemple-cadran.jpg"),
+        [&example](int scale) { return drawDialPanel(example, scale); });
 }

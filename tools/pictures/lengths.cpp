@@ -76,11 +76,12 @@ Lines layout(int question)
     return lines;
 }
 
-QImage draw(const Lines &lines)
+QImage draw(const Lines &lines, int scale)
 {
-    QImage picture(Width, Height, QImage::Format_RGB32);
+    QImage picture(Width * scale, Height * scale, QImage::Format_RGB32);
     picture.fill(Paper);
     QPainter painter(&picture);
+    painter.scale(scale, scale);
     // Whole-pixel rectangles only, so the lines measure exactly what the layout says.
     painter.fillRect(
         FrameInset, FrameInset, Width - 2 * FrameInset, Height - 2 * FrameInset, QColor(Outline));
@@ -94,9 +95,13 @@ QImage draw(const Lines &lines)
 void writeAll(PictureOutput &output)
 {
     const QVector<QRgb> palette { Paper, Ink, Outline };
-    output.assetJpeg(LengthTable::embeddedPicture(), draw(layout(1)));
+    auto drawingOf = [](int question) {
+        const Lines lines = layout(question);
+        return [lines](int scale) { return draw(lines, scale); };
+    };
+    output.assetJpeg(LengthTable::embeddedPicture(), drawingOf(1));
     for (int question = 2; question <= LengthTable::QuestionCount; ++question)
-        output.gif(LengthTable::pictureFile(question), draw(layout(question)), palette);
+        output.gif(LengthTable::pictureFile(question), drawingOf(question), palette);
 }
 
 } // namespace LengthPictures

@@ -34,7 +34,7 @@ struct Lines {
 // The lines of question 1 to 30; the same question always gives the same lines.
 Lines layout(int question);
 
-QImage draw(const Lines &lines);
+QImage draw(const Lines &lines, int scale = 1);
 
 // barre2.gif to barre30.gif, and question 1 (the worked example) as the asset barre1.jpg.
 void writeAll(PictureOutput &output);

@@ -221,9 +221,9 @@ Path layout(int question)
     return best;
 }
 
-QImage draw(const Path &path)
+QImage draw(const Path &path, int scale)
 {
-    QImage picture(Size, Size, QImage::Format_RGB32);
+    QImage picture(Size * scale, Size * scale, QImage::Format_RGB32);
     picture.fill(Qt::white);
     if (path.corners.size() < 2)
         return picture;
@@ -243,6 +243,7 @@ QImage draw(const Path &path)
     line.lineTo(arrowBase + direction); // under the arrow head, so no seam shows
 
     QPainter painter(&picture);
+    painter.scale(scale, scale);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(Qt::black, LineWidth, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
     painter.drawPath(line);
@@ -255,17 +256,17 @@ QImage draw(const Path &path)
 
 void writeAll(PictureOutput &output)
 {
-    auto pictureOf = [](int question) {
+    auto drawingOf = [](int question) {
         const Path path = layout(question);
         // The layouts are fixed by their seeds: a failure here is a change that left no room.
         if (path.corners.isEmpty())
             qFatal("picture-generator: no room found for the path of question %d", question);
-        return draw(path);
+        return [path](int scale) { return draw(path, scale); };
     };
     const QVector<QRgb> palette = shadedPalette({ qRgb(255, 255, 255), qRgb(0, 0, 0) }, 6);
-    output.assetJpeg(PathTable::embeddedPicture(), pictureOf(1));
+    output.assetJpeg(PathTable::embeddedPicture(), drawingOf(1));
     for (int question = 2; question <= PathTable::QuestionCount; ++question)
-        output.gif(PathTable::pictureFile(question), pictureOf(question), palette);
+        output.gif(PathTable::pictureFile(question), drawingOf(question), palette);
 }
 
 } // namespace PathPictures

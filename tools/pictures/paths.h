@@ -26,7 +26,7 @@ struct Path {
 // if none fits the picture).
 Path layout(int question);
 
-QImage draw(const Path &path);
+QImage draw(const Path &path, int scale = 1);
 
 // chemin2.gif to chemin30.gif, and question 1 (the worked example) as the asset chemin1.jpg.
 void writeAll(PictureOutput &output);

@@ -1,14 +1,22 @@
 #include "pictureoutput.h"
 
 #include "gifwriter.h"
+#include "jpegwriter.h"
+#include "trials/doublesize.h"
 
 #include <QFile>
-#include <QImageWriter>
 
 namespace {
 constexpr QFileDevice::Permissions ReadableByAll
     = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+
+constexpr int Scales[] = { 1, 2 };
+
+QString scaledName(const QString &name, int scale)
+{
+    return scale == 1 ? name : doubleSizeName(name);
 }
+} // namespace
 
 PictureOutput::PictureOutput(const QString &picturesFolder, const QString &assetsFolder)
     : pictures(picturesFolder)
@@ -16,33 +24,36 @@ PictureOutput::PictureOutput(const QString &picturesFolder, const QString &asset
 {
 }
 
-void PictureOutput::gif(const QString &name, const QImage &picture, const QVector<QRgb> &palette)
+void PictureOutput::gif(const QString &name, const Drawing &drawing, const QVector<QRgb> &palette)
 {
-    QString error;
-    const QString path = pictures.filePath(name);
-    if (!writeGif(path, picture, palette, &error)) {
-        failures.append(error);
-        return;
+    for (int scale : Scales) {
+        QString error;
+        const QString path = pictures.filePath(scaledName(name, scale));
+        if (!writeGif(path, drawing(scale), palette, &error)) {
+            failures.append(error);
+            continue;
+        }
+        // giflib creates its files readable by their owner only; every user of the machine reads them.
+        if (!QFile::setPermissions(path, ReadableByAll))
+            failures.append(QStringLiteral("%1: cannot make it readable by all").arg(path));
     }
-    // giflib creates its files readable by their owner only; every user of the machine reads them.
-    if (!QFile::setPermissions(path, ReadableByAll))
-        failures.append(QStringLiteral("%1: cannot make it readable by all").arg(path));
 }
 
-void PictureOutput::jpeg(const QString &name, const QImage &picture)
+void PictureOutput::jpeg(const QString &name, const Drawing &drawing)
 {
-    writeJpeg(pictures, name, picture);
+    writeJpegs(pictures, name, drawing);
 }
 
-void PictureOutput::assetJpeg(const QString &name, const QImage &picture)
+void PictureOutput::assetJpeg(const QString &name, const Drawing &drawing)
 {
-    writeJpeg(assets, name, picture);
+    writeJpegs(assets, name, drawing);
 }
 
-void PictureOutput::writeJpeg(const QDir &folder, const QString &name, const QImage &picture)
+void PictureOutput::writeJpegs(const QDir &folder, const QString &name, const Drawing &drawing)
 {
-    QImageWriter writer(folder.filePath(name), "jpg");
-    writer.setQuality(92);
-    if (!writer.write(picture.convertToFormat(QImage::Format_RGB32)))
-        failures.append(QStringLiteral("%1: %2").arg(folder.filePath(name), writer.errorString()));
+    for (int scale : Scales) {
+        QString error;
+        if (!writeJpeg(folder.filePath(scaledName(name, scale)), drawing(scale), JpegQuality, &error))
+            failures.append(error);
+    }
 }

@@ -6,20 +6,29 @@
 #include <QStringList>
 #include <QVector>
 
+#include <functional>
+
 // Where the generator writes: the files the program reads by name, and the pictures stored with
-// the screens (examples and first questions), which the build embeds as resources.
+// the screens (examples and first questions), which the build embeds as resources. Every picture
+// is written twice: at its own size, and drawn afresh at twice the size as "name@2x.ext" for
+// high-density screens.
 class PictureOutput {
 public:
+    // Draws the picture with every length multiplied by the scale (1 or 2).
+    using Drawing = std::function<QImage(int scale)>;
+
     PictureOutput(const QString &picturesFolder, const QString &assetsFolder);
 
-    void gif(const QString &name, const QImage &picture, const QVector<QRgb> &palette);
-    void jpeg(const QString &name, const QImage &picture);
-    void assetJpeg(const QString &name, const QImage &picture);
+    void gif(const QString &name, const Drawing &drawing, const QVector<QRgb> &palette);
+    void jpeg(const QString &name, const Drawing &drawing);
+    void assetJpeg(const QString &name, const Drawing &drawing);
 
     const QStringList &errors() const { return failures; }
 
+    static constexpr int JpegQuality = 92;
+
 private:
-    void writeJpeg(const QDir &folder, const QString &name, const QImage &picture);
+    void writeJpegs(const QDir &folder, const QString &name, const Drawing &drawing);
 
     QDir pictures;
     QDir assets;

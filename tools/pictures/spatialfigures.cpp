@@ -408,9 +408,9 @@ QVector<Variant> variantsOf(const Design &design, const Figure &right, const Var
 {
     QVector<Variant> found;
     int change = 0;
-    auto add = [&](const Design &changed) {
+    auto add = [&](const Design &changed, Alteration alteration) {
         if (const std::optional<Figure> figure = build(changed))
-            found.append({ change, *figure });
+            found.append({ change, alteration, *figure });
     };
     for (int c = 0; c < design.cuts.size(); ++c) {
         const CutSpec &cut = design.cuts[c];
@@ -420,7 +420,7 @@ QVector<Variant> variantsOf(const Design &design, const Figure &right, const Var
                     if (const std::optional<Anchor> moved = shifted(cut.*end, sign * shift, right)) {
                         Design changed = design;
                         changed.cuts[c].*end = *moved;
-                        add(changed);
+                        add(changed, Alteration::CutEndMoved);
                     }
                 }
             }
@@ -435,7 +435,7 @@ QVector<Variant> variantsOf(const Design &design, const Figure &right, const Var
                     Design changed = design;
                     changed.cuts[c].from = *from;
                     changed.cuts[c].to = *to;
-                    add(changed);
+                    add(changed, Alteration::CutSlid);
                 }
             }
         }
@@ -445,7 +445,7 @@ QVector<Variant> variantsOf(const Design &design, const Figure &right, const Var
                 for (double sign : { -1.0, 1.0 }) {
                     Design changed = design;
                     changed.cuts[c].via[b] += sign * step;
-                    add(changed);
+                    add(changed, Alteration::BendMoved);
                 }
             }
             ++change;
@@ -454,16 +454,16 @@ QVector<Variant> variantsOf(const Design &design, const Figure &right, const Var
     for (const OutlineSpec &shape : reshaped(design.outline, variation.reshape)) {
         Design changed = design;
         changed.outline = shape;
-        add(changed);
+        add(changed, Alteration::Reshaped);
     }
     ++change;
     if (variation.mirrors) {
         // Mirror images of changed figures too, so that the right figure and its mirror image are not
         // the only pair of twins on show.
         const int changedCount = found.size();
-        found.append({ change++, mirrored(right) });
+        found.append({ change++, Alteration::Mirrored, mirrored(right) });
         for (int i = 0; i < changedCount; ++i)
-            found.append({ change, mirrored(found[i].figure) });
+            found.append({ change, Alteration::MirroredAndRecut, mirrored(found[i].figure) });
     }
     return found;
 }

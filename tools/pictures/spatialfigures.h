@@ -124,8 +124,22 @@ struct Variation {
     bool mirrors; // mirror images too
 };
 
+// How a wrong figure was made from the right one, so that the answer booklet can say it.
+enum class Alteration {
+    None, // the right figure
+    CutEndMoved,
+    CutSlid,
+    BendMoved,
+    Reshaped,
+    Mirrored,
+    MirroredAndRecut,
+    InnerFigureAdded,
+    CrossingCuts
+};
+
 struct Variant {
     int change; // what was changed: wrong figures of different changes make a better set
+    Alteration alteration;
     Figure figure;
 };
 

@@ -82,11 +82,13 @@ void drawLetters(QPainter &painter)
 
 } // namespace
 
-QImage drawSpatialPuzzle(const SpatialPuzzles::Puzzle &puzzle)
+QImage drawSpatialPuzzle(const SpatialPuzzles::Puzzle &puzzle, int scale)
 {
-    QImage image(SpatialPuzzles::PictureWidth, SpatialPuzzles::PictureHeight, QImage::Format_RGB32);
+    QImage image(
+        SpatialPuzzles::PictureWidth * scale, SpatialPuzzles::PictureHeight * scale, QImage::Format_RGB32);
     image.fill(Paper);
     QPainter painter(&image);
+    painter.scale(scale, scale);
     drawGrid(painter);
     drawLetters(painter);
 
@@ -114,10 +116,11 @@ void writeSpatialPictures(PictureOutput &output)
 {
     const QVector<QRgb> palette = spatialPalette();
     for (int question = 1; question <= SpatialKey::QuestionCount; ++question) {
-        const QImage picture = drawSpatialPuzzle(SpatialPuzzles::puzzle(question));
+        const SpatialPuzzles::Puzzle puzzle = SpatialPuzzles::puzzle(question);
+        const auto drawing = [&puzzle](int scale) { return drawSpatialPuzzle(puzzle, scale); };
         if (question == 1)
-            output.assetJpeg(SpatialKey::embeddedPicture(), picture);
+            output.assetJpeg(SpatialKey::embeddedPicture(), drawing);
         else
-            output.gif(SpatialKey::pictureFile(question), picture, palette);
+            output.gif(SpatialKey::pictureFile(question), drawing, palette);
     }
 }

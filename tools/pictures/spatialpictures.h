@@ -8,7 +8,7 @@
 class PictureOutput;
 
 // Draws a spatial puzzle: the loose pieces in the framed top-left cell, the candidates A to E in the others.
-QImage drawSpatialPuzzle(const SpatialPuzzles::Puzzle &puzzle);
+QImage drawSpatialPuzzle(const SpatialPuzzles::Puzzle &puzzle, int scale = 1);
 
 // The colours of those pictures, with the shades their smoothed edges need.
 QVector<QRgb> spatialPalette();

@@ -73,11 +73,11 @@ bool fitsCell(const Figure &figure)
     return size.width() <= room.width() && size.height() <= room.height();
 }
 
-QVector<Figure> distractorsFor(
+QVector<Variant> distractorsFor(
     const Figure &right, QVector<Variant> variants, double margin, SeededSequence &random)
 {
     random.shuffle(variants);
-    QVector<Figure> chosen;
+    QVector<Variant> chosen;
     QSet<int> changesUsed;
     // First one wrong figure per change, then any.
     for (int pass = 0; pass < 2; ++pass) {
@@ -89,9 +89,9 @@ QVector<Figure> distractorsFor(
             if (!fitsCell(variant.figure) || lookAlike(variant.figure, right, margin))
                 continue;
             if (std::any_of(chosen.begin(), chosen.end(),
-                    [&](const Figure &other) { return lookAlike(variant.figure, other, margin); }))
+                    [&](const Variant &other) { return lookAlike(variant.figure, other.figure, margin); }))
                 continue;
-            chosen.append(variant.figure);
+            chosen.append(variant);
             changesUsed.insert(variant.change);
         }
     }
@@ -105,16 +105,19 @@ Design exampleDesign()
     return { ExampleTriangle, { cut(onEdge(1), onEdge(2, 0.5)) } };
 }
 
-QVector<Figure> exampleDistractors()
+QVector<Variant> exampleDistractors()
 {
     const Figure plain = *build({ ExampleTriangle, {} });
     const QPointF middle = centroid(plain.outline);
     const Polygon innerTriangle = QTransform::fromScale(0.36, 0.36).map(plain.outline.translated(-middle));
     return {
-        withInnerFigure(plain, regularPolygon(CircleCorners, 12, 0).translated(0, 20)),
-        withInnerFigure(plain, innerTriangle.translated(middle)),
-        withInnerFigure(plain, outlinePolygon(square(20)).translated(0, 24)),
-        *build({ ExampleTriangle, { cut(onEdge(0), onEdge(1, 0.5)), cut(onEdge(2), onEdge(0, 0.5)) } }),
+        { 0, Alteration::InnerFigureAdded,
+            withInnerFigure(plain, regularPolygon(CircleCorners, 12, 0).translated(0, 20)) },
+        { 1, Alteration::InnerFigureAdded, withInnerFigure(plain, innerTriangle.translated(middle)) },
+        { 2, Alteration::InnerFigureAdded,
+            withInnerFigure(plain, outlinePolygon(square(20)).translated(0, 24)) },
+        { 3, Alteration::CrossingCuts,
+            *build({ ExampleTriangle, { cut(onEdge(0), onEdge(1, 0.5)), cut(onEdge(2), onEdge(0, 0.5)) } }) },
     };
 }
 
@@ -230,7 +233,7 @@ const QVector<Design> &designs()
 
 struct Answers {
     Figure right;
-    QVector<Figure> wrong;
+    QVector<Variant> wrong;
 };
 
 Answers answersFor(int question, const Tuning &tuning, SeededSequence &random)
@@ -240,7 +243,7 @@ Answers answersFor(int question, const Tuning &tuning, SeededSequence &random)
             return { *example, exampleDistractors() };
     } else if (const std::optional<Figure> right = build(designs().value(question - 2))) {
         const Design &design = designs()[question - 2];
-        QVector<Figure> wrong
+        QVector<Variant> wrong
             = distractorsFor(*right, variantsOf(design, *right, tuning.variation), tuning.margin, random);
         if (wrong.size() == SpatialKey::ChoiceCount - 1)
             return { *right, wrong };
@@ -416,12 +419,13 @@ Puzzle puzzle(int question)
         bool fits = true;
         int nextWrong = 0;
         for (int slot = 0; slot < SpatialKey::ChoiceCount && fits; ++slot) {
-            const Figure figure
-                = slot == result.answer - 1 ? right : mapped(answers.wrong[nextWrong++], zoom);
+            const bool isRight = slot == result.answer - 1;
+            const Alteration alteration = isRight ? Alteration::None : answers.wrong[nextWrong].alteration;
+            const Figure figure = isRight ? right : mapped(answers.wrong[nextWrong++].figure, zoom);
             const std::optional<QTransform> placement = placementIn(slot + 1, figure);
             fits = placement.has_value();
             if (fits)
-                result.candidates[size_t(slot)] = { figure, *placement };
+                result.candidates[size_t(slot)] = { figure, *placement, alteration };
         }
         if (!fits)
             continue;

@@ -17,6 +17,7 @@ namespace SpatialPuzzles {
 struct Candidate {
     Figure figure;
     QTransform placement;
+    Alteration alteration = Alteration::None;
 };
 
 // A piece of the right figure as shown in the framed cell: a rigid motion (turn and shift, never a

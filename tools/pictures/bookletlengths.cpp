@@ -1,0 +1,76 @@
+#include "booklet.h"
+#include "bookletdrawing.h"
+#include "bookletwriter.h"
+#include "lengths.h"
+
+#include "trials/lengths/lengthtable.h"
+
+namespace Booklet {
+
+namespace {
+
+// A ruler beside the picture, as long as the longer line and graduated in its tenths, with the shorter
+// line carried over onto it from the bottom.
+void drawRuler(BookletWriter &writer, const QTransform &toPage, const LengthPictures::Lines &lines, double x)
+{
+    const LengthPictures::Line &longer = lines.first.length >= lines.second.length ? lines.first : lines.second;
+    const LengthPictures::Line &shorter = &longer == &lines.first ? lines.second : lines.first;
+    const double top = toPage.map(QPointF(0, longer.top)).y();
+    const double bottom = toPage.map(QPointF(0, longer.top + longer.length)).y();
+    const double tenth = (bottom - top) / 10;
+    QPainter &painter = writer.painter();
+    painter.save();
+    painter.setPen(QPen(Qt::black, writer.mm(0.25)));
+    painter.drawLine(QPointF(x, top), QPointF(x, bottom));
+    painter.setFont(writer.font(7));
+    for (int k = 0; k <= 10; ++k) {
+        const double y = bottom - k * tenth;
+        const double tick = writer.mm(k % 5 == 0 ? 2.2 : 1.2);
+        painter.drawLine(QPointF(x, y), QPointF(x + tick, y));
+        if (k % 5 == 0)
+            painter.drawText(QRectF(x + writer.mm(2.6), y - writer.mm(1.5), writer.mm(6), writer.mm(3)),
+                Qt::AlignLeft | Qt::AlignVCenter, QString::number(k));
+    }
+    // Hatched, so that it reads without colour.
+    const double shortTop = bottom - (bottom - top) * shorter.length / longer.length;
+    const QRectF bar(x - writer.mm(2.2), shortTop, writer.mm(1.6), bottom - shortTop);
+    painter.setBrush(QBrush(Qt::black, Qt::BDiagPattern));
+    painter.drawRect(bar);
+    painter.setPen(QPen(Qt::black, writer.mm(0.2), Qt::DashLine));
+    painter.drawLine(QPointF(x - writer.mm(2.2), shortTop), QPointF(x + writer.mm(2.2), shortTop));
+    painter.restore();
+}
+
+void drawQuestion(BookletWriter &writer, int question, const QRectF &cell)
+{
+    const LengthPictures::Lines lines = LengthPictures::layout(question);
+    const int answer = LengthTable::AnswerKey[size_t(question - 1)];
+    writer.text({ cell.left(), cell.top(), cell.width(), 6 }, answerLine(question, QString::number(answer)),
+        writer.font(10, true));
+    const QTransform toPage = BookletDrawing::placePicture(
+        writer, LengthPictures::draw(lines), { cell.left() + 6, cell.top() + 8, 28, 56 });
+    drawRuler(writer, toPage, lines, toPage.map(QPointF(LengthPictures::Width, 0)).x() + writer.mm(4));
+    writer.text({ cell.left(), cell.top() + 67, cell.width(), 14 },
+        French::typeset(QStringLiteral("La plus courte, reportée sur la règle (hachures) : %1/10 de la plus longue")
+                            .arg(answer)),
+        writer.font(8.5));
+}
+
+} // namespace
+
+void lengthSection(BookletWriter &writer)
+{
+    constexpr int columns = 3;
+    const double width = BookletWriter::ContentWidth / columns;
+    const double height = (BookletWriter::ContentBottom - BookletWriter::ContentTop) / (LengthsPerPage / columns);
+    for (int question = 1; question <= LengthTable::QuestionCount; ++question) {
+        const int slot = (question - 1) % LengthsPerPage;
+        if (question > 1 && slot == 0)
+            writer.newPage();
+        drawQuestion(writer, question,
+            { BookletWriter::Margin + (slot % columns) * width,
+                BookletWriter::ContentTop + (slot / columns) * height, width - 3, height });
+    }
+}
+
+} // namespace Booklet

@@ -1,0 +1,80 @@
+#include "booklet.h"
+#include "bookletdrawing.h"
+#include "bookletwriter.h"
+#include "paths.h"
+
+#include "trials/paths/pathtable.h"
+
+#include <QLineF>
+
+#include <cmath>
+
+namespace Booklet {
+
+namespace {
+
+// 'D' for a turn to the right at corner `i` of the walk, 'G' for a turn to the left (y grows downward).
+QChar turnAt(const PathPictures::Path &path, int i)
+{
+    const QPoint in = path.corners[i] - path.corners[i - 1];
+    const QPoint out = path.corners[i + 1] - path.corners[i];
+    return in.x() * out.y() - in.y() * out.x() > 0 ? u'D' : u'G';
+}
+
+QPointF unit(QPointF vector)
+{
+    const double length = std::hypot(vector.x(), vector.y());
+    return length > 0 ? vector / length : QPointF();
+}
+
+void drawQuestion(BookletWriter &writer, int question, const QRectF &cell)
+{
+    const PathPictures::Path path = PathPictures::layout(question);
+    const QChar asked = PathTable::Directions[size_t(question - 1)] == 'R' ? u'D' : u'G';
+    const int count = PathTable::Counts[size_t(question - 1)];
+    writer.text({ cell.left(), cell.top(), cell.width(), 6 }, answerLine(question, QString::number(count)),
+        writer.font(11, true));
+    writer.text({ cell.left(), cell.top() + 5.5, cell.width(), 6 },
+        asked == u'D' ? QStringLiteral("Virages à droite (D)") : QStringLiteral("Virages à gauche (G)"),
+        writer.font(9));
+
+    const QTransform toPage = BookletDrawing::placePicture(
+        writer, PathPictures::draw(path), { cell.left() + 10, cell.top() + 12, 58, 58 });
+    const QPointF start = toPage.map(QPointF(path.corners.first()) + QPointF(0.5, -2));
+    BookletDrawing::badge(writer, start, QStringLiteral("▲"), true, 4.6);
+
+    QStringList counted;
+    for (int i = 1; i + 1 < path.corners.size(); ++i) {
+        const QChar turn = turnAt(path, i);
+        const int number = i;
+        // The mark stands outside the corner, where the path does not run.
+        const QPointF outward = unit(unit(QPointF(path.corners[i] - path.corners[i - 1]))
+            - unit(QPointF(path.corners[i + 1] - path.corners[i])));
+        const QPointF at = toPage.map(QPointF(path.corners[i]) + outward * 9);
+        BookletDrawing::badge(writer, at, QStringLiteral("%1%2").arg(number).arg(turn), turn == asked, 5.2);
+        if (turn == asked)
+            counted.append(QString::number(number));
+    }
+    writer.text({ cell.left(), cell.top() + 72, cell.width(), 10 },
+        French::typeset(QStringLiteral("▲ départ ; comptés (en noir) : %1").arg(counted.join(QStringLiteral(", ")))),
+        writer.font(8.5));
+}
+
+} // namespace
+
+void pathSection(BookletWriter &writer)
+{
+    constexpr int columns = 2;
+    const double width = BookletWriter::ContentWidth / columns;
+    const double height = (BookletWriter::ContentBottom - BookletWriter::ContentTop) / (PathsPerPage / columns);
+    for (int question = 1; question <= PathTable::QuestionCount; ++question) {
+        const int slot = (question - 1) % PathsPerPage;
+        if (question > 1 && slot == 0)
+            writer.newPage();
+        drawQuestion(writer, question,
+            { BookletWriter::Margin + (slot % columns) * width, BookletWriter::ContentTop + (slot / columns) * height,
+                width - 4, height });
+    }
+}
+
+} // namespace Booklet

@@ -1,0 +1,133 @@
+#include "bookletwriter.h"
+
+#include <QLocale>
+#include <QPageLayout>
+#include <QPageSize>
+
+namespace {
+
+// Fine enough for the hairlines of the rulers, and whole device units per point.
+constexpr int Resolution = 720;
+const QString FontFamily = QStringLiteral("DejaVu Sans");
+
+} // namespace
+
+BookletWriter::BookletWriter(QIODevice *device)
+    : pdf(device)
+{
+    pdf.setPdfVersion(QPagedPaintDevice::PdfVersion_1_6);
+    pdf.setResolution(Resolution);
+    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+    pdf.setTitle(QStringLiteral("Corrigé illustré – Simulation de Sélection Pilotes"));
+    pdf.setCreator(QStringLiteral("Simulation de Sélection Pilotes"));
+    paint.begin(&pdf);
+    paint.setRenderHint(QPainter::Antialiasing);
+    paint.setRenderHint(QPainter::SmoothPixmapTransform);
+}
+
+BookletWriter::~BookletWriter()
+{
+    if (paint.isActive())
+        paint.end();
+}
+
+void BookletWriter::newPage()
+{
+    if (pageUsed) {
+        pdf.newPage();
+        ++page;
+    }
+    pageUsed = true;
+    if (!sectionList.isEmpty())
+        decorate();
+}
+
+void BookletWriter::beginSection(const QString &title)
+{
+    sectionList.append({ title, pageUsed ? page + 1 : page });
+    newPage();
+}
+
+bool BookletWriter::finish()
+{
+    return paint.end();
+}
+
+double BookletWriter::mm(double millimetres) const
+{
+    return millimetres * Resolution / 25.4;
+}
+
+QRectF BookletWriter::mm(const QRectF &millimetres) const
+{
+    return { mm(millimetres.topLeft()), mm(millimetres.bottomRight()) };
+}
+
+QFont BookletWriter::font(double points, bool bold, bool italic) const
+{
+    QFont result(FontFamily);
+    result.setPointSizeF(points);
+    result.setBold(bold);
+    result.setItalic(italic);
+    return result;
+}
+
+double BookletWriter::text(const QRectF &box, const QString &text, const QFont &font, int flags)
+{
+    paint.setFont(font);
+    QRectF used;
+    paint.drawText(mm(box), flags | Qt::TextWordWrap, text, &used);
+    return (used.bottom() - mm(box.top())) * 25.4 / Resolution;
+}
+
+double BookletWriter::width(const QString &text, const QFont &font) const
+{
+    return QFontMetricsF(font, &pdf).horizontalAdvance(text) * 25.4 / Resolution;
+}
+
+void BookletWriter::line(QPointF topLeft, const QString &text, const QFont &font)
+{
+    paint.setFont(font);
+    const QFontMetricsF metrics(font, &pdf);
+    paint.drawText(mm(topLeft) + QPointF(0, metrics.ascent()), text);
+}
+
+void BookletWriter::decorate()
+{
+    paint.save();
+    paint.setPen(Qt::black);
+    const QFont small = font(8.5);
+    paint.setFont(small);
+    paint.drawText(mm(QRectF(Margin, 10, ContentWidth, 6)), Qt::AlignLeft | Qt::AlignVCenter,
+        QStringLiteral("Corrigé illustré"));
+    paint.drawText(mm(QRectF(Margin, 10, ContentWidth, 6)), Qt::AlignRight | Qt::AlignVCenter,
+        sectionList.last().title);
+    paint.setPen(QPen(Qt::black, mm(0.2)));
+    paint.drawLine(mm(QPointF(Margin, 17)), mm(QPointF(PageWidth - Margin, 17)));
+    paint.setFont(font(9));
+    paint.drawText(mm(QRectF(Margin, PageHeight - 14, ContentWidth, 6)), Qt::AlignHCenter | Qt::AlignVCenter,
+        QString::number(page));
+    paint.restore();
+}
+
+namespace French {
+
+QString typeset(const QString &text)
+{
+    QString result = text;
+    result.replace(QStringLiteral(" :"), QString(NoBreakSpace) + u':');
+    for (const QChar mark : { u';', u'?', u'!' })
+        result.replace(QString(u' ') + mark, QString(NarrowNoBreakSpace) + mark);
+    result.replace(QStringLiteral("« "), QString(u'«') + NoBreakSpace);
+    result.replace(QStringLiteral(" »"), QString(NoBreakSpace) + u'»');
+    return result;
+}
+
+QString number(double value)
+{
+    QLocale french(QLocale::French, QLocale::France);
+    french.setNumberOptions(QLocale::OmitGroupSeparator);
+    return french.toString(value);
+}
+
+} // namespace French

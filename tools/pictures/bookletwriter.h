@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QFont>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QRectF>
+#include <QString>
+#include <QVector>
+
+// The pages of the answer booklet: an A4 PDF drawn with QPainter, in millimetres from the top left
+// corner of the page, with a running title and a page number on every page but the cover. It also
+// records where each section starts and where each table-of-contents line stands, for the links.
+class BookletWriter {
+public:
+    static constexpr double PageWidth = 210;
+    static constexpr double PageHeight = 297;
+    static constexpr double Margin = 18;
+    static constexpr double ContentWidth = PageWidth - 2 * Margin;
+    // Below the running title, above the page number.
+    static constexpr double ContentTop = 26;
+    static constexpr double ContentBottom = PageHeight - 20;
+
+    struct Section {
+        QString title;
+        int firstPage = 0; // counted from 1
+    };
+    struct Link {
+        int page = 0; // where the link stands
+        QRectF area; // millimetres
+        int target = 0; // the page it leads to
+    };
+
+    explicit BookletWriter(QIODevice *device);
+    ~BookletWriter();
+
+    QPainter &painter() { return paint; }
+
+    // A new page of the current section (the first call stays on the first page).
+    void newPage();
+    // A new section on a new page; its title runs at the top of its pages.
+    void beginSection(const QString &title);
+    int pageNumber() const { return page; }
+    const QVector<Section> &sections() const { return sectionList; }
+    const QVector<Link> &links() const { return linkList; }
+    void addLink(const QRectF &area, int targetPage) { linkList.append({ page, area, targetPage }); }
+    // Ends the document; false when the file could not be written whole.
+    bool finish();
+
+    // Device units of a length in millimetres, and of a rectangle.
+    double mm(double millimetres) const;
+    QPointF mm(QPointF millimetres) const { return { mm(millimetres.x()), mm(millimetres.y()) }; }
+    QRectF mm(const QRectF &millimetres) const;
+
+    QFont font(double points, bool bold = false, bool italic = false) const;
+    // Text in a box of the page, wrapped; returns the height it took, in millimetres.
+    double text(const QRectF &box, const QString &text, const QFont &font, int flags = Qt::AlignLeft);
+    // The width of one line of text, in millimetres.
+    double width(const QString &text, const QFont &font) const;
+    // One line at a baseline-free position: the box's top left.
+    void line(QPointF topLeft, const QString &text, const QFont &font);
+
+private:
+    void decorate();
+
+    QPdfWriter pdf;
+    QPainter paint;
+    int page = 1;
+    bool pageUsed = false;
+    QVector<Section> sectionList;
+    QVector<Link> linkList;
+};
+
+// Text with French punctuation: the no-break space before « : ; ? ! » and inside guillemets.
+namespace French {
+const QChar NoBreakSpace(0x00A0);
+const QChar NarrowNoBreakSpace(0x202F);
+QString typeset(const QString &text);
+QString number(double value);
+} // namespace French

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QByteArray>
+#include <QRectF>
+#include <QString>
+#include <QVector>
+
+// QPdfWriter (Qt 6.4) writes neither a document outline nor links inside the document. This adds
+// both to a PDF it wrote, as an incremental update appended to the file: the original bytes stay as
+// they are, and every reader takes the newer catalog and annotation lists.
+namespace PdfNavigation {
+
+struct OutlineEntry {
+    QString title;
+    int page = 0; // counted from 0
+};
+
+struct PageLink {
+    int page = 0; // where the link stands, counted from 0
+    QRectF area; // PDF points, y upwards from the bottom of the page
+    int target = 0;
+};
+
+// False, with the reason, when the PDF is not laid out as QPdfWriter writes it.
+bool add(QByteArray &pdf, const QVector<OutlineEntry> &outline, const QVector<PageLink> &links, QString *error);
+
+// Overwrites the creation date in place with a fixed one, so that the same source gives the same file.
+void fixCreationDate(QByteArray &pdf);
+
+} // namespace PdfNavigation
