@@ -2,7 +2,7 @@
 // decoding of one question picture after a click. Run from the build folder:
 //   ./bench/bench_pictures [repetitions]
 #include "app/pictures.h"
-#include "app/screenchain.h"
+#include "chain/screenchain.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
