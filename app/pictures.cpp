@@ -1,6 +1,6 @@
 #include "pictures.h"
 
-#include "trials/doublesize.h"
+#include "doublesize.h"
 
 #include <QDir>
 #include <QFileInfo>

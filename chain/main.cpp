@@ -1,7 +1,7 @@
-#include "app/clock.h"
-#include "app/forms.h"
-#include "app/screenstyle.h"
-#include "chain/screenchain.h"
+#include "clock.h"
+#include "forms.h"
+#include "screenchain.h"
+#include "screenstyle.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

@@ -1,25 +1,25 @@
-#include "chain/screenchain.h"
+#include "screenchain.h"
 
-#include "app/form.h"
-#include "app/forms.h"
-#include "app/pictures.h"
-#include "screens/calcul1.h"
-#include "screens/presentation1.h"
-#include "screens/presentation2.h"
-#include "screens/presentation4.h"
-#include "screens/presentation5.h"
-#include "screens/resultats.h"
-#include "screens/titre.h"
-#include "trials/dials/dialbank.h"
-#include "trials/dials/test4.h"
-#include "trials/lengths/lengthtable.h"
-#include "trials/lengths/test5.h"
-#include "trials/paths/pathtable.h"
-#include "trials/paths/test2.h"
-#include "trials/reasoning/presentation3.h"
-#include "trials/reasoning/reasoningitem.h"
-#include "trials/spatial/spatialkey.h"
-#include "trials/spatial/test1.h"
+#include "calcul1.h"
+#include "dials/dialbank.h"
+#include "dials/test4.h"
+#include "form.h"
+#include "forms.h"
+#include "lengths/lengthtable.h"
+#include "lengths/test5.h"
+#include "paths/pathtable.h"
+#include "paths/test2.h"
+#include "pictures.h"
+#include "presentation1.h"
+#include "presentation2.h"
+#include "presentation4.h"
+#include "presentation5.h"
+#include "reasoning/presentation3.h"
+#include "reasoning/reasoningitem.h"
+#include "resultats.h"
+#include "spatial/spatialkey.h"
+#include "spatial/test1.h"
+#include "titre.h"
 
 namespace {
 
@@ -65,9 +65,9 @@ void declareScreens(Forms &forms)
         declare(forms, row);
     int place = int(ScreenId::FirstReasoningItem);
     for (const ReasoningItems::Item &item : ReasoningItems::Items) {
-        declare(forms,
-            { ScreenId(place++), item.screen,
-                [&item](Forms &forms) -> Form * { return new ReasoningItem(forms, item); } });
+        declare(forms, { ScreenId(place++), item.screen, [&item](Forms &forms) -> Form * {
+                            return new ReasoningItem(forms, item);
+                        } });
     }
     for (const Row &row : afterReasoning)
         declare(forms, row);

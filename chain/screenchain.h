@@ -1,6 +1,6 @@
 #pragma once
 
-#include "trials/reasoning/reasoningitems.h"
+#include "reasoning/reasoningitems.h"
 
 #include <QStringList>
 

@@ -1,12 +1,12 @@
 #include "instructionscreen.h"
 
-#include "app/controls.h"
-#include "app/forms.h"
-#include "app/moduleimages.h"
-#include "app/picturebox.h"
-#include "app/pictures.h"
-#include "screens/timedtest.h"
-#include "screens/titre.h"
+#include "controls.h"
+#include "forms.h"
+#include "moduleimages.h"
+#include "picturebox.h"
+#include "pictures.h"
+#include "timedtest.h"
+#include "titre.h"
 
 #include <QGroupBox>
 #include <QLabel>

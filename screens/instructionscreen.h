@@ -1,6 +1,6 @@
 #pragma once
 
-#include "screens/sessionscreen.h"
+#include "sessionscreen.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 #include "presentation1.h"
 
-#include "app/controls.h"
-#include "app/picturebox.h"
+#include "controls.h"
+#include "picturebox.h"
 
 #include <QGroupBox>
 

@@ -1,8 +1,8 @@
 #include "presentation4.h"
 
-#include "app/controls.h"
-#include "app/picturebox.h"
-#include "app/twips.h"
+#include "controls.h"
+#include "picturebox.h"
+#include "twips.h"
 
 #include <QGroupBox>
 

@@ -1,6 +1,6 @@
 #include "presentation5.h"
 
-#include "app/controls.h"
+#include "controls.h"
 
 #include <QGroupBox>
 

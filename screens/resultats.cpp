@@ -1,10 +1,10 @@
 #include "resultats.h"
 
-#include "app/controls.h"
-#include "app/forms.h"
-#include "app/moduleimages.h"
-#include "app/picturebox.h"
-#include "screens/titre.h"
+#include "controls.h"
+#include "forms.h"
+#include "moduleimages.h"
+#include "picturebox.h"
+#include "titre.h"
 
 #include <QGroupBox>
 #include <QLabel>

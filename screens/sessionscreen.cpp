@@ -1,7 +1,7 @@
 #include "sessionscreen.h"
 
-#include "app/forms.h"
-#include "screens/titre.h"
+#include "forms.h"
+#include "titre.h"
 
 Titre &SessionScreen::titre() const
 {

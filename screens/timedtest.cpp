@@ -1,10 +1,10 @@
 #include "timedtest.h"
 
-#include "app/clock.h"
-#include "app/controls.h"
-#include "app/forms.h"
-#include "app/temps.h"
-#include "screens/titre.h"
+#include "clock.h"
+#include "controls.h"
+#include "forms.h"
+#include "temps.h"
+#include "titre.h"
 
 #include <QLabel>
 #include <QTimer>

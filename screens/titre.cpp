@@ -1,9 +1,9 @@
 #include "titre.h"
 
-#include "app/controls.h"
-#include "app/forms.h"
-#include "app/moduleimages.h"
-#include "app/picturebox.h"
+#include "controls.h"
+#include "forms.h"
+#include "moduleimages.h"
+#include "picturebox.h"
 
 #include <QEvent>
 #include <QGroupBox>

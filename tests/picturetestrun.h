@@ -3,15 +3,15 @@
 // A picture-and-button test driven the way a candidate takes it, on small picture files of its own.
 #include "testsupport.h"
 
-#include "app/form.h"
-#include "app/pictures.h"
-#include "screens/titre.h"
-#include "tools/pictures/gifwriter.h"
-#include "trials/dials/dialbank.h"
-#include "trials/lengths/lengthtable.h"
-#include "trials/paths/pathtable.h"
-#include "trials/picturetest.h"
-#include "trials/spatial/spatialkey.h"
+#include "dials/dialbank.h"
+#include "form.h"
+#include "gifwriter.h"
+#include "lengths/lengthtable.h"
+#include "paths/pathtable.h"
+#include "pictures.h"
+#include "picturetest.h"
+#include "spatial/spatialkey.h"
+#include "titre.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -38,7 +38,8 @@ struct TestShape {
 inline TestShape shapeOf(const QString &screen)
 {
     static const QList<TestShape> shapes {
-        { "Test1", SpatialKey::pictureFile, 60, "Presentation2", ":/assets/" + SpatialKey::embeddedPicture() },
+        { "Test1", SpatialKey::pictureFile, 60, "Presentation2",
+            ":/assets/" + SpatialKey::embeddedPicture() },
         { "Test2", PathTable::pictureFile, 30, "Presentation3", ":/assets/" + PathTable::embeddedPicture() },
         { "Test4", DialBank::pictureFile, 40, "Presentation5", ":/assets/" + DialBank::embeddedPicture() },
         { "Test5", LengthTable::pictureFile, 30, "Calcul1", ":/assets/" + LengthTable::embeddedPicture() },

@@ -1,9 +1,9 @@
 #include "testsupport.h"
 
-#include "app/form.h"
-#include "chain/screenchain.h"
+#include "form.h"
+#include "screenchain.h"
 
-#include "app/pictures.h"
+#include "pictures.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/clock.h"
-#include "app/forms.h"
-#include "screens/sessionscreen.h"
+#include "clock.h"
+#include "forms.h"
+#include "sessionscreen.h"
 
 #include <QStringList>
 #include <QTemporaryDir>

@@ -3,7 +3,7 @@
 // the other picture tests (time-out, unreadable pictures, whole key) is in tst_picturetests.
 #include "picturetestrun.h"
 
-#include "app/picturebox.h"
+#include "picturebox.h"
 
 #include <QApplication>
 #include <QFile>

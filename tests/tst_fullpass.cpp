@@ -2,14 +2,14 @@
 #include "picturetestrun.h"
 #include "testsupport.h"
 
-#include "screens/calcul1.h"
-#include "screens/instructionscreen.h"
-#include "screens/resultats.h"
-#include "screens/titre.h"
-#include "trials/picturetest.h"
-#include "trials/reasoning/presentation3.h"
-#include "trials/reasoning/reasoningitem.h"
-#include "trials/reasoning/reasoningitems.h"
+#include "calcul1.h"
+#include "instructionscreen.h"
+#include "picturetest.h"
+#include "reasoning/presentation3.h"
+#include "reasoning/reasoningitem.h"
+#include "reasoning/reasoningitems.h"
+#include "resultats.h"
+#include "titre.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -2,7 +2,7 @@
 // behaviour they share with the dial-reading test (end, time-out, unreadable pictures).
 #include "picturetestrun.h"
 
-#include "app/picturebox.h"
+#include "picturebox.h"
 
 #include <QApplication>
 #include <QFile>

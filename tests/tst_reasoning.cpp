@@ -2,12 +2,12 @@
 // screens, the answer boxes, the layout of the puzzles, and the scoring of the items.
 #include "testsupport.h"
 
-#include "app/twips.h"
-#include "screens/timedtest.h"
-#include "screens/titre.h"
-#include "trials/reasoning/presentation3.h"
-#include "trials/reasoning/reasoningitem.h"
-#include "trials/reasoning/reasoningitems.h"
+#include "reasoning/presentation3.h"
+#include "reasoning/reasoningitem.h"
+#include "reasoning/reasoningitems.h"
+#include "timedtest.h"
+#include "titre.h"
+#include "twips.h"
 
 #include <QApplication>
 #include <QGroupBox>

@@ -2,15 +2,15 @@
 // screens, and the chain that links them.
 #include "testsupport.h"
 
-#include "app/picturebox.h"
-#include "app/pictures.h"
-#include "chain/screenchain.h"
-#include "screens/calcul1.h"
-#include "screens/instructionscreen.h"
-#include "screens/resultats.h"
-#include "screens/timedtest.h"
-#include "screens/titre.h"
-#include "tools/pictures/gifwriter.h"
+#include "calcul1.h"
+#include "gifwriter.h"
+#include "instructionscreen.h"
+#include "picturebox.h"
+#include "pictures.h"
+#include "resultats.h"
+#include "screenchain.h"
+#include "timedtest.h"
+#include "titre.h"
 
 #include <QDir>
 #include <QGroupBox>
@@ -300,7 +300,8 @@ void tst_Shell::fixedSentencesIgnoreTheLimit()
     h.start();
     h.titre().Time = 90;
     QWidget *dials = h.show("Presentation4");
-    QVERIFY(labelText(dials, "Explications").endsWith("Vous avez 2 minutes pour trouver le plus possible de bonnes réponses."));
+    QVERIFY(labelText(dials, "Explications")
+                .endsWith("Vous avez 2 minutes pour trouver le plus possible de bonnes réponses."));
     QWidget *lengths = h.show("Presentation5");
     QVERIFY(labelText(lengths, "Label6").endsWith("Vous avez deux minutes pour effectuer ce test."));
 }
@@ -444,12 +445,18 @@ void tst_Shell::eachClockRunsByItsOwnTimer_data()
     QTest::addColumn<QString>("screen");
     QTest::addColumn<QString>("next");
 
-    QTest::newRow("spatial") << "Test1" << "Presentation2";
-    QTest::newRow("paths") << "Test2" << "Presentation3";
-    QTest::newRow("reasoning") << "Presentation3" << "Presentation4";
-    QTest::newRow("dials") << "Test4" << "Presentation5";
-    QTest::newRow("lengths") << "Test5" << "Calcul1";
-    QTest::newRow("computation") << "Calcul1" << "Resultats";
+    QTest::newRow("spatial") << "Test1"
+                             << "Presentation2";
+    QTest::newRow("paths") << "Test2"
+                           << "Presentation3";
+    QTest::newRow("reasoning") << "Presentation3"
+                               << "Presentation4";
+    QTest::newRow("dials") << "Test4"
+                           << "Presentation5";
+    QTest::newRow("lengths") << "Test5"
+                             << "Calcul1";
+    QTest::newRow("computation") << "Calcul1"
+                                 << "Resultats";
 }
 
 void tst_Shell::eachClockRunsByItsOwnTimer()

@@ -1,12 +1,12 @@
 #include "picturetest.h"
 
-#include "app/controls.h"
-#include "app/forms.h"
-#include "app/moduleimages.h"
-#include "app/picturebox.h"
-#include "app/pictures.h"
-#include "app/twips.h"
-#include "screens/titre.h"
+#include "controls.h"
+#include "forms.h"
+#include "moduleimages.h"
+#include "picturebox.h"
+#include "pictures.h"
+#include "titre.h"
+#include "twips.h"
 
 #include <QLabel>
 #include <QPushButton>

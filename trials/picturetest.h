@@ -1,6 +1,6 @@
 #pragma once
 
-#include "screens/timedtest.h"
+#include "timedtest.h"
 
 #include <QList>
 #include <QString>

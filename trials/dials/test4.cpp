@@ -2,7 +2,7 @@
 
 #include "dialbank.h"
 
-#include "app/controls.h"
+#include "controls.h"
 
 #include <QLabel>
 #include <QLocale>

@@ -1,13 +1,13 @@
 #include "presentation3.h"
 
-#include "app/clock.h"
-#include "app/controls.h"
-#include "app/forms.h"
-#include "app/temps.h"
-#include "screens/titre.h"
-#include "trials/reasoning/puzzlecontrols.h"
-#include "trials/reasoning/reasoningitem.h"
-#include "trials/reasoning/reasoningitems.h"
+#include "clock.h"
+#include "controls.h"
+#include "forms.h"
+#include "reasoning/puzzlecontrols.h"
+#include "reasoning/reasoningitem.h"
+#include "reasoning/reasoningitems.h"
+#include "temps.h"
+#include "titre.h"
 
 #include <QGroupBox>
 #include <QLabel>

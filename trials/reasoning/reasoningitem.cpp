@@ -1,14 +1,14 @@
 #include "reasoningitem.h"
 
-#include "app/controls.h"
-#include "app/forms.h"
-#include "app/moduleimages.h"
-#include "app/picturebox.h"
-#include "app/twips.h"
-#include "screens/titre.h"
-#include "trials/reasoning/presentation3.h"
-#include "trials/reasoning/puzzlecontrols.h"
-#include "trials/reasoning/reasoningitems.h"
+#include "controls.h"
+#include "forms.h"
+#include "moduleimages.h"
+#include "picturebox.h"
+#include "reasoning/presentation3.h"
+#include "reasoning/puzzlecontrols.h"
+#include "reasoning/reasoningitems.h"
+#include "titre.h"
+#include "twips.h"
 
 #include <QEvent>
 #include <QGroupBox>
@@ -16,9 +16,9 @@
 #include <QLineEdit>
 #include <QMap>
 #include <QPushButton>
-#include <QTimer>
 #include <QRegularExpression>
 #include <QShowEvent>
+#include <QTimer>
 
 #include <algorithm>
 
