@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
+#include <QtMath>
 
 #include <cmath>
 
@@ -20,6 +21,9 @@ const QRgb RimColour = qRgb(150, 156, 164);
 const QRgb FaceColour = qRgb(248, 246, 238);
 const QRgb InkColour = qRgb(20, 20, 24);
 const QRgb NeedleColour = qRgb(214, 30, 24);
+// The fuel gauge shares its pivot with the ammeter: its needle is blue and blunt, so the two are
+// never taken for one bent needle.
+const QRgb FuelNeedleColour = qRgb(24, 84, 200);
 
 constexpr double RimWidth = 3;
 constexpr double HubRadius = 4.5;
@@ -90,11 +94,15 @@ QString numeralText(char code, double value)
     }
 }
 
-// Centres the text's inked box on the point, so numerals sit evenly around the arc.
-void drawCentredText(QPainter &painter, const QPointF &centre, const QString &text)
+// Places the numeral's inked box just inside the circle of the given radius, whatever its width
+// and angle, so that wide numerals such as "125" stand as clear of their mark as narrow ones.
+void drawNumeral(QPainter &painter, const Dial &dial, double clearRadius, double angle, const QString &text)
 {
     const QRectF box = QFontMetricsF(painter.font()).tightBoundingRect(text);
-    painter.drawText(centre - box.center(), text);
+    const double radians = qDegreesToRadians(angle);
+    const double reach
+        = box.width() / 2 * std::abs(std::cos(radians)) + box.height() / 2 * std::abs(std::sin(radians));
+    painter.drawText(polar(dial.centre, clearRadius - reach, angle) - box.center(), text);
 }
 
 void drawLabel(QPainter &painter, const Dial &dial)
@@ -111,7 +119,7 @@ void drawScale(QPainter &painter, const Dial &dial)
     // Bold for the big rev counter figures and for the fuel fractions, whose glyphs are small.
     const QFont numeralFont = dialFont(dial.numeralPixelSize, dial.code == 'C' || dial.code == 'E');
     const double numeralLength = 9;
-    const double numeralRadius = dial.markRadius - numeralLength - 2 - 0.6 * dial.numeralPixelSize;
+    const double numeralRadius = dial.markRadius - numeralLength - 2.5;
     for (int i = 0; i < scale.markCount(); ++i) {
         const double value = scale.markValue(i);
         const double angle = scale.angleOf(value);
@@ -123,7 +131,7 @@ void drawScale(QPainter &painter, const Dial &dial)
             polar(dial.centre, dial.markRadius - length, angle), polar(dial.centre, dial.markRadius, angle));
         if (numeral) {
             painter.setFont(numeralFont);
-            drawCentredText(painter, polar(dial.centre, numeralRadius, angle), numeralText(dial.code, value));
+            drawNumeral(painter, dial, numeralRadius, angle, numeralText(dial.code, value));
         }
     }
 }
@@ -131,18 +139,19 @@ void drawScale(QPainter &painter, const Dial &dial)
 // A thin tapering needle whose tip lies on the marks, so it can be seen to cover one or fall between two.
 void drawNeedle(QPainter &painter, const Dial &dial)
 {
+    const bool fuel = dial.code == 'E';
     const double angle = dial.needleAngle;
     const double tip = dial.markRadius - 0.5;
     const double tail = HubRadius + 0.5;
     const double baseHalfWidth = 2.0;
-    const double tipHalfWidth = 0.6;
+    const double tipHalfWidth = fuel ? 1.5 : 0.6;
     const QPolygonF needle { polar(dial.centre, -tail, angle)
             + QLineF::fromPolar(baseHalfWidth, angle + 90).p2(),
         polar(dial.centre, tip, angle) + QLineF::fromPolar(tipHalfWidth, angle + 90).p2(),
         polar(dial.centre, tip, angle) + QLineF::fromPolar(tipHalfWidth, angle - 90).p2(),
         polar(dial.centre, -tail, angle) + QLineF::fromPolar(baseHalfWidth, angle - 90).p2() };
     painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(NeedleColour));
+    painter.setBrush(QColor(fuel ? FuelNeedleColour : NeedleColour));
     painter.drawPolygon(needle);
 }
 
@@ -166,7 +175,8 @@ QImage quantised(const QImage &picture)
 
 QVector<QRgb> dialPalette()
 {
-    return shadedPalette({ PanelColour, RimColour, FaceColour, InkColour, NeedleColour }, 14);
+    return shadedPalette(
+        { PanelColour, RimColour, FaceColour, InkColour, NeedleColour, FuelNeedleColour }, 14);
 }
 
 QImage drawDialPanel(const DialPanel &panel, int scale)
