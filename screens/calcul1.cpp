@@ -1,10 +1,10 @@
 #include "calcul1.h"
 
-#include "app/clock.h"
-#include "app/controls.h"
-#include "app/forms.h"
-#include "app/temps.h"
-#include "app/twips.h"
+#include "clock.h"
+#include "controls.h"
+#include "forms.h"
+#include "temps.h"
+#include "twips.h"
 
 #include <QGroupBox>
 #include <QLabel>
