@@ -107,15 +107,14 @@ QImage load(const QString &bareName, QString *error)
     return decode(path, bareName, error);
 }
 
-QImage embedded(const QString &resource)
+QImage embedded(const QString &resource, QString *error)
 {
     const QString bareName = QFileInfo(resource).fileName();
     for (const QString &name : variantsOf(resource)) {
-        if (QFileInfo(name).isFile()) {
-            QString error;
-            return decode(name, bareName, &error);
-        }
+        if (QFileInfo(name).isFile())
+            return decode(name, bareName, error);
     }
+    *error = QStringLiteral("fichier introuvable");
     return QImage();
 }
 

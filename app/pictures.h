@@ -19,7 +19,7 @@ QImage load(const QString &bareName, QString *error);
 
 // A picture stored with the screens (":/assets/..."), its double-size variant on a high-density
 // screen. Null when the resource is missing.
-QImage embedded(const QString &resource);
+QImage embedded(const QString &resource, QString *error);
 
 // A cheap header check: the file exists and its format is recognised.
 bool canRead(const QString &bareName);

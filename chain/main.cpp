@@ -7,8 +7,6 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
-#include <cstdio>
-
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
@@ -21,8 +19,7 @@ int main(int argc, char *argv[])
     if (qtTranslator.load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         application.installTranslator(&qtTranslator);
     else
-        std::fprintf(
-            stderr, "selection-pilotes: traductions de Qt introuvables, boutons standard en anglais\n");
+        qWarning("selection-pilotes: traductions de Qt introuvables, boutons standard en anglais");
 
     SteadyClock clock;
     Forms forms(clock);

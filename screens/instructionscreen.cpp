@@ -51,7 +51,12 @@ void InstructionScreen::addExample(
     exampleFrame = makeFrame(this, "exampleFrame", QStringLiteral("Exemple"), left, top, width, height);
     Picture1 = makePictureBox(exampleFrame, "Picture1", pictureLeft, pictureTop, 1515, 1005);
     Picture1->setAutoSize(true);
-    Picture1->setPicture(Pictures::embedded(resource), resource);
+    QString error;
+    const QImage example = Pictures::embedded(resource, &error);
+    // Stored with the program: only a broken build lacks it, and the explanation still reads.
+    if (example.isNull())
+        qWarning("%s : %s", qPrintable(resource), qPrintable(error));
+    Picture1->setPicture(example, resource);
 }
 
 QLabel *InstructionScreen::addExplanation(

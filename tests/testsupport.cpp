@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QTest>
 
 Harness::Harness()
@@ -80,6 +81,11 @@ QStringList tidyUpAfterTest()
     for (const QWidget *window : QApplication::topLevelWidgets())
         left.append(window->objectName());
     return left;
+}
+
+void failOnUnexpectedWarnings()
+{
+    QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
 }
 
 bool clickButton(QWidget *screen, const char *name)

@@ -53,5 +53,8 @@ struct Harness {
 // should be none.
 QStringList tidyUpAfterTest();
 
+// Makes the running test fail on any warning it does not announce with QTest::ignoreMessage.
+void failOnUnexpectedWarnings();
+
 // Clicks the named button of a screen with the mouse; false when the screen has no such button.
 [[nodiscard]] bool clickButton(QWidget *screen, const char *name);

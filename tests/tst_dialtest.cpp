@@ -13,6 +13,7 @@ class tst_DialTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void init();
     void cleanup();
 
     void scoresByPositionOnly_data();
@@ -22,6 +23,11 @@ private slots:
     void panelIsReadAgainAtEveryQuestion();
     void lastAnswerShowsPresentation5();
 };
+
+void tst_DialTest::init()
+{
+    failOnUnexpectedWarnings();
+}
 
 void tst_DialTest::cleanup()
 {

@@ -131,11 +131,17 @@ class tst_FullPass : public QObject {
     Q_OBJECT
 
 private slots:
+    void init();
     void cleanup();
     void onePass_data();
     void onePass();
     void restartKeepsTheLimitAndTheBestScore();
 };
+
+void tst_FullPass::init()
+{
+    failOnUnexpectedWarnings();
+}
 
 void tst_FullPass::cleanup()
 {

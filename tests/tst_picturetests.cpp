@@ -12,6 +12,7 @@ class tst_PictureTests : public QObject {
     Q_OBJECT
 
 private slots:
+    void init();
     void cleanup();
 
     void firstAnswer_data();
@@ -31,6 +32,11 @@ private slots:
     void textsFit_data();
     void textsFit();
 };
+
+void tst_PictureTests::init()
+{
+    failOnUnexpectedWarnings();
+}
 
 void tst_PictureTests::cleanup()
 {

@@ -76,6 +76,7 @@ class tst_Reasoning : public QObject {
     Q_OBJECT
 
 private slots:
+    void init();
     void cleanup();
 
     void workedExample();
@@ -110,6 +111,11 @@ private slots:
     void abandonEnds();
     void closingAnItemEnds();
 };
+
+void tst_Reasoning::init()
+{
+    failOnUnexpectedWarnings();
+}
 
 void tst_Reasoning::cleanup()
 {

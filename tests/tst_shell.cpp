@@ -62,6 +62,7 @@ class tst_Shell : public QObject {
     Q_OBJECT
 
 private slots:
+    void init();
     void cleanup();
 
     void startsOnTitleWithSessionDefaults();
@@ -107,6 +108,11 @@ private slots:
     void embeddedExampleKeepsItsLayoutAtDoubleSize();
     void missingDecorationLeavesTheBoxEmpty();
 };
+
+void tst_Shell::init()
+{
+    failOnUnexpectedWarnings();
+}
 
 void tst_Shell::cleanup()
 {
@@ -671,6 +677,7 @@ void tst_Shell::logoIsCutToItsBox()
     QVERIFY2(writeGif(folder.filePath("Logo.gif"), large, { qRgb(255, 0, 0) }, &error), qPrintable(error));
     Pictures::setProgramFolders({ folder.path() });
 
+    QTest::ignoreMessage(QtWarningMsg, "Image.jpg : fichier introuvable");
     Harness h;
     h.start();
     auto logo = h.titre().findChild<PictureBox *>("Picture2");
@@ -770,6 +777,8 @@ void tst_Shell::missingDecorationLeavesTheBoxEmpty()
 {
     QTemporaryDir empty;
     Pictures::setProgramFolders({ empty.path() });
+    QTest::ignoreMessage(QtWarningMsg, "Image.jpg : fichier introuvable");
+    QTest::ignoreMessage(QtWarningMsg, "Logo.gif : fichier introuvable");
     Harness h;
     h.start();
     Titre &titre = h.titre();

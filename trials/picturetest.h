@@ -64,6 +64,8 @@ protected:
 
 private:
     void showNextQuestion();
+    void stopOnUnreadablePicture(const QString &file, const QString &error);
 
     PictureTestContent content;
+    QString firstPictureError;
 };
