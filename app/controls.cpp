@@ -75,8 +75,7 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, int le
 namespace {
 
 // Enter and keypad Enter press the focused button, as Space does; no button of a screen is a
-// default one that Enter would reach from a box. Held down, Enter presses once: its repeats
-// would otherwise press the focused control of each screen that follows.
+// default one that Enter would reach from a box. Held down, Enter presses once.
 class CommandButton : public QPushButton {
 public:
     CommandButton(const QString &caption, QWidget *parent)
@@ -88,14 +87,19 @@ public:
 protected:
     void keyPressEvent(QKeyEvent *event) override
     {
-        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-        if (enter && event->isAutoRepeat())
+        if (isRepeatedEnter(event))
             return;
         QPushButton::keyPressEvent(event);
     }
 };
 
 } // namespace
+
+bool isRepeatedEnter(const QKeyEvent *event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    return enter && event->isAutoRepeat();
+}
 
 QPushButton *makeButton(
     QWidget *parent, const char *name, const QString &caption, int left, int top, int width, int height)

@@ -5,6 +5,7 @@
 
 class PictureBox;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 class QWidget;
@@ -18,6 +19,10 @@ QFont explanationFont(bool italic = false);
 
 QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, int left, int top, int width,
     int height, const QFont &font);
+// A repeat of a held Enter key. It presses nothing: it would press the focused control of each
+// screen or prompt that follows the first press.
+bool isRepeatedEnter(const QKeyEvent *event);
+// A button that Enter presses when it has the focus.
 QPushButton *makeButton(
     QWidget *parent, const char *name, const QString &caption, int left, int top, int width, int height);
 QGroupBox *makeFrame(

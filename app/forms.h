@@ -10,8 +10,12 @@
 class Clock;
 class Form;
 
+// The program's modal warning, showing its text as plain text.
+void showWarning(const QString &text);
+
 // Owns the chain of screens, in the order a candidate meets them, and the loaded ones: creates a
-// screen on Show, forgets it on Unload, and ends the program. It also carries the seams a test replaces: the clock, the input box, the message
+// screen on Show, forgets it on Unload, and ends the program. It also carries the seams a test
+// replaces: the clock, the input box, the message
 // box and the way the program quits.
 class Forms : public QObject {
     Q_OBJECT

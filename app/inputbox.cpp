@@ -1,8 +1,11 @@
 #include "inputbox.h"
 
+#include "controls.h"
+
 #include <QApplication>
 #include <QFontMetrics>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QLabel>
 
 #include <algorithm>
@@ -22,11 +25,21 @@ int promptWidth(const QString &title)
     return std::max(MinimumPromptWidth, QFontMetrics(titleFont).horizontalAdvance(title) + FrameButtonsRoom);
 }
 
+// The Enter that opened the prompt, held down, must not answer it empty.
+class InputDialog : public QInputDialog {
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        if (!isRepeatedEnter(event))
+            QInputDialog::keyPressEvent(event);
+    }
+};
+
 } // namespace
 
 QString askText(const QString &prompt, const QString &title, const QString &defaultText)
 {
-    QInputDialog dialog;
+    InputDialog dialog;
     dialog.setWindowTitle(title);
     dialog.setLabelText(prompt);
     dialog.setTextValue(defaultText);

@@ -16,7 +16,7 @@ void showDecoration(QWidget &screen, const char *boxName, const QString &fileNam
     const QImage picture = Pictures::load(fileName, &error);
     if (picture.isNull()) {
         box->clearPicture();
-        qWarning("%s : %s", qPrintable(fileName), qPrintable(error));
+        qWarning("selection-pilotes: %s : %s", qPrintable(fileName), qPrintable(error));
         return;
     }
     box->setPicture(picture, fileName);

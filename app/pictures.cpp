@@ -1,8 +1,11 @@
 #include "pictures.h"
 
 #include "doublesize.h"
+#include "picturecheck.h"
 
+#include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageReader>
@@ -15,9 +18,7 @@ namespace Pictures {
 
 namespace {
 
-// Far above any picture of the program (the largest is 600 x 200), far below what would
-// hurt the machine: a file claiming a huge size fails cleanly.
-constexpr int AllocationLimitMegabytes = 16;
+constexpr int AllocationLimitMegabytes = int(PictureCheck::MaxFileBytes / (1024 * 1024));
 
 QStringList &overriddenFolders()
 {
@@ -41,21 +42,53 @@ QStringList variantsOf(const QString &name)
     return { name };
 }
 
-QImage decode(const QString &path, const QString &bareName, QString *error)
+// The file's bytes, read once so that what is checked is what is decoded.
+QByteArray readFile(const QString &path, QString *error)
 {
-    QImageReader reader(path);
-    reader.setAllocationLimit(AllocationLimitMegabytes);
-    QImage image = reader.read();
-    if (image.isNull()) {
-        *error = reader.errorString();
-        return image;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = QStringLiteral("fichier illisible");
+        return QByteArray();
     }
+    QByteArray bytes = file.read(PictureCheck::MaxFileBytes + 1);
+    if (bytes.size() > PictureCheck::MaxFileBytes) {
+        *error = QStringLiteral("fichier trop gros");
+        return QByteArray();
+    }
+    if (bytes.isEmpty())
+        *error = QStringLiteral("fichier vide");
+    return bytes;
+}
+
+QImage decodeFile(const QString &path, const QString &bareName, QString *error)
+{
+    const QByteArray bytes = readFile(path, error);
+    if (bytes.isEmpty())
+        return QImage();
+    QImage image = decode(bytes, QFileInfo(path).fileName(), error);
+    if (image.isNull())
+        return image;
     // Laid out at the plain picture's size, drawn with every pixel of the double-size one.
     image.setDevicePixelRatio(QFileInfo(path).fileName() == bareName ? 1 : DoubleSize);
     return image;
 }
 
 } // namespace
+
+QImage decode(const QByteArray &bytes, const QString &fileName, QString *error)
+{
+    *error = PictureCheck::problem(bytes, fileName, PictureCheck::Depth::Pixels);
+    if (!error->isEmpty())
+        return QImage();
+    QBuffer buffer;
+    buffer.setData(bytes);
+    QImageReader reader(&buffer, QFileInfo(fileName).suffix().toLatin1());
+    reader.setAllocationLimit(AllocationLimitMegabytes);
+    QImage image = reader.read();
+    if (image.isNull())
+        *error = reader.errorString();
+    return image;
+}
 
 QStringList programFolders()
 {
@@ -104,7 +137,7 @@ QImage load(const QString &bareName, QString *error)
         *error = QStringLiteral("fichier introuvable");
         return QImage();
     }
-    return decode(path, bareName, error);
+    return decodeFile(path, bareName, error);
 }
 
 QImage embedded(const QString &resource, QString *error)
@@ -112,23 +145,29 @@ QImage embedded(const QString &resource, QString *error)
     const QString bareName = QFileInfo(resource).fileName();
     for (const QString &name : variantsOf(resource)) {
         if (QFileInfo(name).isFile())
-            return decode(name, bareName, error);
+            return decodeFile(name, bareName, error);
     }
     *error = QStringLiteral("fichier introuvable");
     return QImage();
 }
 
-bool canRead(const QString &bareName)
+QString problem(const QString &bareName)
 {
     const QString path = locate(bareName);
-    return !path.isEmpty() && QImageReader(path).canRead();
+    if (path.isEmpty())
+        return QStringLiteral("fichier introuvable");
+    QString error;
+    const QByteArray bytes = readFile(path, &error);
+    if (bytes.isEmpty())
+        return error;
+    return PictureCheck::problem(bytes, QFileInfo(path).fileName(), PictureCheck::Depth::Structure);
 }
 
 QStringList unreadable(const QStringList &bareNames)
 {
     QStringList names;
     for (const QString &name : bareNames) {
-        if (!canRead(name))
+        if (!problem(name).isEmpty())
             names.append(name);
     }
     return names;

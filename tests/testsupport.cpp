@@ -85,7 +85,9 @@ QStringList tidyUpAfterTest()
 
 void failOnUnexpectedWarnings()
 {
-    QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
+    // The offscreen platform's own note, when a real dialog opens, is not the program's.
+    QTest::failOnWarning(
+        QRegularExpression(QStringLiteral("^(?!This plugin does not support propagateSizeHints\\(\\)$)")));
 }
 
 bool clickButton(QWidget *screen, const char *name)

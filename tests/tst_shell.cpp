@@ -4,6 +4,7 @@
 
 #include "calcul1.h"
 #include "gifwriter.h"
+#include "inputbox.h"
 #include "instructionscreen.h"
 #include "picturebox.h"
 #include "pictures.h"
@@ -12,11 +13,15 @@
 #include "timedtest.h"
 #include "titre.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QGroupBox>
 #include <QHash>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -73,6 +78,7 @@ private slots:
     void timeLimitPromptAlwaysOffers120();
     void onlyF5OnSuivantOpensTheTimePrompt();
     void showShowsThatVeryScreen();
+    void heldEnterDoesNotAnswerThePrompt();
 
     void timeSentence_data();
     void timeSentence();
@@ -209,6 +215,11 @@ void tst_Shell::timeLimitPrompt_data()
                                 << "inf" << 120 << true;
     QTest::newRow("a placeholder typed in") << "fr_FR"
                                             << "%2" << 120 << true;
+    QTest::newRow("a place marker is quoted as typed") << "fr_FR"
+                                                       << "%1" << 120 << true;
+    QTest::newRow("markup is shown as typed")
+        << "fr_FR"
+        << "<b>gras</b><img src=\"/usr/share/pixmaps/debian-logo.png\">" << 120 << true;
 }
 
 void tst_Shell::timeLimitPrompt()
@@ -221,6 +232,20 @@ void tst_Shell::timeLimitPrompt()
     QLocale::setDefault(QLocale(locale));
     Harness h;
     h.answers = QStringList { answer };
+    // The real message box, read while it is up.
+    QString boxText;
+    Qt::TextFormat boxFormat = Qt::AutoText;
+    h.forms.setMessageBox([&](const QString &text) {
+        h.messages.append(text);
+        QTimer::singleShot(0, [&] {
+            if (auto box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                boxText = box->text();
+                boxFormat = box->textFormat();
+                box->accept();
+            }
+        });
+        showWarning(text);
+    });
     h.start();
     Titre &titre = h.titre();
     QTest::keyClick(titre.Command1, Qt::Key_F5);
@@ -228,9 +253,12 @@ void tst_Shell::timeLimitPrompt()
     QCOMPARE(h.prompts, QStringList { "Nouveau temps limite :" });
     QCOMPARE(titre.Time, qint16(time));
     QCOMPARE(h.messages.size(), refused ? 1 : 0);
-    if (refused)
+    if (refused) {
         QCOMPARE(h.messages.first(),
             "La valeur « " + answer + " » n'est pas acceptée : la limite de temps reste de 120 secondes.");
+        QCOMPARE(boxText, h.messages.first());
+        QCOMPARE(boxFormat, Qt::PlainText);
+    }
     QCOMPARE(h.forms.visibleNames(), QStringList { "Titre" });
 }
 
@@ -269,6 +297,24 @@ void tst_Shell::showShowsThatVeryScreen()
     second->Hide();
     second->Show();
     QCOMPARE(h.forms.visibleNames(), QStringList { "Test3b" });
+}
+
+void tst_Shell::heldEnterDoesNotAnswerThePrompt()
+{
+    // The Enter that pressed "&Suivant >" goes on repeating into the name prompt.
+    bool openAfterRepeat = false;
+    QTimer::singleShot(0, [&openAfterRepeat] {
+        QWidget *prompt = QApplication::activeModalWidget();
+        auto box = prompt->findChild<QLineEdit *>();
+        QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(box, &repeat);
+        openAfterRepeat = prompt->isVisible();
+        QTest::keyClicks(box, "Lea");
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    const QString answer = askText("Veuillez entrer votre prénom (obligatoire) :", "Votre prénom", QString());
+    QVERIFY(openAfterRepeat);
+    QCOMPARE(answer, QString("Lea"));
 }
 
 void tst_Shell::timeSentence_data()
@@ -677,7 +723,7 @@ void tst_Shell::logoIsCutToItsBox()
     QVERIFY2(writeGif(folder.filePath("Logo.gif"), large, { qRgb(255, 0, 0) }, &error), qPrintable(error));
     Pictures::setProgramFolders({ folder.path() });
 
-    QTest::ignoreMessage(QtWarningMsg, "Image.jpg : fichier introuvable");
+    QTest::ignoreMessage(QtWarningMsg, "selection-pilotes: Image.jpg : fichier introuvable");
     Harness h;
     h.start();
     auto logo = h.titre().findChild<PictureBox *>("Picture2");
@@ -777,8 +823,8 @@ void tst_Shell::missingDecorationLeavesTheBoxEmpty()
 {
     QTemporaryDir empty;
     Pictures::setProgramFolders({ empty.path() });
-    QTest::ignoreMessage(QtWarningMsg, "Image.jpg : fichier introuvable");
-    QTest::ignoreMessage(QtWarningMsg, "Logo.gif : fichier introuvable");
+    QTest::ignoreMessage(QtWarningMsg, "selection-pilotes: Image.jpg : fichier introuvable");
+    QTest::ignoreMessage(QtWarningMsg, "selection-pilotes: Logo.gif : fichier introuvable");
     Harness h;
     h.start();
     Titre &titre = h.titre();
