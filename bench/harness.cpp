@@ -6,6 +6,8 @@
 #include "benchsupport.h"
 #include "ourprogram.h"
 
+#include "pictures.h"
+
 #include <QDir>
 #include <QFile>
 #include <QMap>
@@ -326,6 +328,8 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     PaintWatchingApplication application(argc, argv);
     const QStringList arguments = application.arguments();
+    // Built below the program in the build folder, it reads the pictures the build drew.
+    Pictures::setProgramFolders({ QStringLiteral(PILOTES_PICTURES_DIR) });
     if (arguments.value(1) == QLatin1String("--child"))
         return childMode(application, arguments);
 

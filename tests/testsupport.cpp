@@ -1,9 +1,8 @@
 #include "testsupport.h"
 
 #include "form.h"
-#include "screenchain.h"
-
 #include "pictures.h"
+#include "screenchain.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -12,6 +11,18 @@
 #include <QLocale>
 #include <QRegularExpression>
 #include <QTest>
+
+namespace {
+
+// The test programs live one folder below the program: they read the pictures the build drew.
+void useBuiltPictures()
+{
+    Pictures::setProgramFolders({ QStringLiteral(PILOTES_PICTURES_DIR) });
+}
+
+} // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(useBuiltPictures)
 
 Harness::Harness()
     : forms(clock)
@@ -72,7 +83,7 @@ void Harness::flushDeletes()
 
 QStringList tidyUpAfterTest()
 {
-    Pictures::setProgramFolders({});
+    useBuiltPictures();
     Pictures::setScreenRatio(0);
     QLocale::setDefault(QLocale::c());
     Harness::flushDeletes();
