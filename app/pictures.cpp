@@ -1,7 +1,7 @@
 #include "pictures.h"
 
+#include "doublesize.h"
 #include "picturecheck.h"
-#include "trials/doublesize.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -9,10 +9,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageReader>
-
-#ifndef PILOTES_DATA_DIR
-#define PILOTES_DATA_DIR "/usr/local/share/selection-pilotes"
-#endif
 
 namespace Pictures {
 
@@ -94,9 +90,11 @@ QStringList programFolders()
 {
     if (!overriddenFolders().isEmpty())
         return overriddenFolders();
-    const QString programDir = QCoreApplication::applicationDirPath();
-    return { programDir + QStringLiteral("/pictures"), programDir + QStringLiteral("/../pictures"),
-        QStringLiteral(PILOTES_DATA_DIR "/pictures") };
+    // Beside the program in the build folder; once installed, where the installed layout puts
+    // them relative to the program, so any prefix works.
+    const QDir programDir(QCoreApplication::applicationDirPath());
+    return { programDir.filePath(QStringLiteral("pictures")),
+        QDir::cleanPath(programDir.filePath(QStringLiteral(PILOTES_INSTALLED_PICTURES))) };
 }
 
 void setProgramFolders(const QStringList &folders)
@@ -140,15 +138,14 @@ QImage load(const QString &bareName, QString *error)
     return decodeFile(path, bareName, error);
 }
 
-QImage embedded(const QString &resource)
+QImage embedded(const QString &resource, QString *error)
 {
     const QString bareName = QFileInfo(resource).fileName();
     for (const QString &name : variantsOf(resource)) {
-        if (QFileInfo(name).isFile()) {
-            QString error;
-            return decodeFile(name, bareName, &error);
-        }
+        if (QFileInfo(name).isFile())
+            return decodeFile(name, bareName, error);
     }
+    *error = QStringLiteral("fichier introuvable");
     return QImage();
 }
 

@@ -21,7 +21,7 @@ QImage decode(const QByteArray &bytes, const QString &fileName, QString *error);
 
 // A picture stored with the screens (":/assets/..."), its double-size variant on a high-density
 // screen. Null when the resource is missing.
-QImage embedded(const QString &resource);
+QImage embedded(const QString &resource, QString *error);
 
 // A cheap check, with no pixel decoded: why the file is not there or not one whole picture of
 // its kind, in French; empty when it is.
@@ -30,7 +30,8 @@ QString problem(const QString &bareName);
 // The names among these that are missing or not whole pictures.
 QStringList unreadable(const QStringList &bareNames);
 
-// The program's own picture folders, searched after the current folder.
+// The program's own picture folders, searched after the current folder: "pictures" beside the
+// program (the build folder), then the installed picture folder relative to the program.
 QStringList programFolders();
 void setProgramFolders(const QStringList &folders);
 

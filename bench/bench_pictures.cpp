@@ -1,8 +1,8 @@
 // Measures what a candidate waits for: the start-up check of every question picture, and the
 // decoding of one question picture after a click. Run from the build folder:
 //   ./bench/bench_pictures [repetitions]
-#include "app/pictures.h"
-#include "app/screenchain.h"
+#include "pictures.h"
+#include "screenchain.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -24,6 +24,7 @@ double percentile(std::vector<double> samples, double fraction)
 int main(int argc, char *argv[])
 {
     QCoreApplication application(argc, argv);
+    Pictures::setProgramFolders({ QStringLiteral(PILOTES_PICTURES_DIR) });
     const int repetitions = argc > 1 ? std::max(1, atoi(argv[1])) : 20;
     const QStringList names = questionPictureNames();
 

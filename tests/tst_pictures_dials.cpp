@@ -1,8 +1,8 @@
-#include "tools/pictures/dialpanel.h"
-#include "tools/pictures/dialpictures.h"
-#include "tools/pictures/pictureoutput.h"
-#include "trials/dials/dialbank.h"
-#include "trials/doublesize.h"
+#include "dialpanel.h"
+#include "dialpictures.h"
+#include "dials/dialbank.h"
+#include "doublesize.h"
+#include "pictureoutput.h"
 
 #include <QDir>
 #include <QFile>
@@ -128,8 +128,8 @@ void tst_pictures_dials::initTestCase()
     QVERIFY(written.isValid());
     QVERIFY(QDir(written.path()).mkpath(QStringLiteral("pictures")));
     QVERIFY(QDir(written.path()).mkpath(QStringLiteral("assets")));
-    PictureOutput output(
-        written.filePath(QStringLiteral("pictures")), written.filePath(QStringLiteral("assets")));
+    PictureOutput output(written.filePath(QStringLiteral("pictures")), written.filePath(QStringLiteral("assets")),
+        written.path());
     writeDialPictures(output);
     writeErrors = output.errors();
 }
@@ -386,7 +386,7 @@ void tst_pictures_dials::outputIsDeterministic()
 {
     QTemporaryDir again;
     QVERIFY(again.isValid());
-    PictureOutput output(again.path(), again.path());
+    PictureOutput output(again.path(), again.path(), again.path());
     writeDialPictures(output);
     QVERIFY(output.errors().isEmpty());
     for (int panel = DialBank::FirstPanel; panel <= DialBank::LastPanel; ++panel) {

@@ -1,11 +1,11 @@
 // The path and length pictures, recomputed from the corners the generator kept and from the pixels
 // of the files it wrote, checked against the tables that score them; and the decoration pictures.
-#include "tools/pictures/decoration.h"
-#include "tools/pictures/lengths.h"
-#include "tools/pictures/paths.h"
-#include "tools/pictures/pictureoutput.h"
-#include "trials/lengths/lengthtable.h"
-#include "trials/paths/pathtable.h"
+#include "decoration.h"
+#include "lengths.h"
+#include "lengths/lengthtable.h"
+#include "paths.h"
+#include "paths/pathtable.h"
+#include "pictureoutput.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <memory>
 #include <utility>
 
@@ -183,7 +184,9 @@ void PathAndLengthPicturesTest::generateInto(const QString &folder)
     const QDir root(folder);
     QVERIFY(root.mkpath(QStringLiteral("pictures")));
     QVERIFY(root.mkpath(QStringLiteral("assets")));
-    PictureOutput output(root.filePath(QStringLiteral("pictures")), root.filePath(QStringLiteral("assets")));
+    QVERIFY(root.mkpath(QStringLiteral("icons")));
+    PictureOutput output(root.filePath(QStringLiteral("pictures")), root.filePath(QStringLiteral("assets")),
+        root.filePath(QStringLiteral("icons")));
     PathPictures::writeAll(output);
     LengthPictures::writeAll(output);
     Decoration::writeAll(output);
@@ -260,8 +263,8 @@ void PathAndLengthPicturesTest::pathStaysClearOfItself()
 void PathAndLengthPicturesTest::pathPictureShowsTheStoredPath()
 {
     QFETCH(int, question);
-    const QString file = question == 1 ? asset(QStringLiteral("chemin1.jpg"))
-                                       : picture(PathTable::pictureFile(question));
+    const QString file
+        = question == 1 ? asset(QStringLiteral("chemin1.jpg")) : picture(PathTable::pictureFile(question));
     const QImage image = decoded(file);
     QCOMPARE(image.size(), QSize(PathSize, PathSize));
     const QVector<QPoint> &corners = paths[question - 1].corners;
@@ -441,8 +444,8 @@ void PathAndLengthPicturesTest::generatingTwiceGivesIdenticalFiles()
         ++compared;
     }
     // 29 path and 29 length files, the two worked examples, the logo and the title picture, each
-    // also at double size.
-    QCOMPARE(compared, 2 * (2 * 29 + 2 + 2));
+    // also at double size, and the icon at each size and scalable.
+    QCOMPARE(compared, int(2 * (2 * 29 + 2 + 2) + std::size(Decoration::IconSizes) + 1));
 }
 
 QTEST_MAIN(PathAndLengthPicturesTest)

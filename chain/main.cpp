@@ -1,0 +1,14 @@
+#include "program.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    Program program(application);
+    if (!program.start())
+        return 1;
+    if (program.forms().hasEnded())
+        return 0;
+    return application.exec();
+}
