@@ -1,0 +1,21 @@
+// Any text typed into the time-limit prompt, under the regional settings the first byte picks.
+#include "screens/timelimit.h"
+
+#include <QLocale>
+
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    if (size == 0)
+        return 0;
+    static const QLocale locales[] = { QLocale(QLocale::French, QLocale::France),
+        QLocale(QLocale::English, QLocale::UnitedStates), QLocale(QLocale::German, QLocale::Switzerland),
+        QLocale(QLocale::Arabic, QLocale::Egypt) };
+    QLocale::setDefault(locales[data[0] % std::size(locales)]);
+    const QString text = QString::fromUtf8(reinterpret_cast<const char *>(data + 1), qsizetype(size - 1));
+    // A limit that is kept reads back as itself when written in the same regional settings.
+    if (const auto limit = parseTimeLimit(text); limit && parseTimeLimit(QLocale().toString(*limit)) != limit)
+        std::abort();
+    return 0;
+}
