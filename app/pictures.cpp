@@ -10,10 +10,6 @@
 #include <QGuiApplication>
 #include <QImageReader>
 
-#ifndef PILOTES_DATA_DIR
-#define PILOTES_DATA_DIR "/usr/local/share/selection-pilotes"
-#endif
-
 namespace Pictures {
 
 namespace {
@@ -94,9 +90,11 @@ QStringList programFolders()
 {
     if (!overriddenFolders().isEmpty())
         return overriddenFolders();
-    const QString programDir = QCoreApplication::applicationDirPath();
-    return { programDir + QStringLiteral("/pictures"), programDir + QStringLiteral("/../pictures"),
-        QStringLiteral(PILOTES_DATA_DIR "/pictures") };
+    // Beside the program in the build folder; once installed, where the installed layout puts
+    // them relative to the program, so any prefix works.
+    const QDir programDir(QCoreApplication::applicationDirPath());
+    return { programDir.filePath(QStringLiteral("pictures")),
+        QDir::cleanPath(programDir.filePath(QStringLiteral(PILOTES_INSTALLED_PICTURES))) };
 }
 
 void setProgramFolders(const QStringList &folders)

@@ -30,7 +30,8 @@ QString problem(const QString &bareName);
 // The names among these that are missing or not whole pictures.
 QStringList unreadable(const QStringList &bareNames);
 
-// The program's own picture folders, searched after the current folder.
+// The program's own picture folders, searched after the current folder: "pictures" beside the
+// program (the build folder), then the installed picture folder relative to the program.
 QStringList programFolders();
 void setProgramFolders(const QStringList &folders);
 

@@ -522,7 +522,7 @@ void tst_pictures_spatial::generatorWritesEveryPicture()
     QTemporaryDir pictures;
     QTemporaryDir assets;
     QVERIFY(pictures.isValid() && assets.isValid());
-    PictureOutput output(pictures.path(), assets.path());
+    PictureOutput output(pictures.path(), assets.path(), assets.path());
     writeSpatialPictures(output);
     QVERIFY2(output.errors().isEmpty(), qPrintable(output.errors().join(QLatin1Char('\n'))));
 
