@@ -1,6 +1,6 @@
 // Any bytes under a GIF or a JPEG name: the check and the decode never crash, and agree.
-#include "app/picturecheck.h"
-#include "app/pictures.h"
+#include "picturecheck.h"
+#include "pictures.h"
 
 #include <QLoggingCategory>
 

@@ -1,5 +1,5 @@
 // Any text typed into the time-limit prompt, under the regional settings the first byte picks.
-#include "screens/timelimit.h"
+#include "timelimit.h"
 
 #include <QLocale>
 

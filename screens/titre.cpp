@@ -1,10 +1,10 @@
 #include "titre.h"
 
-#include "app/controls.h"
-#include "app/forms.h"
-#include "app/moduleimages.h"
-#include "app/picturebox.h"
-#include "screens/timelimit.h"
+#include "controls.h"
+#include "forms.h"
+#include "moduleimages.h"
+#include "picturebox.h"
+#include "timelimit.h"
 
 #include <QEvent>
 #include <QGroupBox>
@@ -88,7 +88,7 @@ void Titre::Command1_Click()
         End();
         return;
     }
-    forms.show(QStringLiteral("Presentation1"));
+    showNext();
     Hide();
 }
 

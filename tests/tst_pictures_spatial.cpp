@@ -1,9 +1,9 @@
 // The spatial assembly pictures: every puzzle is recomputed from its geometry. The loose pieces must put
 // together exactly the figure at the letter of the answer key, and no other candidate may be made of them.
-#include "tools/pictures/pictureoutput.h"
-#include "tools/pictures/spatialpictures.h"
-#include "tools/pictures/spatialpuzzles.h"
-#include "trials/spatial/spatialkey.h"
+#include "pictureoutput.h"
+#include "spatial/spatialkey.h"
+#include "spatialpictures.h"
+#include "spatialpuzzles.h"
 
 #include <QFile>
 #include <QImageReader>
