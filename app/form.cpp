@@ -45,6 +45,9 @@ QTimer *Form::makeTimer(int intervalMs)
 {
     auto timer = new QTimer(this);
     timer->setInterval(intervalMs);
+    // A coarse timer may fire up to 5 % early: the tick due on a whole second would find it not
+    // yet passed, and a time-out would come one whole tick late.
+    timer->setTimerType(Qt::PreciseTimer);
     return timer;
 }
 

@@ -9,13 +9,20 @@
 #include <QMessageBox>
 #include <QScreen>
 
+void showWarning(const QString &text)
+{
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Simulation de Sélection Pilotes - VALDOR"), text,
+        QMessageBox::Ok);
+    // Messages quote what was typed and file names: "<b>" or "<img src=...>" must show as typed.
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
 Forms::Forms(const Clock &clock, QObject *parent)
     : QObject(parent)
     , currentClock(&clock)
     , input(askText)
-    , message([](const QString &text) {
-        QMessageBox::warning(nullptr, QStringLiteral("Simulation de Sélection Pilotes - VALDOR"), text);
-    })
+    , message(showWarning)
     , quit([] { QCoreApplication::quit(); })
 {
 }

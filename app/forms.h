@@ -12,6 +12,9 @@ class Clock;
 class Form;
 class Titre;
 
+// The program's modal warning, showing its text as plain text.
+void showWarning(const QString &text);
+
 // Owns the loaded screens: creates them by name on Show, forgets them on Unload, and ends the
 // program. It also carries the seams a test replaces: the clock, the input box, the message
 // box and the way the program quits.

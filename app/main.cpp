@@ -1,38 +1,14 @@
-#include "app/clock.h"
-#include "app/forms.h"
-#include "app/screenchain.h"
-#include "app/screenstyle.h"
+#include "app/program.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QTranslator>
-
-#include <cstdio>
 
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    application.setApplicationName(QStringLiteral("selection-pilotes"));
-    // The program ends by its own End, never because a screen was hidden between two others.
-    application.setQuitOnLastWindowClosed(false);
-    application.setStyle(new ScreenStyle);
-
-    QTranslator qtTranslator;
-    if (qtTranslator.load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        application.installTranslator(&qtTranslator);
-    else
-        std::fprintf(
-            stderr, "selection-pilotes: traductions de Qt introuvables, boutons standard en anglais\n");
-
-    SteadyClock clock;
-    Forms forms(clock);
-    registerScreens(forms);
-
-    if (!checkQuestionPictures(forms))
+    Program program(application);
+    if (!program.start())
         return 1;
-
-    forms.show(QStringLiteral("Titre"));
-    if (forms.hasEnded())
+    if (program.forms().hasEnded())
         return 0;
     return application.exec();
 }

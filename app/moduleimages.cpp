@@ -5,8 +5,6 @@
 
 #include <QWidget>
 
-#include <cstdio>
-
 namespace {
 
 void showDecoration(QWidget &screen, const char *boxName, const QString &fileName)
@@ -18,7 +16,7 @@ void showDecoration(QWidget &screen, const char *boxName, const QString &fileNam
     const QImage picture = Pictures::load(fileName, &error);
     if (picture.isNull()) {
         box->clearPicture();
-        std::fprintf(stderr, "selection-pilotes: %s : %s\n", qPrintable(fileName), qPrintable(error));
+        qWarning("selection-pilotes: %s : %s", qPrintable(fileName), qPrintable(error));
         return;
     }
     box->setPicture(picture, fileName);

@@ -1,23 +1,20 @@
 #include "pictures.h"
 
+#include "picturecheck.h"
 #include "trials/doublesize.h"
 
+#include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageReader>
-
-#ifndef PILOTES_DATA_DIR
-#define PILOTES_DATA_DIR "/usr/local/share/selection-pilotes"
-#endif
 
 namespace Pictures {
 
 namespace {
 
-// Far above any picture of the program (the largest is 600 x 200), far below what would
-// hurt the machine: a file claiming a huge size fails cleanly.
-constexpr int AllocationLimitMegabytes = 16;
+constexpr int AllocationLimitMegabytes = int(PictureCheck::MaxFileBytes / (1024 * 1024));
 
 QStringList &overriddenFolders()
 {
@@ -41,15 +38,32 @@ QStringList variantsOf(const QString &name)
     return { name };
 }
 
-QImage decode(const QString &path, const QString &bareName, QString *error)
+// The file's bytes, read once so that what is checked is what is decoded.
+QByteArray readFile(const QString &path, QString *error)
 {
-    QImageReader reader(path);
-    reader.setAllocationLimit(AllocationLimitMegabytes);
-    QImage image = reader.read();
-    if (image.isNull()) {
-        *error = reader.errorString();
-        return image;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = QStringLiteral("fichier illisible");
+        return QByteArray();
     }
+    QByteArray bytes = file.read(PictureCheck::MaxFileBytes + 1);
+    if (bytes.size() > PictureCheck::MaxFileBytes) {
+        *error = QStringLiteral("fichier trop gros");
+        return QByteArray();
+    }
+    if (bytes.isEmpty())
+        *error = QStringLiteral("fichier vide");
+    return bytes;
+}
+
+QImage decodeFile(const QString &path, const QString &bareName, QString *error)
+{
+    const QByteArray bytes = readFile(path, error);
+    if (bytes.isEmpty())
+        return QImage();
+    QImage image = decode(bytes, QFileInfo(path).fileName(), error);
+    if (image.isNull())
+        return image;
     // Laid out at the plain picture's size, drawn with every pixel of the double-size one.
     image.setDevicePixelRatio(QFileInfo(path).fileName() == bareName ? 1 : DoubleSize);
     return image;
@@ -57,13 +71,30 @@ QImage decode(const QString &path, const QString &bareName, QString *error)
 
 } // namespace
 
+QImage decode(const QByteArray &bytes, const QString &fileName, QString *error)
+{
+    *error = PictureCheck::problem(bytes, fileName, PictureCheck::Depth::Pixels);
+    if (!error->isEmpty())
+        return QImage();
+    QBuffer buffer;
+    buffer.setData(bytes);
+    QImageReader reader(&buffer, QFileInfo(fileName).suffix().toLatin1());
+    reader.setAllocationLimit(AllocationLimitMegabytes);
+    QImage image = reader.read();
+    if (image.isNull())
+        *error = reader.errorString();
+    return image;
+}
+
 QStringList programFolders()
 {
     if (!overriddenFolders().isEmpty())
         return overriddenFolders();
-    const QString programDir = QCoreApplication::applicationDirPath();
-    return { programDir + QStringLiteral("/pictures"), programDir + QStringLiteral("/../pictures"),
-        QStringLiteral(PILOTES_DATA_DIR "/pictures") };
+    // Beside the program in the build folder; once installed, where the installed layout puts
+    // them relative to the program, so any prefix works.
+    const QDir programDir(QCoreApplication::applicationDirPath());
+    return { programDir.filePath(QStringLiteral("pictures")),
+        QDir::cleanPath(programDir.filePath(QStringLiteral(PILOTES_INSTALLED_PICTURES))) };
 }
 
 void setProgramFolders(const QStringList &folders)
@@ -104,7 +135,7 @@ QImage load(const QString &bareName, QString *error)
         *error = QStringLiteral("fichier introuvable");
         return QImage();
     }
-    return decode(path, bareName, error);
+    return decodeFile(path, bareName, error);
 }
 
 QImage embedded(const QString &resource)
@@ -113,23 +144,29 @@ QImage embedded(const QString &resource)
     for (const QString &name : variantsOf(resource)) {
         if (QFileInfo(name).isFile()) {
             QString error;
-            return decode(name, bareName, &error);
+            return decodeFile(name, bareName, &error);
         }
     }
     return QImage();
 }
 
-bool canRead(const QString &bareName)
+QString problem(const QString &bareName)
 {
     const QString path = locate(bareName);
-    return !path.isEmpty() && QImageReader(path).canRead();
+    if (path.isEmpty())
+        return QStringLiteral("fichier introuvable");
+    QString error;
+    const QByteArray bytes = readFile(path, &error);
+    if (bytes.isEmpty())
+        return error;
+    return PictureCheck::problem(bytes, QFileInfo(path).fileName(), PictureCheck::Depth::Structure);
 }
 
 QStringList unreadable(const QStringList &bareNames)
 {
     QStringList names;
     for (const QString &name : bareNames) {
-        if (!canRead(name))
+        if (!problem(name).isEmpty())
             names.append(name);
     }
     return names;

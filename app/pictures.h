@@ -13,21 +13,25 @@ namespace Pictures {
 // The path of the file, or an empty string when it is nowhere.
 QString locate(const QString &bareName);
 
-// Decodes the picture with a bounded allocation. On failure returns a null image and puts a
-// French reason into *error.
+// Decodes the picture with a bounded allocation, only when it decodes whole. On failure returns a
+// null image and puts a French reason into *error.
 QImage load(const QString &bareName, QString *error);
+// The same, on the bytes of a file of that name.
+QImage decode(const QByteArray &bytes, const QString &fileName, QString *error);
 
 // A picture stored with the screens (":/assets/..."), its double-size variant on a high-density
 // screen. Null when the resource is missing.
 QImage embedded(const QString &resource);
 
-// A cheap header check: the file exists and its format is recognised.
-bool canRead(const QString &bareName);
+// A cheap check, with no pixel decoded: why the file is not there or not one whole picture of
+// its kind, in French; empty when it is.
+QString problem(const QString &bareName);
 
-// The names among these that cannot be found or are not recognised as pictures.
+// The names among these that are missing or not whole pictures.
 QStringList unreadable(const QStringList &bareNames);
 
-// The program's own picture folders, searched after the current folder.
+// The program's own picture folders, searched after the current folder: "pictures" beside the
+// program (the build folder), then the installed picture folder relative to the program.
 QStringList programFolders();
 void setProgramFolders(const QStringList &folders);
 

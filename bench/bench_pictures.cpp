@@ -24,6 +24,7 @@ double percentile(std::vector<double> samples, double fraction)
 int main(int argc, char *argv[])
 {
     QCoreApplication application(argc, argv);
+    Pictures::setProgramFolders({ QStringLiteral(PILOTES_PICTURES_DIR) });
     const int repetitions = argc > 1 ? std::max(1, atoi(argv[1])) : 20;
     const QStringList names = questionPictureNames();
 

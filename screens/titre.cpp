@@ -132,8 +132,7 @@ void Titre::Command1_KeyDown(int keyCode, Qt::KeyboardModifiers)
     }
     forms.showMessage(QStringLiteral("La valeur « %1 » n'est pas acceptée : la limite de temps reste de %2 "
                                      "secondes.")
-                          .arg(answer)
-                          .arg(Time));
+                          .arg(answer, QString::number(Time)));
 }
 
 void Titre::Abandon_Click()

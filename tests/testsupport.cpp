@@ -1,9 +1,8 @@
 #include "testsupport.h"
 
 #include "app/form.h"
-#include "app/screenchain.h"
-
 #include "app/pictures.h"
+#include "app/screenchain.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -11,6 +10,18 @@
 #include <QEvent>
 #include <QLocale>
 #include <QTest>
+
+namespace {
+
+// The test programs live one folder below the program: they read the pictures the build drew.
+void useBuiltPictures()
+{
+    Pictures::setProgramFolders({ QStringLiteral(PILOTES_PICTURES_DIR) });
+}
+
+} // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(useBuiltPictures)
 
 Harness::Harness()
     : forms(clock)
@@ -53,7 +64,7 @@ void Harness::flushDeletes()
 
 QStringList tidyUpAfterTest()
 {
-    Pictures::setProgramFolders({});
+    useBuiltPictures();
     Pictures::setScreenRatio(0);
     QLocale::setDefault(QLocale::c());
     Harness::flushDeletes();

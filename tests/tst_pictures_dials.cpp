@@ -128,8 +128,8 @@ void tst_pictures_dials::initTestCase()
     QVERIFY(written.isValid());
     QVERIFY(QDir(written.path()).mkpath(QStringLiteral("pictures")));
     QVERIFY(QDir(written.path()).mkpath(QStringLiteral("assets")));
-    PictureOutput output(
-        written.filePath(QStringLiteral("pictures")), written.filePath(QStringLiteral("assets")));
+    PictureOutput output(written.filePath(QStringLiteral("pictures")), written.filePath(QStringLiteral("assets")),
+        written.path());
     writeDialPictures(output);
     writeErrors = output.errors();
 }
@@ -386,7 +386,7 @@ void tst_pictures_dials::outputIsDeterministic()
 {
     QTemporaryDir again;
     QVERIFY(again.isValid());
-    PictureOutput output(again.path(), again.path());
+    PictureOutput output(again.path(), again.path(), again.path());
     writeDialPictures(output);
     QVERIFY(output.errors().isEmpty());
     for (int panel = DialBank::FirstPanel; panel <= DialBank::LastPanel; ++panel) {

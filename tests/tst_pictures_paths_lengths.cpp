@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <memory>
 #include <utility>
 
@@ -183,7 +184,9 @@ void PathAndLengthPicturesTest::generateInto(const QString &folder)
     const QDir root(folder);
     QVERIFY(root.mkpath(QStringLiteral("pictures")));
     QVERIFY(root.mkpath(QStringLiteral("assets")));
-    PictureOutput output(root.filePath(QStringLiteral("pictures")), root.filePath(QStringLiteral("assets")));
+    QVERIFY(root.mkpath(QStringLiteral("icons")));
+    PictureOutput output(root.filePath(QStringLiteral("pictures")), root.filePath(QStringLiteral("assets")),
+        root.filePath(QStringLiteral("icons")));
     PathPictures::writeAll(output);
     LengthPictures::writeAll(output);
     Decoration::writeAll(output);
@@ -441,8 +444,8 @@ void PathAndLengthPicturesTest::generatingTwiceGivesIdenticalFiles()
         ++compared;
     }
     // 29 path and 29 length files, the two worked examples, the logo and the title picture, each
-    // also at double size.
-    QCOMPARE(compared, 2 * (2 * 29 + 2 + 2));
+    // also at double size, and the icon at each size and scalable.
+    QCOMPARE(compared, int(2 * (2 * 29 + 2 + 2) + std::size(Decoration::IconSizes) + 1));
 }
 
 QTEST_MAIN(PathAndLengthPicturesTest)

@@ -349,7 +349,7 @@ void tst_pictures_spatial::initTestCase()
     for (int question = 1; question <= SpatialKey::QuestionCount; ++question)
         puzzles.append(SpatialPuzzles::puzzle(question));
     QVERIFY(pictures.isValid() && assets.isValid());
-    PictureOutput output(pictures.path(), assets.path());
+    PictureOutput output(pictures.path(), assets.path(), assets.path());
     writeSpatialPictures(output);
     writeErrors = output.errors();
 }

@@ -13,6 +13,7 @@
 #include "screens/titre.h"
 #include "tools/pictures/gifwriter.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QGroupBox>
 #include <QHash>
@@ -20,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -206,6 +208,11 @@ void tst_Shell::timeLimitPrompt_data()
                                << "-40000" << 120 << true;
     QTest::newRow("not finite") << "en_US"
                                 << "inf" << 120 << true;
+    QTest::newRow("a place marker is quoted as typed") << "fr_FR"
+                                                       << "%1" << 120 << true;
+    QTest::newRow("markup is shown as typed") << "fr_FR"
+                                              << "<b>gras</b><img src=\"/usr/share/pixmaps/debian-logo.png\">"
+                                              << 120 << true;
 }
 
 void tst_Shell::timeLimitPrompt()
@@ -218,6 +225,20 @@ void tst_Shell::timeLimitPrompt()
     QLocale::setDefault(QLocale(locale));
     Harness h;
     h.answers = QStringList { answer };
+    // The real message box, read while it is up.
+    QString boxText;
+    Qt::TextFormat boxFormat = Qt::AutoText;
+    h.forms.setMessageBox([&](const QString &text) {
+        h.messages.append(text);
+        QTimer::singleShot(0, [&] {
+            if (auto box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                boxText = box->text();
+                boxFormat = box->textFormat();
+                box->accept();
+            }
+        });
+        showWarning(text);
+    });
     h.start();
     Titre &titre = h.forms.titre();
     QTest::keyClick(titre.Command1, Qt::Key_F5);
@@ -225,8 +246,12 @@ void tst_Shell::timeLimitPrompt()
     QCOMPARE(h.prompts, QStringList { "Nouveau temps limite :" });
     QCOMPARE(titre.Time, qint16(time));
     QCOMPARE(h.messages.size(), refused ? 1 : 0);
-    if (refused)
+    if (refused) {
+        QVERIFY(h.messages.first().contains("« " + answer + " »"));
         QVERIFY(h.messages.first().contains("reste de 120 secondes"));
+        QCOMPARE(boxText, h.messages.first());
+        QCOMPARE(boxFormat, Qt::PlainText);
+    }
     QCOMPARE(h.forms.visibleNames(), QStringList { "Titre" });
 }
 

@@ -4,6 +4,7 @@
 #include "pictureoutput.h"
 
 #include <QFont>
+#include <QStringList>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -18,21 +19,74 @@ namespace {
 const QColor Navy(18, 42, 100);
 const QColor Gold(226, 178, 60);
 const QColor Snow(255, 255, 255);
+const QPointF EmblemCentre(50.5, 19.5);
 
-QPainterPath wing(bool right)
+struct Shape {
+    QPainterPath path;
+    QColor colour;
+};
+
+QPainterPath wings()
 {
-    // Three swept feathers, the upper one the longest.
-    QPainterPath feathers;
+    // Three swept feathers each side, the upper one the longest.
+    QPainterPath right;
     for (int i = 0; i < 3; ++i) {
         const double y = 13.0 + 5.0 * i;
         const double reach = 40.0 - 6.0 * i;
-        QPolygonF feather(
-            { QPointF(9, y), QPointF(reach, y - 4), QPointF(reach - 3, y + 1), QPointF(9, y + 3.5) });
-        feathers.addPolygon(feather);
-        feathers.closeSubpath();
+        right.addPolygon(
+            QPolygonF({ QPointF(9, y), QPointF(reach, y - 4), QPointF(reach - 3, y + 1), QPointF(9, y + 3.5) }));
+        right.closeSubpath();
     }
-    return right ? QTransform::fromTranslate(50.5, 0).map(feathers)
-                 : QTransform(-1, 0, 0, 1, 50.5, 0).map(feathers);
+    QPainterPath both = QTransform::fromTranslate(EmblemCentre.x(), 0).map(right);
+    both.addPath(QTransform(-1, 0, 0, 1, EmblemCentre.x(), 0).map(right));
+    return both;
+}
+
+// The winged medallion at the top of the logo, in logo pixels; the icon places the wings and the
+// medallion with its own transforms.
+QVector<Shape> emblem(const QTransform &wingPlacement, const QTransform &medallionPlacement)
+{
+    QPainterPath medallion;
+    medallion.addEllipse(EmblemCentre, 8.5, 8.5);
+    QPainterPath arrow;
+    arrow.addPolygon(QPolygonF({ QPointF(50.5, 13), QPointF(55, 24), QPointF(50.5, 21.5), QPointF(46, 24) }));
+    arrow.closeSubpath();
+    return { { wingPlacement.map(wings()), Snow }, { medallionPlacement.map(medallion), Gold },
+        { medallionPlacement.map(arrow), Navy } };
+}
+
+void fill(QPainter &painter, const QVector<Shape> &shapes)
+{
+    for (const Shape &shape : shapes)
+        painter.fillPath(shape.path, shape.colour);
+}
+
+QString svgPathData(const QPainterPath &path)
+{
+    auto point = [](const QPainterPath::Element &element) {
+        return QString::number(element.x, 'f', 3) + QLatin1Char(' ') + QString::number(element.y, 'f', 3);
+    };
+    QStringList commands;
+    for (int i = 0; i < path.elementCount(); ++i) {
+        const QPainterPath::Element element = path.elementAt(i);
+        switch (element.type) {
+        case QPainterPath::MoveToElement:
+            commands.append(QStringLiteral("M") + point(element));
+            break;
+        case QPainterPath::LineToElement:
+            commands.append(QStringLiteral("L") + point(element));
+            break;
+        case QPainterPath::CurveToElement:
+            // A cubic curve: its two control points then its end point.
+            commands.append(QStringLiteral("C") + point(element) + QLatin1Char(' ') + point(path.elementAt(i + 1))
+                + QLatin1Char(' ') + point(path.elementAt(i + 2)));
+            i += 2;
+            break;
+        case QPainterPath::CurveToDataElement:
+            break;
+        }
+    }
+    return commands.join(QLatin1Char(' '));
 }
 
 QPainterPath fuselage()
@@ -107,6 +161,28 @@ void drawCloud(QPainter &painter, QPointF at, double scale)
         painter.drawEllipse(QRectF(at + puff.topLeft() * scale, puff.size() * scale));
 }
 
+QVector<Shape> iconShapes()
+{
+    const double side = IconDesignSize;
+    QPainterPath frame;
+    frame.addRoundedRect(QRectF(4, 4, side - 8, side - 8), 22, 22);
+    QPainterPath field;
+    field.addRoundedRect(QRectF(10, 10, side - 20, side - 20), 17, 17);
+    QPainterPath underline;
+    underline.addRect(QRectF(36, 94, side - 72, 5));
+
+    // The logo's wings fill the width; its medallion grows more, so it still reads at 16 pixels.
+    const QPointF centre(side / 2, 58);
+    auto around = [&centre](double scale) {
+        return QTransform::fromTranslate(-EmblemCentre.x(), -EmblemCentre.y())
+            * QTransform::fromScale(scale, scale) * QTransform::fromTranslate(centre.x(), centre.y());
+    };
+    QVector<Shape> shapes { { frame, Gold }, { field, Navy } };
+    shapes += emblem(around(1.3), around(2.6));
+    shapes.append({ underline, Gold });
+    return shapes;
+}
+
 } // namespace
 
 QImage drawLogo(int scale)
@@ -120,16 +196,7 @@ QImage drawLogo(int scale)
     painter.setPen(QPen(Gold, 1.5));
     painter.setBrush(Qt::NoBrush);
     painter.drawRoundedRect(QRectF(2.5, 2.5, LogoWidth - 5, LogoHeight - 5), 5, 5);
-
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(Snow);
-    painter.drawPath(wing(true));
-    painter.drawPath(wing(false));
-    painter.setBrush(Gold);
-    painter.drawEllipse(QPointF(50.5, 19.5), 8.5, 8.5);
-    painter.setBrush(Navy);
-    painter.drawPolygon(
-        QPolygonF({ QPointF(50.5, 13), QPointF(55, 24), QPointF(50.5, 21.5), QPointF(46, 24) }));
+    fill(painter, emblem(QTransform(), QTransform()));
 
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(16);
@@ -141,6 +208,32 @@ QImage drawLogo(int scale)
     painter.setPen(QPen(Gold, 1));
     painter.drawLine(QPointF(22, 58.5), QPointF(79, 58.5));
     return logo;
+}
+
+QImage drawIcon(int size)
+{
+    QImage icon(size, size, QImage::Format_ARGB32);
+    icon.fill(Qt::transparent);
+    QPainter painter(&icon);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(size / IconDesignSize, size / IconDesignSize);
+    fill(painter, iconShapes());
+    return icon;
+}
+
+QByteArray iconSvg()
+{
+    const QString side = QString::number(IconDesignSize);
+    QString svg = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                                 "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" height=\"%1\" "
+                                 "viewBox=\"0 0 %1 %1\">\n")
+                      .arg(side);
+    for (const Shape &shape : iconShapes()) {
+        svg += QStringLiteral("  <path fill=\"%1\" fill-rule=\"evenodd\" d=\"%2\"/>\n")
+                   .arg(shape.colour.name(), svgPathData(shape.path));
+    }
+    svg += QStringLiteral("</svg>\n");
+    return svg.toUtf8();
 }
 
 QImage drawTitleImage(int scale)
@@ -191,6 +284,9 @@ void writeAll(PictureOutput &output)
     output.gif(
         QStringLiteral("Logo.gif"), drawLogo, shadedPalette({ Navy.rgb(), Gold.rgb(), Snow.rgb() }, 12));
     output.jpeg(QStringLiteral("Image.jpg"), drawTitleImage);
+    output.iconFile(QStringLiteral("icon.svg"), iconSvg());
+    for (int size : IconSizes)
+        output.iconPng(QStringLiteral("icon-%1.png").arg(size), drawIcon(size));
 }
 
 } // namespace Decoration

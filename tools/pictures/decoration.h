@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 
 class PictureOutput;
@@ -14,10 +15,16 @@ constexpr int LogoHeight = 67;
 constexpr int TitleImageWidth = 208;
 constexpr int TitleImageHeight = 200;
 
+// The application icon is drawn on a square of this many units, from the logo's shapes.
+constexpr double IconDesignSize = 128;
+constexpr int IconSizes[] = { 16, 32, 48, 64, 128, 256 };
+
 QImage drawLogo(int scale = 1);
 QImage drawTitleImage(int scale = 1);
+QImage drawIcon(int size);
+QByteArray iconSvg();
 
-// Logo.gif and Image.jpg.
+// Logo.gif, Image.jpg and the icon at each size, and scalable.
 void writeAll(PictureOutput &output);
 
 } // namespace Decoration

@@ -5,6 +5,7 @@
 #include "trials/doublesize.h"
 
 #include <QFile>
+#include <QImageWriter>
 
 namespace {
 constexpr QFileDevice::Permissions ReadableByAll
@@ -18,9 +19,10 @@ QString scaledName(const QString &name, int scale)
 }
 } // namespace
 
-PictureOutput::PictureOutput(const QString &picturesFolder, const QString &assetsFolder)
+PictureOutput::PictureOutput(const QString &picturesFolder, const QString &assetsFolder, const QString &iconsFolder)
     : pictures(picturesFolder)
     , assets(assetsFolder)
+    , icons(iconsFolder)
 {
 }
 
@@ -36,6 +38,7 @@ void PictureOutput::gif(const QString &name, const Drawing &drawing, const QVect
         // giflib creates its files readable by their owner only; every user of the machine reads them.
         if (!QFile::setPermissions(path, ReadableByAll))
             failures.append(QStringLiteral("%1: cannot make it readable by all").arg(path));
+        written.append(path);
     }
 }
 
@@ -49,11 +52,37 @@ void PictureOutput::assetJpeg(const QString &name, const Drawing &drawing)
     writeJpegs(assets, name, drawing);
 }
 
+void PictureOutput::iconPng(const QString &name, const QImage &picture)
+{
+    const QString path = icons.filePath(name);
+    QImageWriter writer(path, "png");
+    if (!writer.write(picture)) {
+        failures.append(QStringLiteral("%1: %2").arg(path, writer.errorString()));
+        return;
+    }
+    written.append(path);
+}
+
+void PictureOutput::iconFile(const QString &name, const QByteArray &contents)
+{
+    const QString path = icons.filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(contents) != contents.size()) {
+        failures.append(QStringLiteral("%1: %2").arg(path, file.errorString()));
+        return;
+    }
+    written.append(path);
+}
+
 void PictureOutput::writeJpegs(const QDir &folder, const QString &name, const Drawing &drawing)
 {
     for (int scale : Scales) {
         QString error;
-        if (!writeJpeg(folder.filePath(scaledName(name, scale)), drawing(scale), JpegQuality, &error))
+        const QString path = folder.filePath(scaledName(name, scale));
+        if (!writeJpeg(path, drawing(scale), JpegQuality, &error)) {
             failures.append(error);
+            continue;
+        }
+        written.append(path);
     }
 }

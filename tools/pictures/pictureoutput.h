@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QDir>
 #include <QImage>
 #include <QString>
@@ -8,22 +9,26 @@
 
 #include <functional>
 
-// Where the generator writes: the files the program reads by name, and the pictures stored with
-// the screens (examples and first questions), which the build embeds as resources. Every picture
-// is written twice: at its own size, and drawn afresh at twice the size as "name@2x.ext" for
-// high-density screens.
+// Where the generator writes: the files the program reads by name, the pictures stored with the
+// screens (examples and first questions), which the build embeds as resources, and the
+// application icon. Every picture is written twice: at its own size, and drawn afresh at twice
+// the size as "name@2x.ext" for high-density screens; the icon comes at the sizes of the icon
+// theme instead. It keeps the path of every file written, for the build to check.
 class PictureOutput {
 public:
     // Draws the picture with every length multiplied by the scale (1 or 2).
     using Drawing = std::function<QImage(int scale)>;
 
-    PictureOutput(const QString &picturesFolder, const QString &assetsFolder);
+    PictureOutput(const QString &picturesFolder, const QString &assetsFolder, const QString &iconsFolder);
 
     void gif(const QString &name, const Drawing &drawing, const QVector<QRgb> &palette);
     void jpeg(const QString &name, const Drawing &drawing);
     void assetJpeg(const QString &name, const Drawing &drawing);
+    void iconPng(const QString &name, const QImage &picture);
+    void iconFile(const QString &name, const QByteArray &contents);
 
     const QStringList &errors() const { return failures; }
+    const QStringList &writtenFiles() const { return written; }
 
     static constexpr int JpegQuality = 92;
 
@@ -32,5 +37,7 @@ private:
 
     QDir pictures;
     QDir assets;
+    QDir icons;
     QStringList failures;
+    QStringList written;
 };

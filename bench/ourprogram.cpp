@@ -1,0 +1,280 @@
+#include "ourprogram.h"
+
+#include "benchsupport.h"
+
+#include "app/picturebox.h"
+#include "app/program.h"
+#include "screens/calcul1.h"
+#include "screens/resultats.h"
+#include "screens/titre.h"
+#include "tests/picturetestrun.h"
+#include "trials/picturetest.h"
+#include "trials/reasoning/presentation3.h"
+#include "trials/reasoning/reasoningitem.h"
+#include "trials/reasoning/reasoningitems.h"
+
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTest>
+
+#include <cstdio>
+
+namespace {
+
+// Long enough for any screen to come up on a loaded machine, short enough not to hang the run.
+constexpr double ScreenTimeoutSeconds = 10;
+
+// The steady clock, which the answering passes move forward to skip the computation screen's
+// wait: its timing is what the time-out passes measure.
+class SkippingClock : public Clock {
+public:
+    double now() const override { return steady.now() + skipped; }
+    void skip(double seconds) { skipped += seconds; }
+
+private:
+    SteadyClock steady;
+    double skipped = 0;
+};
+
+double milliseconds(double seconds)
+{
+    return seconds * 1000;
+}
+
+// Walks the real chain of screens with real mouse clicks, waiting each time for what the
+// candidate would see next.
+class ChainWalker {
+public:
+    ChainWalker(PaintWatchingApplication &application, Program &program)
+        : application(application)
+        , forms(program.forms())
+    {
+        forms.setClock(clock);
+        forms.setInputBox(
+            [](const QString &, const QString &, const QString &) { return QStringLiteral("Zoé"); });
+        forms.setMessageBox(
+            [](const QString &text) { std::fprintf(stderr, "message: %s\n", qPrintable(text)); });
+    }
+
+    bool answerEverything()
+    {
+        if (!leave(screen(), "Command1"))
+            return false;
+        for (Form *current = screen(); current; current = screen()) {
+            if (auto test = qobject_cast<PictureTest *>(current)) {
+                if (!answer(test))
+                    return false;
+            } else if (auto item = qobject_cast<ReasoningItem *>(current)) {
+                if (!answer(item))
+                    return false;
+            } else if (qobject_cast<Calcul1 *>(current)) {
+                clock.skip(ResultsSeconds);
+                if (!waitForNextScreen(current))
+                    return false;
+            } else if (qobject_cast<Resultats *>(current)) {
+                return expectScore(173) && leave(current, "Command1");
+            } else if (!leave(current, "Command1")) {
+                return false;
+            }
+        }
+        return false;
+    }
+
+    bool runOutOfTime(int limit)
+    {
+        forms.titre().Time = qint16(limit);
+        if (!leave(screen(), "Command1"))
+            return false;
+        for (Form *current = screen(); current; current = screen()) {
+            if (auto test = qobject_cast<PictureTest *>(current)) {
+                if (!reportHandOver("test_lateness", test, test->StartTime + limit))
+                    return false;
+            } else if (qobject_cast<ReasoningItem *>(current)) {
+                if (!reportHandOver("test_lateness", current, forms.find<Presentation3>()->Start + limit))
+                    return false;
+            } else if (auto calcul = qobject_cast<Calcul1 *>(current)) {
+                QPointer<QWidget> frame = calcul->Frame1;
+                application.watch([frame](const QWidget *widget) { return widget == frame; });
+                if (!reportLateness("please_wait_lateness", calcul->StartTime + PleaseWaitSeconds, "Calcul1"))
+                    return false;
+                if (!reportHandOver("results_lateness", current, calcul->StartTime + ResultsSeconds))
+                    return false;
+            } else if (qobject_cast<Resultats *>(current)) {
+                return expectScore(0) && leave(current, "Command1");
+            } else if (!leave(current, "Command1")) {
+                return false;
+            }
+        }
+        return false;
+    }
+
+private:
+    // The one screen on display, or null with a word on what went wrong.
+    Form *screen() const
+    {
+        const QStringList visible = forms.visibleNames();
+        if (visible.size() == 1)
+            return forms.find(visible.first());
+        std::fprintf(stderr, "expected one screen on display, found: %s\n", qPrintable(visible.join(' ')));
+        return nullptr;
+    }
+
+    bool answer(PictureTest *test)
+    {
+        // Within the test the new question's picture is what the candidate waits for; after the
+        // last question, the next screen.
+        QPointer<QWidget> picture = test->Picture1;
+        return clickAndReportLatency(
+            test->Command2.at(rightButtonOf(*test)), [picture, test](const QWidget *widget) {
+                return widget == picture || isOtherScreen(widget, test);
+            });
+    }
+
+    bool answer(ReasoningItem *item)
+    {
+        const std::string_view key = item->item().key;
+        for (int box = 0; box < item->Text2.size(); ++box)
+            QTest::keyClicks(item->Text2.at(box), QString(QLatin1Char(key[size_t(box)])));
+        QCoreApplication::processEvents();
+        return clickAndReportLatency(
+            item->Command2, [item](const QWidget *widget) { return isOtherScreen(widget, item); });
+    }
+
+    bool clickAndReportLatency(QAbstractButton *button, PaintWatchingApplication::Target target)
+    {
+        const QString screenName = button->window()->objectName();
+        application.watch(std::move(target));
+        const double clicked = steadySeconds();
+        QTest::mouseClick(button, Qt::LeftButton);
+        return reportLateness("latency", clicked, screenName);
+    }
+
+    bool leave(Form *current, const char *buttonName)
+    {
+        auto button = current->findChild<QAbstractButton *>(QString::fromLatin1(buttonName));
+        if (!button) {
+            std::fprintf(stderr, "%s has no %s\n", qPrintable(current->objectName()), buttonName);
+            return false;
+        }
+        application.watch([current](const QWidget *widget) { return isOtherScreen(widget, current); });
+        QTest::mouseClick(button, Qt::LeftButton);
+        return waitFor(current->objectName());
+    }
+
+    bool waitForNextScreen(Form *current)
+    {
+        const QString name = current->objectName();
+        application.watch([current](const QWidget *widget) { return isOtherScreen(widget, current); });
+        return waitFor(name);
+    }
+
+    bool reportHandOver(const char *key, Form *current, double due)
+    {
+        application.watch([current](const QWidget *widget) { return isOtherScreen(widget, current); });
+        return reportLateness(key, due, current->objectName());
+    }
+
+    // Waits for the armed watch and reports how long after the instant it was painted.
+    bool reportLateness(const char *key, double since, const QString &screenName)
+    {
+        const double painted = application.waitForPaint(ScreenTimeoutSeconds + ResultsSeconds);
+        if (painted < 0)
+            return stuck(screenName);
+        report(key, milliseconds(painted - since));
+        flushDeletes();
+        return true;
+    }
+
+    bool waitFor(const QString &leaving)
+    {
+        if (application.waitForPaint(ScreenTimeoutSeconds) < 0)
+            return stuck(leaving);
+        flushDeletes();
+        return true;
+    }
+
+    static bool stuck(const QString &screenName)
+    {
+        std::fprintf(stderr, "nothing new painted after %s\n", qPrintable(screenName));
+        return false;
+    }
+
+    bool expectScore(int expected) const
+    {
+        if (forms.titre().Score == expected)
+            return true;
+        std::fprintf(stderr, "the pass scored %d, not %d\n", forms.titre().Score, expected);
+        return false;
+    }
+
+    static bool isOtherScreen(const QWidget *widget, const Form *current)
+    {
+        return widget != current && qobject_cast<const Form *>(widget);
+    }
+
+    // The harness runs outside any event loop, where the screens unloaded would never go.
+    static void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+    PaintWatchingApplication &application;
+    Forms &forms;
+    SkippingClock clock;
+};
+
+// Starts the program as main() does; returns the instant the title screen was painted, or a
+// negative value when it never was.
+double startOnTitle(PaintWatchingApplication &application, Program &program)
+{
+    application.watch([](const QWidget *widget) { return qobject_cast<const Titre *>(widget) != nullptr; });
+    if (!program.start())
+        return -1;
+    return application.waitForPaint(ScreenTimeoutSeconds);
+}
+
+} // namespace
+
+namespace OurProgram {
+
+int startUp(PaintWatchingApplication &application)
+{
+    Program program(application);
+    const double painted = startOnTitle(application, program);
+    if (painted < 0)
+        return 1;
+    report("painted_at", painted);
+    report("width", program.forms().titre().width());
+    report("height", program.forms().titre().height());
+    return 0;
+}
+
+int answerPasses(PaintWatchingApplication &application, int passes)
+{
+    Program program(application);
+    if (startOnTitle(application, program) < 0)
+        return 1;
+    ChainWalker walker(application, program);
+    for (int pass = 1; pass <= passes; ++pass) {
+        if (!walker.answerEverything())
+            return 1;
+        if (pass == 1)
+            report("peak_one_pass", peakResidentMegabytes());
+    }
+    report("peak_all_passes", peakResidentMegabytes());
+    return 0;
+}
+
+int timeOutPasses(PaintWatchingApplication &application, int passes)
+{
+    Program program(application);
+    if (startOnTitle(application, program) < 0)
+        return 1;
+    ChainWalker walker(application, program);
+    for (int pass = 0; pass < passes; ++pass) {
+        if (!walker.runOutOfTime(timeLimitOfPass(pass)))
+            return 1;
+    }
+    return 0;
+}
+
+} // namespace OurProgram

@@ -1,0 +1,238 @@
+// Broken picture files, as an examiner who drops replacements in the picture folder would make
+// them: each is named before a candidate starts when its structure shows it, ends the program in
+// an orderly way when met between two questions, and never shows partly drawn.
+#include "picturetestrun.h"
+
+#include "app/moduleimages.h"
+#include "app/picturebox.h"
+#include "app/screenchain.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+
+#include <functional>
+
+namespace {
+
+// A picture with enough detail that its compressed data spans several blocks.
+QByteArray goodGif()
+{
+    QImage picture(120, 60, QImage::Format_RGB32);
+    QRandomGenerator noise(16);
+    const QVector<QRgb> palette { qRgb(0, 0, 0), qRgb(255, 255, 255), qRgb(255, 0, 0), qRgb(0, 0, 255) };
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x)
+            picture.setPixel(x, y, palette.at(int(noise.bounded(4))));
+    }
+    QTemporaryDir folder;
+    QString error;
+    if (!writeGif(folder.filePath("good.gif"), picture, palette, &error))
+        qFatal("%s", qPrintable(error));
+    QFile file(folder.filePath("good.gif"));
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
+QByteArray goodJpeg()
+{
+    QImage picture(120, 60, QImage::Format_RGB32);
+    QRandomGenerator noise(16);
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x)
+            picture.setPixel(x, y, noise.generate() | 0xFF000000);
+    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, "JPEG", 90);
+    return bytes;
+}
+
+// Where the image descriptor of a GIF written without extensions begins.
+qsizetype imageDescriptorOf(const QByteArray &gif)
+{
+    const auto packed = static_cast<unsigned char>(gif.at(10));
+    const int paletteBytes = (packed & 0x80) ? 3 * (2 << (packed & 7)) : 0;
+    return 13 + paletteBytes;
+}
+
+QByteArray withSize(QByteArray gif, qsizetype at, int width, int height)
+{
+    gif[at] = char(width & 0xFF);
+    gif[at + 1] = char(width >> 8);
+    gif[at + 2] = char(height & 0xFF);
+    gif[at + 3] = char(height >> 8);
+    return gif;
+}
+
+using Fault = std::function<bool(const QString &path)>;
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile::remove(path);
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+Fault content(const QByteArray &bytes)
+{
+    return [bytes](const QString &path) { return writeFile(path, bytes); };
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Fault)
+
+class tst_Faults : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+
+    void brokenPicture_data();
+    void brokenPicture();
+};
+
+void tst_Faults::cleanup()
+{
+    const QStringList left = tidyUpAfterTest();
+    QVERIFY2(left.isEmpty(), qPrintable(left.join(", ") + " left on screen"));
+}
+
+void tst_Faults::brokenPicture_data()
+{
+    QTest::addColumn<QString>("screen"); // empty: a decoration picture of the title screen
+    QTest::addColumn<int>("question"); // whose picture is broken
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<Fault>("fault");
+    QTest::addColumn<bool>("namedAtStart");
+
+    const QByteArray good = goodGif();
+    const qsizetype descriptor = imageDescriptorOf(good);
+    QByteArray corrupted = good;
+    // The first bytes of compressed data, past the code size and the block length.
+    corrupted.replace(descriptor + 12, 24, QByteArray(24, '\xFF'));
+    QByteArray twoFrames = good.left(good.size() - 1) + good.mid(descriptor);
+    QByteArray png;
+    QBuffer pngBuffer(&png);
+    pngBuffer.open(QIODevice::WriteOnly);
+    QImage(20, 20, QImage::Format_RGB32).save(&pngBuffer, "PNG");
+
+    struct Kind {
+        const char *name;
+        Fault fault;
+        bool namedAtStart;
+    };
+    const QList<Kind> kinds {
+        { "missing", [](const QString &path) { return QFile::remove(path); }, true },
+        { "empty", content(""), true },
+        { "garbage", content("not a picture at all"), true },
+        { "header only", content(good.left(13)), true },
+        { "truncated in the palette", content(good.left(20)), true },
+        { "truncated at a quarter", content(good.left(good.size() / 4)), true },
+        { "truncated at half", content(good.left(good.size() / 2)), true },
+        { "truncated at three quarters", content(good.left(good.size() * 3 / 4)), true },
+        { "trailer missing", content(good.left(good.size() - 1)), true },
+        { "corrupted data", content(corrupted), false },
+        { "huge declared screen", content(withSize(good, 6, 60000, 60000)), true },
+        { "huge declared image", content(withSize(good, descriptor + 5, 60000, 60000)), true },
+        { "many frames", content(twoFrames), true },
+        { "PNG under a GIF name", content(png), true },
+        { "directory",
+            [](const QString &path) { return QFile::remove(path) && QDir().mkdir(path); }, true },
+        { "symbolic link loop",
+            [](const QString &path) { return QFile::remove(path) && QFile::link(path, path); }, true },
+    };
+    const struct {
+        const char *screen;
+        int question;
+        const char *file;
+    } places[] = {
+        { "Test1", 2, "image2.gif" },
+        { "Test2", 5, "chemin5.gif" },
+        { "Test4", 11, "cadran4.gif" },
+        { "Test5", 30, "barre30.gif" },
+        { "", 0, "Logo.gif" },
+    };
+    for (const auto &place : places) {
+        for (const Kind &kind : kinds) {
+            QTest::addRow("%s, %s", place.file, kind.name)
+                << place.screen << place.question << place.file << kind.fault << kind.namedAtStart;
+        }
+    }
+    const QByteArray jpeg = goodJpeg();
+    const QList<Kind> jpegKinds {
+        { "missing", [](const QString &path) { return QFile::remove(path); }, true },
+        { "garbage", content("not a picture at all"), true },
+        { "header only", content(jpeg.left(20)), true },
+        { "truncated at half", content(jpeg.left(jpeg.size() / 2)), true },
+        { "end marker missing", content(jpeg.left(jpeg.size() - 2)), true },
+        { "GIF under a JPEG name", content(good), true },
+    };
+    for (const Kind &kind : jpegKinds)
+        QTest::addRow("Image.jpg, %s", kind.name) << "" << 0 << "Image.jpg" << kind.fault << kind.namedAtStart;
+}
+
+void tst_Faults::brokenPicture()
+{
+    QFETCH(QString, screen);
+    QFETCH(int, question);
+    QFETCH(QString, file);
+    QFETCH(Fault, fault);
+    QFETCH(bool, namedAtStart);
+
+    if (screen.isEmpty()) {
+        // A broken decoration leaves its box empty, says which file on standard error, and the
+        // program goes on.
+        QTemporaryDir folder;
+        writePicture(folder.filePath("Logo.gif"), 0);
+        QVERIFY(writeFile(folder.filePath("Image.jpg"), goodJpeg()));
+        QVERIFY(fault(folder.filePath(file)));
+        Pictures::setProgramFolders({ folder.path() });
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QRegularExpression::escape(file)));
+        Harness h;
+        h.start();
+        Titre &titre = h.forms.titre();
+        QVERIFY((file == "Logo.gif" ? titre.Picture2 : titre.Picture1)->picture().isNull());
+        QVERIFY(!(file == "Logo.gif" ? titre.Picture1 : titre.Picture2)->picture().isNull());
+        QCOMPARE(h.forms.visibleNames(), QStringList { "Titre" });
+        return;
+    }
+
+    {
+        QTemporaryDir folder;
+        for (const QString &name : questionPictureNames())
+            writePicture(folder.filePath(name), 0);
+        QVERIFY(fault(folder.filePath(file)));
+        Pictures::setProgramFolders({ folder.path() });
+        Harness h;
+        QCOMPARE(!checkQuestionPictures(h.forms), namedAtStart);
+        QCOMPARE(h.messages.size(), namedAtStart ? 1 : 0);
+        if (namedAtStart)
+            QVERIFY2(h.messages.first().contains(file), qPrintable(h.messages.first()));
+        tidyUpAfterTest();
+    }
+
+    // Swapped in while the candidate is on the question before.
+    TestRun run(screen);
+    QVERIFY(run.answerUpTo(question - 1, true));
+    QVERIFY(fault(run.path(question)));
+    const qint16 score = run.titre->Score;
+    const QString pictureBefore = run.test->Picture1->sourceName();
+    const QImage imageBefore = run.test->Picture1->picture();
+    run.answer(false);
+
+    QCOMPARE(run.h.messages.size(), 1);
+    QVERIFY2(run.h.messages.first().contains("« " + file + " »"), qPrintable(run.h.messages.first()));
+    QVERIFY(run.h.forms.hasEnded());
+    QCOMPARE(run.titre->Score, score);
+    QCOMPARE(run.test->QuestionNumber, question - 1);
+    QCOMPARE(run.test->Picture1->sourceName(), pictureBefore);
+    QCOMPARE(run.test->Picture1->picture(), imageBefore);
+}
+
+QTEST_MAIN(tst_Faults)
+#include "tst_faults.moc"
