@@ -1,9 +1,9 @@
 #include "titre.h"
 
-#include "app/controls.h"
-#include "app/forms.h"
-#include "app/moduleimages.h"
-#include "app/picturebox.h"
+#include "controls.h"
+#include "forms.h"
+#include "moduleimages.h"
+#include "picturebox.h"
 
 #include <QEvent>
 #include <QGroupBox>
@@ -113,7 +113,7 @@ void Titre::Command1_Click()
         End();
         return;
     }
-    forms.show(QStringLiteral("Presentation1"));
+    showNext();
     Hide();
 }
 

@@ -1,10 +1,10 @@
 // The spatial assembly pictures: the geometry of every puzzle is checked, and every written picture is read
 // back from its pixels: the loose pieces must put together exactly the figure at the letter of the answer
 // key, and no other candidate may be made of them.
-#include "tools/pictures/pictureoutput.h"
-#include "tools/pictures/spatialpictures.h"
-#include "tools/pictures/spatialpuzzles.h"
-#include "trials/spatial/spatialkey.h"
+#include "pictureoutput.h"
+#include "spatial/spatialkey.h"
+#include "spatialpictures.h"
+#include "spatialpuzzles.h"
 
 #include <QFile>
 #include <QImageReader>

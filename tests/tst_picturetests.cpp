@@ -2,7 +2,7 @@
 // behaviour they share with the dial-reading test (end, time-out, unreadable pictures).
 #include "picturetestrun.h"
 
-#include "app/picturebox.h"
+#include "picturebox.h"
 
 #include <QApplication>
 #include <QFile>
@@ -12,6 +12,7 @@ class tst_PictureTests : public QObject {
     Q_OBJECT
 
 private slots:
+    void init();
     void cleanup();
 
     void firstAnswer_data();
@@ -32,10 +33,15 @@ private slots:
     void textsFit();
 };
 
+void tst_PictureTests::init()
+{
+    failOnUnexpectedWarnings();
+}
+
 void tst_PictureTests::cleanup()
 {
     const QStringList left = tidyUpAfterTest();
-    QVERIFY2(left.isEmpty(), qPrintable(left.join(", ") + " left on screen"));
+    QVERIFY2(left.isEmpty(), qPrintable(left.join(", ") + " left alive"));
 }
 
 void tst_PictureTests::firstAnswer_data()
@@ -62,6 +68,8 @@ void tst_PictureTests::firstAnswer()
     QFETCH(int, points);
 
     TestRun run(screen);
+
+    QVERIFY(run.isReady());
     run.titre->Score = 7; // points of an earlier test stay
     run.click(button);
     QCOMPARE(run.titre->Score, qint16(7 + points));
@@ -99,6 +107,8 @@ void tst_PictureTests::questionOnScreen()
     QFETCH(QStringList, captions);
 
     TestRun run(screen);
+
+    QVERIFY(run.isReady());
     for (int click = 0; click < clicks; ++click)
         run.answer(click % 2 == 0);
 
@@ -118,6 +128,7 @@ void tst_PictureTests::questionOnScreen()
 void tst_PictureTests::altLettersAnswerTheSpatialTest()
 {
     TestRun run("Test1");
+    QVERIFY(run.isReady());
     QApplication::setActiveWindow(run.test);
     QVERIFY(QTest::qWaitForWindowActive(run.test));
 
@@ -155,6 +166,8 @@ void tst_PictureTests::lastAnswerHandsOverOnce()
     QFETCH(bool, clockStoppedBeforeNext);
 
     TestRun run(screen);
+
+    QVERIFY(run.isReady());
     const int last = run.shape.questions;
     QVERIFY(run.answerUpTo(last, false));
     const QStringList lastCaptions = run.captions();
@@ -202,6 +215,8 @@ void tst_PictureTests::timeOut()
     QFETCH(int, question);
 
     TestRun run(screen);
+
+    QVERIFY(run.isReady());
     run.titre->Time = 60;
     QVERIFY(run.answerUpTo(question, true));
     run.h.clock.advance(59.9);
@@ -242,6 +257,8 @@ void tst_PictureTests::unreadablePictureEndsTheProgram()
     QFETCH(QByteArray, content);
 
     TestRun run(screen);
+
+    QVERIFY(run.isReady());
     QFile::remove(run.path(question));
     if (!content.isNull()) {
         QFile file(run.path(question));
@@ -301,6 +318,8 @@ void tst_PictureTests::wholeKey()
     QFETCH(int, points);
 
     TestRun run(screen);
+
+    QVERIFY(run.isReady());
     for (int question = 1; question <= run.shape.questions; ++question) {
         QCOMPARE(run.test->QuestionNumber, question);
         run.answer(right);
@@ -324,6 +343,7 @@ void tst_PictureTests::textsFit()
 
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     TestRun run(screen);
+    QVERIFY(run.isReady());
     run.titre->Time = 6000;
     run.test->Timer1_Timer();
     for (int question = 1; question <= run.shape.questions; ++question) {

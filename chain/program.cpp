@@ -1,12 +1,10 @@
 #include "program.h"
 
-#include "app/screenchain.h"
-#include "app/screenstyle.h"
+#include "screenchain.h"
+#include "screenstyle.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
-
-#include <cstdio>
 
 Program::Program(QApplication &application)
 {
@@ -18,16 +16,15 @@ Program::Program(QApplication &application)
     if (qtTranslator.load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         application.installTranslator(&qtTranslator);
     else
-        std::fprintf(
-            stderr, "selection-pilotes: traductions de Qt introuvables, boutons standard en anglais\n");
+        qWarning("selection-pilotes: traductions de Qt introuvables, boutons standard en anglais");
 
-    registerScreens(screens);
+    declareScreens(screens);
 }
 
 bool Program::start()
 {
     if (!checkQuestionPictures(screens))
         return false;
-    screens.show(QStringLiteral("Titre"));
+    screens.show(int(ScreenId::Titre));
     return true;
 }
