@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n libgif-dev libjpeg-dev fonts-dejavu-core
-    fonts-liberation2 poppler-utils)
+    fonts-liberation2 poppler-utils clang libclang-rt-14-dev)
 
 missing=()
 for package in "${packages[@]}"; do
