@@ -8,12 +8,15 @@
 #include <QScreen>
 #include <QTimer>
 
-const QString WindowCaption = QStringLiteral("Simulation de Sélection Pilotes - VALDOR");
+QString windowCaption()
+{
+    return QStringLiteral("Simulation de Sélection Pilotes - VALDOR");
+}
 
 Form::Form(Forms &forms, int clientWidthTwips, int clientHeightTwips)
     : forms(forms)
 {
-    setWindowTitle(WindowCaption);
+    setWindowTitle(windowCaption());
     setFixedSize(twipsSize(clientWidthTwips, clientHeightTwips));
     QPalette grey = palette();
     grey.setColor(QPalette::Window, QColor(192, 192, 192));
@@ -23,7 +26,7 @@ Form::Form(Forms &forms, int clientWidthTwips, int clientHeightTwips)
 
 void Form::Show()
 {
-    forms.show(objectName());
+    forms.show(id);
 }
 
 void Form::Hide()
@@ -51,9 +54,14 @@ QTimer *Form::makeTimer(int intervalMs)
     return timer;
 }
 
-Titre &Form::titre() const
+void Form::showNext()
 {
-    return forms.titre();
+    forms.show(id + 1);
+}
+
+Form *Form::previous() const
+{
+    return forms.find(id - 1);
 }
 
 void Form::closeEvent(QCloseEvent *event)

@@ -4,7 +4,9 @@
 
 class Forms;
 class QTimer;
-class Titre;
+
+// The caption of every window of the program, message boxes included.
+QString windowCaption();
 
 // One screen of the chain. Show, Hide, Unload and End carry the whole flow; Form_Load runs
 // once per loading, when Show creates the screen.
@@ -19,6 +21,8 @@ public:
     void End();
 
     bool isLoaded() const { return loaded; }
+    // The screen's row in the chain.
+    int chainId() const { return id; }
 
 protected:
     Form(Forms &forms, int clientWidthTwips, int clientHeightTwips);
@@ -27,7 +31,10 @@ protected:
 
     // A timer owned by this screen, disabled, that dies with it.
     QTimer *makeTimer(int intervalMs);
-    Titre &titre() const;
+    // Shows the screen that follows this one in the chain.
+    void showNext();
+    // The screen before this one in the chain, when it is loaded.
+    Form *previous() const;
 
     void closeEvent(QCloseEvent *event) override;
 
@@ -37,6 +44,7 @@ private:
     friend class Forms;
     void stopTimers();
 
+    int id = -1;
     bool loaded = false;
     bool placed = false;
 };

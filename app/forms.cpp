@@ -2,7 +2,6 @@
 
 #include "form.h"
 #include "inputbox.h"
-#include "screens/titre.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -32,24 +31,38 @@ Forms::~Forms()
     qDeleteAll(loaded);
 }
 
-void Forms::registerScreen(const QString &name, Factory factory)
+int Forms::addScreen(const QString &name, Factory factory)
 {
-    factories.insert(name, std::move(factory));
+    chain.append({ name, std::move(factory) });
+    return int(chain.size()) - 1;
 }
 
-Form *Forms::show(const QString &name)
+void Forms::replaceScreen(int id, Factory factory)
 {
+    chain[id].make = std::move(factory);
+}
+
+int Forms::idOf(const QString &name) const
+{
+    for (int id = 0; id < chain.size(); ++id) {
+        if (chain.at(id).name == name)
+            return id;
+    }
+    return -1;
+}
+
+Form *Forms::show(int id)
+{
+    if (id < 0 || id >= chain.size())
+        qFatal("No screen %d in a chain of %d", id, int(chain.size()));
     if (ended)
         return nullptr;
-    Form *form = find(name);
+    Form *form = find(id);
     if (!form) {
-        const auto factory = factories.constFind(name);
-        if (factory == factories.constEnd()) {
-            fatalError(QStringLiteral("Écran inconnu : %1.").arg(name));
-            return nullptr;
-        }
-        form = (*factory)(*this);
-        form->setObjectName(name);
+        const Row &row = chain.at(id);
+        form = row.make(*this);
+        form->setObjectName(row.name);
+        form->id = id;
         form->loaded = true;
         loaded.append(form);
         form->Form_Load();
@@ -67,6 +80,15 @@ Form *Forms::show(const QString &name)
     form->show();
     form->activateWindow();
     return form;
+}
+
+Form *Forms::find(int id) const
+{
+    for (Form *form : loaded) {
+        if (form->id == id)
+            return form;
+    }
+    return nullptr;
 }
 
 Form *Forms::find(const QString &name) const
@@ -94,13 +116,6 @@ QStringList Forms::visibleNames() const
             names.append(form->objectName());
     }
     return names;
-}
-
-Titre &Forms::titre() const
-{
-    Titre *titre = find<Titre>();
-    Q_ASSERT(titre);
-    return *titre;
 }
 
 void Forms::unload(Form *form)

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QList>
-#include <QMap>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -10,13 +9,13 @@
 
 class Clock;
 class Form;
-class Titre;
 
 // The program's modal warning, showing its text as plain text.
 void showWarning(const QString &text);
 
-// Owns the loaded screens: creates them by name on Show, forgets them on Unload, and ends the
-// program. It also carries the seams a test replaces: the clock, the input box, the message
+// Owns the chain of screens, in the order a candidate meets them, and the loaded ones: creates a
+// screen on Show, forgets it on Unload, and ends the program. It also carries the seams a test
+// replaces: the clock, the input box, the message
 // box and the way the program quits.
 class Forms : public QObject {
     Q_OBJECT
@@ -29,15 +28,19 @@ public:
     explicit Forms(const Clock &clock, QObject *parent = nullptr);
     ~Forms() override;
 
-    void registerScreen(const QString &name, Factory factory);
-    template <class Screen> void registerScreen(const QString &name)
-    {
-        registerScreen(name, [](Forms &forms) -> Form * { return new Screen(forms); });
-    }
+    // Adds a screen at the end of the chain and returns its id, its row in the chain.
+    int addScreen(const QString &name, Factory factory);
+    // Makes the screen of that row another way from its next loading on (a test's stand-in).
+    void replaceScreen(int id, Factory factory);
+    int screenCount() const { return int(chain.size()); }
+    // The id of the screen declared under that name, or -1.
+    int idOf(const QString &name) const;
 
     // Shows the screen, creating it and running its Form_Load first when it is not loaded.
-    // Returns null when the program ended meanwhile.
-    Form *show(const QString &name);
+    // Returns null when the program ended meanwhile. An id outside the chain is a programming
+    // error: the program stops at once.
+    Form *show(int id);
+    Form *find(int id) const;
     Form *find(const QString &name) const;
     template <class Screen> Screen *find() const
     {
@@ -50,9 +53,6 @@ public:
     bool isLoaded(const QString &name) const { return find(name) != nullptr; }
     QStringList loadedNames() const;
     QStringList visibleNames() const;
-
-    // The session variables live on the title screen, loaded for the whole run.
-    Titre &titre() const;
 
     // Ends the program at once: every screen goes and no further handler runs.
     void End();
@@ -77,8 +77,13 @@ private:
     void unload(Form *form);
     void closeAll();
 
+    struct Row {
+        QString name;
+        Factory make;
+    };
+
     const Clock *currentClock;
-    QMap<QString, Factory> factories;
+    QList<Row> chain;
     QList<Form *> loaded;
     bool ended = false;
     InputBox input;

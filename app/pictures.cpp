@@ -1,7 +1,7 @@
 #include "pictures.h"
 
+#include "doublesize.h"
 #include "picturecheck.h"
-#include "trials/doublesize.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -138,15 +138,14 @@ QImage load(const QString &bareName, QString *error)
     return decodeFile(path, bareName, error);
 }
 
-QImage embedded(const QString &resource)
+QImage embedded(const QString &resource, QString *error)
 {
     const QString bareName = QFileInfo(resource).fileName();
     for (const QString &name : variantsOf(resource)) {
-        if (QFileInfo(name).isFile()) {
-            QString error;
-            return decodeFile(name, bareName, &error);
-        }
+        if (QFileInfo(name).isFile())
+            return decodeFile(name, bareName, error);
     }
+    *error = QStringLiteral("fichier introuvable");
     return QImage();
 }
 

@@ -21,7 +21,7 @@ QImage decode(const QByteArray &bytes, const QString &fileName, QString *error);
 
 // A picture stored with the screens (":/assets/..."), its double-size variant on a high-density
 // screen. Null when the resource is missing.
-QImage embedded(const QString &resource);
+QImage embedded(const QString &resource, QString *error);
 
 // A cheap check, with no pixel decoded: why the file is not there or not one whole picture of
 // its kind, in French; empty when it is.

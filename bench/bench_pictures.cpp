@@ -1,8 +1,8 @@
 // Measures what a candidate waits for: the start-up check of every question picture, and the
 // decoding of one question picture after a click. Run from the build folder:
 //   ./bench/bench_pictures [repetitions]
-#include "app/pictures.h"
-#include "app/screenchain.h"
+#include "pictures.h"
+#include "screenchain.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -6,7 +6,7 @@
 #include "benchsupport.h"
 #include "ourprogram.h"
 
-#include "app/pictures.h"
+#include "pictures.h"
 
 #include <QDir>
 #include <QFile>

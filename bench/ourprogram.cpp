@@ -2,16 +2,16 @@
 
 #include "benchsupport.h"
 
-#include "app/picturebox.h"
-#include "app/program.h"
-#include "screens/calcul1.h"
-#include "screens/resultats.h"
-#include "screens/titre.h"
-#include "tests/picturetestrun.h"
-#include "trials/picturetest.h"
-#include "trials/reasoning/presentation3.h"
-#include "trials/reasoning/reasoningitem.h"
-#include "trials/reasoning/reasoningitems.h"
+#include "calcul1.h"
+#include "picturebox.h"
+#include "picturetest.h"
+#include "picturetestrun.h"
+#include "program.h"
+#include "reasoning/presentation3.h"
+#include "reasoning/reasoningitem.h"
+#include "reasoning/reasoningitems.h"
+#include "resultats.h"
+#include "titre.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>
@@ -84,7 +84,7 @@ public:
 
     bool runOutOfTime(int limit)
     {
-        forms.titre().Time = qint16(limit);
+        titreOf(forms).Time = qint16(limit);
         if (!leave(screen(), "Command1"))
             return false;
         for (Form *current = screen(); current; current = screen()) {
@@ -203,9 +203,9 @@ private:
 
     bool expectScore(int expected) const
     {
-        if (forms.titre().Score == expected)
+        if (titreOf(forms).Score == expected)
             return true;
-        std::fprintf(stderr, "the pass scored %d, not %d\n", forms.titre().Score, expected);
+        std::fprintf(stderr, "the pass scored %d, not %d\n", titreOf(forms).Score, expected);
         return false;
     }
 
@@ -243,8 +243,8 @@ int startUp(PaintWatchingApplication &application)
     if (painted < 0)
         return 1;
     report("painted_at", painted);
-    report("width", program.forms().titre().width());
-    report("height", program.forms().titre().height());
+    report("width", titreOf(program.forms()).width());
+    report("height", titreOf(program.forms()).height());
     return 0;
 }
 

@@ -1,10 +1,10 @@
 #include "calcul1.h"
 
-#include "app/clock.h"
-#include "app/controls.h"
-#include "app/forms.h"
-#include "app/temps.h"
-#include "app/twips.h"
+#include "clock.h"
+#include "controls.h"
+#include "forms.h"
+#include "temps.h"
+#include "twips.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -19,7 +19,7 @@ constexpr int PleaseWaitAfterSeconds = 5;
 }
 
 Calcul1::Calcul1(Forms &forms)
-    : Form(forms, 11415, 8820)
+    : SessionScreen(forms, 11415, 8820)
 {
     Label1 = makeLabel(
         this, "Label1", QStringLiteral("Calcul en cours..."), 5280, 2310, 1335, 255, sansFont(8.25));
@@ -59,7 +59,7 @@ void Calcul1::Timer1_Timer()
         Frame1->show();
     if (elapsed >= WaitSeconds) {
         Timer1->stop();
-        forms.show(QStringLiteral("Resultats"));
+        showNext();
         Unload();
     }
 }

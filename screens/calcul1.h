@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/form.h"
+#include "sessionscreen.h"
 
 class QGroupBox;
 class QLabel;
@@ -8,7 +8,7 @@ class QProgressBar;
 class QTimer;
 
 // A fixed 30-second wait between the last test and the results, with a progress bar.
-class Calcul1 : public Form {
+class Calcul1 : public SessionScreen {
     Q_OBJECT
 public:
     explicit Calcul1(Forms &forms);

@@ -1,12 +1,12 @@
 #include "instructionscreen.h"
 
-#include "app/controls.h"
-#include "app/forms.h"
-#include "app/moduleimages.h"
-#include "app/picturebox.h"
-#include "app/pictures.h"
-#include "screens/timedtest.h"
-#include "screens/titre.h"
+#include "controls.h"
+#include "forms.h"
+#include "moduleimages.h"
+#include "picturebox.h"
+#include "pictures.h"
+#include "timedtest.h"
+#include "titre.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -24,7 +24,7 @@ QString timeSentence(qint16 time)
 }
 
 InstructionScreen::InstructionScreen(Forms &forms, const InstructionContent &content)
-    : Form(forms, 11415, 8820)
+    : SessionScreen(forms, 11415, 8820)
     , content(content)
 {
     Picture2 = makeLogoBox(this, content.logoLeft, content.logoTop);
@@ -51,7 +51,12 @@ void InstructionScreen::addExample(
     exampleFrame = makeFrame(this, "exampleFrame", QStringLiteral("Exemple"), left, top, width, height);
     Picture1 = makePictureBox(exampleFrame, "Picture1", pictureLeft, pictureTop, 1515, 1005);
     Picture1->setAutoSize(true);
-    Picture1->setPicture(Pictures::embedded(resource), resource);
+    QString error;
+    const QImage example = Pictures::embedded(resource, &error);
+    // Stored with the program: only a broken build lacks it, and the explanation still reads.
+    if (example.isNull())
+        qWarning("%s : %s", qPrintable(resource), qPrintable(error));
+    Picture1->setPicture(example, resource);
 }
 
 QLabel *InstructionScreen::addExplanation(
@@ -91,10 +96,8 @@ void InstructionScreen::Form_Load()
     ShowLogo(*this);
     // The test that has just ended is still loaded: it unloads itself only after this screen
     // is shown, so its clock must not tick into the instructions.
-    if (!content.previousTest.isEmpty()) {
-        if (auto test = qobject_cast<TimedTest *>(forms.find(content.previousTest)))
-            test->Timer1->stop();
-    }
+    if (auto test = qobject_cast<TimedTest *>(previous()))
+        test->Timer1->stop();
 }
 
 void InstructionScreen::showEvent(QShowEvent *event)
@@ -107,7 +110,7 @@ void InstructionScreen::showEvent(QShowEvent *event)
 
 void InstructionScreen::Command1_Click()
 {
-    forms.show(content.nextTest);
+    showNext();
     Unload();
 }
 

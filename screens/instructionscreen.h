@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/form.h"
+#include "sessionscreen.h"
 
 #include <QString>
 
@@ -19,13 +19,11 @@ struct InstructionContent {
     const char *title;
     int logoLeft;
     int logoTop;
-    QString previousTest; // its clock is stopped on load; empty for the first test
-    QString nextTest;
 };
 
 // An instruction screen before a timed test: title, explanation, worked example, time sentence,
 // "&Suivant >" to start the test and "Abandon" to quit.
-class InstructionScreen : public Form {
+class InstructionScreen : public SessionScreen {
     Q_OBJECT
 public:
     PictureBox *Picture2;
@@ -55,8 +53,6 @@ protected:
     // down from its designed top only as far as the one above reaches, so no text runs into the
     // next whatever the font found.
     static void stackLabels(std::initializer_list<QLabel *> labels);
-
-    const QString &nextTest() const { return content.nextTest; }
 
     void Form_Load() override;
     void showEvent(QShowEvent *event) override;

@@ -1,12 +1,12 @@
 #include "presentation1.h"
 
-#include "app/controls.h"
-#include "app/picturebox.h"
+#include "controls.h"
+#include "picturebox.h"
 
 #include <QGroupBox>
 
 Presentation1::Presentation1(Forms &forms)
-    : InstructionScreen(forms, { "Test spatial", 1080, 600, QString(), QStringLiteral("Test1") })
+    : InstructionScreen(forms, { "Test spatial", 1080, 600 })
 {
     addExample(600, 1680, 4560, 5640, QStringLiteral(":/assets/spatial1.jpg"), 300, 300);
     Picture1->setBorder(false);

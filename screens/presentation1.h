@@ -1,6 +1,6 @@
 #pragma once
 
-#include "screens/instructionscreen.h"
+#include "instructionscreen.h"
 
 class Presentation1 : public InstructionScreen {
     Q_OBJECT

@@ -1,12 +1,12 @@
 #include "presentation2.h"
 
-#include "app/controls.h"
+#include "controls.h"
 
 #include <QGroupBox>
 #include <QLabel>
 
 Presentation2::Presentation2(Forms &forms)
-    : InstructionScreen(forms, { "Chemins", 840, 480, QStringLiteral("Test1"), QStringLiteral("Test2") })
+    : InstructionScreen(forms, { "Chemins", 840, 480 })
 {
     // The "Départ" arrow points at the open start of the path, on the lower edge of the picture.
     addExample(600, 1680, 4560, 5640, QStringLiteral(":/assets/chemin1.jpg"), 960, 540);

@@ -1,13 +1,13 @@
 #include "presentation4.h"
 
-#include "app/controls.h"
-#include "app/picturebox.h"
-#include "app/twips.h"
+#include "controls.h"
+#include "picturebox.h"
+#include "twips.h"
 
 #include <QGroupBox>
 
 Presentation4::Presentation4(Forms &forms)
-    : InstructionScreen(forms, { "Lecture de cadrans", 1080, 720, QString(), QStringLiteral("Test4") })
+    : InstructionScreen(forms, { "Lecture de cadrans", 1080, 720 })
 {
     // Below the logo, which reaches lower here than on the other screens.
     textFrame = makeFrame(this, "textFrame", QString(), 720, 1800, 9975, 1335);

@@ -1,12 +1,11 @@
 #include "presentation5.h"
 
-#include "app/controls.h"
+#include "controls.h"
 
 #include <QGroupBox>
 
 Presentation5::Presentation5(Forms &forms)
-    : InstructionScreen(
-        forms, { "Estimation de longueurs", 1080, 240, QStringLiteral("Test4"), QStringLiteral("Test5") })
+    : InstructionScreen(forms, { "Estimation de longueurs", 1080, 240 })
 {
     addExample(600, 1680, 2760, 5640, QStringLiteral(":/assets/barre1.jpg"), 600, 1200);
 

@@ -1,10 +1,10 @@
 #include "resultats.h"
 
-#include "app/controls.h"
-#include "app/forms.h"
-#include "app/moduleimages.h"
-#include "app/picturebox.h"
-#include "screens/titre.h"
+#include "controls.h"
+#include "forms.h"
+#include "moduleimages.h"
+#include "picturebox.h"
+#include "titre.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -15,7 +15,7 @@ constexpr int SuperFromScore = 60;
 }
 
 Resultats::Resultats(Forms &forms)
-    : Form(forms, 11385, 8790)
+    : SessionScreen(forms, 11385, 8790)
 {
     Picture2 = makeLogoBox(this, 2400, 480);
     Frame4 = makeFrame(this, "Frame4", QString(), 4320, 360, 5535, 1095);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/form.h"
+#include "sessionscreen.h"
 
 class PictureBox;
 class QGroupBox;
@@ -8,7 +8,7 @@ class QLabel;
 class QPushButton;
 
 // The last screen of a pass: greeting, score, best score of the run, restart or quit.
-class Resultats : public Form {
+class Resultats : public SessionScreen {
     Q_OBJECT
 public:
     explicit Resultats(Forms &forms);

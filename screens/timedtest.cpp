@@ -1,16 +1,16 @@
 #include "timedtest.h"
 
-#include "app/clock.h"
-#include "app/controls.h"
-#include "app/forms.h"
-#include "app/temps.h"
-#include "screens/titre.h"
+#include "clock.h"
+#include "controls.h"
+#include "forms.h"
+#include "temps.h"
+#include "titre.h"
 
 #include <QLabel>
 #include <QTimer>
 
 TimedTest::TimedTest(Forms &forms, int clientWidthTwips, int clientHeightTwips)
-    : Form(forms, clientWidthTwips, clientHeightTwips)
+    : SessionScreen(forms, clientWidthTwips, clientHeightTwips)
     , Horloge(makeClockLabel(this, 0, 0))
     , Timer1(makeTimer(100))
 {

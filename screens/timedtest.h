@@ -1,13 +1,13 @@
 #pragma once
 
-#include "app/form.h"
+#include "sessionscreen.h"
 
 class QLabel;
 class QTimer;
 
 // A test screen with its own clock: "Timer1" ticks every 100 ms while the test runs and
 // "Horloge" shows the time left; when the limit is used up the test hands over.
-class TimedTest : public Form {
+class TimedTest : public SessionScreen {
     Q_OBJECT
 public:
     QLabel *Horloge;

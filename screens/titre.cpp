@@ -1,41 +1,16 @@
 #include "titre.h"
 
-#include "app/controls.h"
-#include "app/forms.h"
-#include "app/moduleimages.h"
-#include "app/picturebox.h"
+#include "controls.h"
+#include "forms.h"
+#include "moduleimages.h"
+#include "picturebox.h"
+#include "timelimit.h"
 
 #include <QEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLocale>
 #include <QPushButton>
-
-#include <cmath>
-#include <limits>
-#include <optional>
-
-namespace {
-
-// A time limit as typed: in the user's regional settings ("60,5" in French), or with a plain
-// decimal point. Rounded to the nearest whole number, a half to the even neighbour; refused when
-// it is not a number or does not fit in 16 bits.
-std::optional<qint16> parseTimeLimit(const QString &text)
-{
-    bool ok = false;
-    double value = QLocale().toDouble(text, &ok);
-    if (!ok)
-        value = QLocale::c().toDouble(text, &ok);
-    if (!ok || !std::isfinite(value))
-        return std::nullopt;
-    const double rounded = std::nearbyint(value);
-    if (rounded < std::numeric_limits<qint16>::min() || rounded > std::numeric_limits<qint16>::max())
-        return std::nullopt;
-    return static_cast<qint16>(rounded);
-}
-
-} // namespace
 
 Titre::Titre(Forms &forms)
     : Form(forms, 11910, 9225)
@@ -113,7 +88,7 @@ void Titre::Command1_Click()
         End();
         return;
     }
-    forms.show(QStringLiteral("Presentation1"));
+    showNext();
     Hide();
 }
 

@@ -3,15 +3,15 @@
 // A picture-and-button test driven the way a candidate takes it, on small picture files of its own.
 #include "testsupport.h"
 
-#include "app/form.h"
-#include "app/pictures.h"
-#include "screens/titre.h"
-#include "tools/pictures/gifwriter.h"
-#include "trials/dials/dialbank.h"
-#include "trials/lengths/lengthtable.h"
-#include "trials/paths/pathtable.h"
-#include "trials/picturetest.h"
-#include "trials/spatial/spatialkey.h"
+#include "dials/dialbank.h"
+#include "form.h"
+#include "gifwriter.h"
+#include "lengths/lengthtable.h"
+#include "paths/pathtable.h"
+#include "pictures.h"
+#include "picturetest.h"
+#include "spatial/spatialkey.h"
+#include "titre.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -38,7 +38,8 @@ struct TestShape {
 inline TestShape shapeOf(const QString &screen)
 {
     static const QList<TestShape> shapes {
-        { "Test1", SpatialKey::pictureFile, 60, "Presentation2", ":/assets/" + SpatialKey::embeddedPicture() },
+        { "Test1", SpatialKey::pictureFile, 60, "Presentation2",
+            ":/assets/" + SpatialKey::embeddedPicture() },
         { "Test2", PathTable::pictureFile, 30, "Presentation3", ":/assets/" + PathTable::embeddedPicture() },
         { "Test4", DialBank::pictureFile, 40, "Presentation5", ":/assets/" + DialBank::embeddedPicture() },
         { "Test5", LengthTable::pictureFile, 30, "Calcul1", ":/assets/" + LengthTable::embeddedPicture() },
@@ -77,12 +78,12 @@ inline int pictureWidth(int fileNumber)
     return 10 + fileNumber;
 }
 
-inline void writePicture(const QString &path, int fileNumber)
+inline bool writePicture(const QString &path, int fileNumber)
 {
     QImage picture(pictureWidth(fileNumber), 4, QImage::Format_RGB32);
     picture.fill(Qt::white);
     QString error;
-    QVERIFY2(writeGif(path, picture, { qRgb(255, 255, 255) }, &error), qPrintable(error));
+    return writeGif(path, picture, { qRgb(255, 255, 255) }, &error);
 }
 
 // What the screen after the test saw when it loaded.
@@ -122,23 +123,27 @@ public:
     explicit TestRun(const QString &screen, NextScreenKind kind = StandIn)
         : shape(shapeOf(screen))
     {
+        bool written = true;
         for (int question = 2; question <= shape.questions + 1; ++question)
-            writePicture(folder.filePath(shape.file(question)), shape.fileNumber(question));
+            written &= writePicture(folder.filePath(shape.file(question)), shape.fileNumber(question));
         // The decoration too, or every screen would complain of its absence.
-        writePicture(folder.filePath("Logo.gif"), 0);
+        written &= writePicture(folder.filePath("Logo.gif"), 0);
         QImage title(8, 8, QImage::Format_RGB32);
         title.fill(Qt::white);
-        title.save(folder.filePath("Image.jpg"));
+        written &= title.save(folder.filePath("Image.jpg"));
         Pictures::setProgramFolders({ folder.path() });
         if (kind == StandIn) {
-            h.forms.registerScreen(shape.next,
+            h.replaceScreen(shape.next,
                 [this](Forms &forms) -> Form * { return new NextScreen(forms, shape.screen, arrival); });
         }
         h.start();
-        titre = &h.forms.titre();
+        titre = &h.titre();
         test = qobject_cast<PictureTest *>(h.showAlone(shape.screen));
-        Q_ASSERT(test);
+        ready = written && test;
     }
+
+    // Whether the pictures were written and the test is on screen: the test checks it first.
+    bool isReady() const { return ready; }
 
     QString path(int question) const { return folder.filePath(shape.file(question)); }
 
@@ -174,4 +179,7 @@ public:
     Harness h;
     Titre *titre = nullptr;
     PictureTest *test = nullptr;
+
+private:
+    bool ready = false;
 };

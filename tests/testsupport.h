@@ -1,7 +1,8 @@
 #pragma once
 
-#include "app/clock.h"
-#include "app/forms.h"
+#include "clock.h"
+#include "forms.h"
+#include "sessionscreen.h"
 
 #include <QStringList>
 #include <QTemporaryDir>
@@ -35,6 +36,11 @@ struct Harness {
 
     // Starts the program on the title screen.
     void start();
+    // Shows the screen declared under that name; a name outside the chain stops the test program.
+    Form *show(const QString &screen);
+    // Gives the screen declared under that name a stand-in.
+    void replaceScreen(const QString &screen, Forms::Factory factory);
+    Titre &titre() const { return titreOf(forms); }
     // Jumps to a screen of the chain, as if the screens before it had handed over: every other
     // screen is hidden, the loaded ones stay loaded.
     Form *showAlone(const QString &screen);
@@ -43,8 +49,12 @@ struct Harness {
 };
 
 // Puts back what a test may have changed (the picture folders, the default locale), lets the
-// unloaded screens go, and returns the names of the windows still on screen: there should be none.
+// unloaded screens go, and returns the names of the windows still alive, shown or hidden: there
+// should be none.
 QStringList tidyUpAfterTest();
 
-// Clicks the named button of a screen with the mouse.
-void clickButton(QWidget *screen, const char *name);
+// Makes the running test fail on any warning it does not announce with QTest::ignoreMessage.
+void failOnUnexpectedWarnings();
+
+// Clicks the named button of a screen with the mouse; false when the screen has no such button.
+[[nodiscard]] bool clickButton(QWidget *screen, const char *name);

@@ -1,10 +1,10 @@
 // The answer booklet as a reader gets it: its text extracted with poppler's pdftotext, question by
 // question against the tables that score the tests, and its outline and contents links.
-#include "trials/dials/dialbank.h"
-#include "trials/lengths/lengthtable.h"
-#include "trials/paths/pathtable.h"
-#include "trials/reasoning/reasoningitems.h"
-#include "trials/spatial/spatialkey.h"
+#include "dials/dialbank.h"
+#include "lengths/lengthtable.h"
+#include "paths/pathtable.h"
+#include "reasoning/reasoningitems.h"
+#include "spatial/spatialkey.h"
 
 #include <QLocale>
 #include <QMap>
@@ -24,14 +24,15 @@ QString run(const QString &tool, const QStringList &arguments)
         return {};
     QProcess process;
     process.start(program, arguments);
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit
+        || process.exitCode() != 0)
         return {};
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-const QStringList SectionTitles = { QStringLiteral("Test spatial"), QStringLiteral("Chemins"),
-    QStringLiteral("Test de raisonnement"), QStringLiteral("Lecture de cadrans"),
-    QStringLiteral("Estimation de longueurs") };
+const QStringList SectionTitles
+    = { QStringLiteral("Test spatial"), QStringLiteral("Chemins"), QStringLiteral("Test de raisonnement"),
+          QStringLiteral("Lecture de cadrans"), QStringLiteral("Estimation de longueurs") };
 
 // The pages of the booklet as text, with blanks of every kind made plain spaces.
 QStringList pages()
@@ -84,7 +85,8 @@ QStringList expectedAnswers(const QString &section)
 }
 
 // Every match of `pattern` on the pages of `section`, in reading order.
-QVector<QRegularExpressionMatch> matchesIn(const QStringList &pages, const QString &section, const QRegularExpression &pattern)
+QVector<QRegularExpressionMatch> matchesIn(
+    const QStringList &pages, const QString &section, const QRegularExpression &pattern)
 {
     QVector<QRegularExpressionMatch> found;
     for (const QString &page : pages) {
@@ -132,7 +134,8 @@ void tst_Booklet::printedAnswersAreTheKeys_data()
 void tst_Booklet::printedAnswersAreTheKeys()
 {
     QFETCH(QString, section);
-    static const QRegularExpression answer(QStringLiteral("Question (\\d+) : réponse ([-−]?[0-9A-Z]+(?:,[0-9]+)?(?:, [0-9A-Z]+)*)"));
+    static const QRegularExpression answer(
+        QStringLiteral("Question (\\d+) : réponse ([-−]?[0-9A-Z]+(?:,[0-9]+)?(?:, [0-9A-Z]+)*)"));
     const QStringList expected = expectedAnswers(section);
     QMap<int, QString> printed;
     for (const QRegularExpressionMatch &match : matchesIn(text, section, answer)) {
@@ -153,7 +156,8 @@ void tst_Booklet::everyPathCountsTheTurnsItMarks()
     const QVector<QRegularExpressionMatch> found = matchesIn(text, SectionTitles[1], counted);
     QCOMPARE(found.size(), PathTable::QuestionCount);
     for (int k = 0; k < found.size(); ++k)
-        QCOMPARE(found[k].captured(1).trimmed().split(QStringLiteral(", ")).size(), PathTable::Counts[size_t(k)]);
+        QCOMPARE(
+            found[k].captured(1).trimmed().split(QStringLiteral(", ")).size(), PathTable::Counts[size_t(k)]);
 }
 
 void tst_Booklet::everyDialMarksTheKeyedButton()
@@ -170,7 +174,8 @@ void tst_Booklet::outlineAndContentsLeadToTheSections()
     // The outline comes whole with the first pages, which hold the table of contents.
     const QString xml = run(QStringLiteral("pdftohtml"),
         { QStringLiteral("-xml"), QStringLiteral("-stdout"), QStringLiteral("-i"), QStringLiteral("-q"),
-            QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("2"), BookletFile });
+            QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("2"),
+            BookletFile });
     QVERIFY(!xml.isEmpty());
     static const QRegularExpression item(QStringLiteral("<item page=\"(\\d+)\">([^<]+)</item>"));
     QMap<QString, int> outline;

@@ -3,7 +3,7 @@
 // the other picture tests (time-out, unreadable pictures, whole key) is in tst_picturetests.
 #include "picturetestrun.h"
 
-#include "app/picturebox.h"
+#include "picturebox.h"
 
 #include <QApplication>
 #include <QFile>
@@ -13,6 +13,7 @@ class tst_DialTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void init();
     void cleanup();
 
     void scoresByPositionOnly_data();
@@ -23,10 +24,15 @@ private slots:
     void lastAnswerShowsPresentation5();
 };
 
+void tst_DialTest::init()
+{
+    failOnUnexpectedWarnings();
+}
+
 void tst_DialTest::cleanup()
 {
     const QStringList left = tidyUpAfterTest();
-    QVERIFY2(left.isEmpty(), qPrintable(left.join(", ") + " left on screen"));
+    QVERIFY2(left.isEmpty(), qPrintable(left.join(", ") + " left alive"));
 }
 
 void tst_DialTest::scoresByPositionOnly_data()
@@ -54,6 +60,8 @@ void tst_DialTest::scoresByPositionOnly()
     QFETCH(int, points);
 
     TestRun run("Test4");
+
+    QVERIFY(run.isReady());
     QVERIFY(run.answerUpTo(question, false));
     run.click(button);
     QCOMPARE(run.titre->Score, qint16(points));
@@ -108,6 +116,7 @@ void tst_DialTest::questionOnScreen()
 
     QLocale::setDefault(QLocale(locale));
     TestRun run("Test4");
+    QVERIFY(run.isReady());
     QVERIFY(run.answerUpTo(question, true));
 
     QCOMPARE(run.test->Picture1->sourceName(), file);
@@ -122,6 +131,7 @@ void tst_DialTest::questionOnScreen()
 void tst_DialTest::panelIsReadAgainAtEveryQuestion()
 {
     TestRun run("Test4");
+    QVERIFY(run.isReady());
     run.answer(true);
     QCOMPARE(run.test->Picture1->sourceName(), QString("cadran2.gif"));
     // The panel changes on disk between two of its questions: the next question shows the new one.
@@ -136,6 +146,7 @@ void tst_DialTest::panelIsReadAgainAtEveryQuestion()
 void tst_DialTest::lastAnswerShowsPresentation5()
 {
     TestRun run("Test4", TestRun::Real);
+    QVERIFY(run.isReady());
     QVERIFY(run.answerUpTo(40, false));
     // No panel may be read after the last answer.
     QVERIFY(QFile::remove(run.path(40)));

@@ -3,9 +3,9 @@
 // an orderly way when met between two questions, and never shows partly drawn.
 #include "picturetestrun.h"
 
-#include "app/moduleimages.h"
-#include "app/picturebox.h"
-#include "app/screenchain.h"
+#include "moduleimages.h"
+#include "picturebox.h"
+#include "screenchain.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -141,8 +141,7 @@ void tst_Faults::brokenPicture_data()
         { "huge declared image", content(withSize(good, descriptor + 5, 60000, 60000)), true },
         { "many frames", content(twoFrames), true },
         { "PNG under a GIF name", content(png), true },
-        { "directory",
-            [](const QString &path) { return QFile::remove(path) && QDir().mkdir(path); }, true },
+        { "directory", [](const QString &path) { return QFile::remove(path) && QDir().mkdir(path); }, true },
         { "symbolic link loop",
             [](const QString &path) { return QFile::remove(path) && QFile::link(path, path); }, true },
     };
@@ -173,7 +172,8 @@ void tst_Faults::brokenPicture_data()
         { "GIF under a JPEG name", content(good), true },
     };
     for (const Kind &kind : jpegKinds)
-        QTest::addRow("Image.jpg, %s", kind.name) << "" << 0 << "Image.jpg" << kind.fault << kind.namedAtStart;
+        QTest::addRow("Image.jpg, %s", kind.name)
+            << "" << 0 << "Image.jpg" << kind.fault << kind.namedAtStart;
 }
 
 void tst_Faults::brokenPicture()
@@ -195,7 +195,7 @@ void tst_Faults::brokenPicture()
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QRegularExpression::escape(file)));
         Harness h;
         h.start();
-        Titre &titre = h.forms.titre();
+        Titre &titre = h.titre();
         QVERIFY((file == "Logo.gif" ? titre.Picture2 : titre.Picture1)->picture().isNull());
         QVERIFY(!(file == "Logo.gif" ? titre.Picture1 : titre.Picture2)->picture().isNull());
         QCOMPARE(h.forms.visibleNames(), QStringList { "Titre" });

@@ -1,8 +1,8 @@
-#include "tools/pictures/dialpanel.h"
-#include "tools/pictures/dialpictures.h"
-#include "tools/pictures/pictureoutput.h"
-#include "trials/dials/dialbank.h"
-#include "trials/doublesize.h"
+#include "dialpanel.h"
+#include "dialpictures.h"
+#include "dials/dialbank.h"
+#include "doublesize.h"
+#include "pictureoutput.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,11 +1,11 @@
 // The path and length pictures, recomputed from the corners the generator kept and from the pixels
 // of the files it wrote, checked against the tables that score them; and the decoration pictures.
-#include "tools/pictures/decoration.h"
-#include "tools/pictures/lengths.h"
-#include "tools/pictures/paths.h"
-#include "tools/pictures/pictureoutput.h"
-#include "trials/lengths/lengthtable.h"
-#include "trials/paths/pathtable.h"
+#include "decoration.h"
+#include "lengths.h"
+#include "lengths/lengthtable.h"
+#include "paths.h"
+#include "paths/pathtable.h"
+#include "pictureoutput.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -263,8 +263,8 @@ void PathAndLengthPicturesTest::pathStaysClearOfItself()
 void PathAndLengthPicturesTest::pathPictureShowsTheStoredPath()
 {
     QFETCH(int, question);
-    const QString file = question == 1 ? asset(QStringLiteral("chemin1.jpg"))
-                                       : picture(PathTable::pictureFile(question));
+    const QString file
+        = question == 1 ? asset(QStringLiteral("chemin1.jpg")) : picture(PathTable::pictureFile(question));
     const QImage image = decoded(file);
     QCOMPARE(image.size(), QSize(PathSize, PathSize));
     const QVector<QPoint> &corners = paths[question - 1].corners;

@@ -1,12 +1,12 @@
 #include "picturetest.h"
 
-#include "app/controls.h"
-#include "app/forms.h"
-#include "app/moduleimages.h"
-#include "app/picturebox.h"
-#include "app/pictures.h"
-#include "app/twips.h"
-#include "screens/titre.h"
+#include "controls.h"
+#include "forms.h"
+#include "moduleimages.h"
+#include "picturebox.h"
+#include "pictures.h"
+#include "titre.h"
+#include "twips.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -26,7 +26,7 @@ PictureTest::PictureTest(Forms &forms, const PictureTestContent &content)
     Picture1 = makePictureBox(this, "Picture1", content.pictureLeft, content.pictureTop, content.pictureWidth,
         content.pictureHeight);
     const QString firstPicture = QStringLiteral(":/assets/") + content.embeddedPicture();
-    Picture1->setPicture(Pictures::embedded(firstPicture), firstPicture);
+    Picture1->setPicture(Pictures::embedded(firstPicture, &firstPictureError), firstPicture);
 }
 
 QPushButton *PictureTest::addAnswerButton(const QString &caption, int left, int top, int width, int height)
@@ -47,6 +47,10 @@ void PictureTest::placeClock(int left, int top)
 void PictureTest::Form_Load()
 {
     ShowLogo(*this);
+    if (Picture1->picture().isNull()) {
+        stopOnUnreadablePicture(Picture1->sourceName(), firstPictureError);
+        return;
+    }
     buildTables();
     QuestionNumber = 1;
     Picture1->setAccessibleName(pictureName(QuestionNumber));
@@ -79,9 +83,8 @@ void PictureTest::showNextQuestion()
     QString error;
     const QImage picture = Pictures::load(file, &error);
     if (picture.isNull()) {
-        // The question stays as it is: better an orderly end than a question without its picture.
-        forms.fatalError(QStringLiteral("Impossible de lire l'image « %1 » (%2). Le programme va s'arrêter.")
-                             .arg(file, error));
+        // The question stays as it is.
+        stopOnUnreadablePicture(file, error);
         return;
     }
     QuestionNumber = next;
@@ -98,11 +101,18 @@ QString PictureTest::pictureName(int question) const
 
 void PictureTest::handOver()
 {
-    forms.show(content.nextScreen);
+    showNext();
     Unload();
 }
 
 void PictureTest::timeOut()
 {
     handOver();
+}
+
+void PictureTest::stopOnUnreadablePicture(const QString &file, const QString &error)
+{
+    // Better an orderly end than a question without its picture.
+    forms.fatalError(QStringLiteral("Impossible de lire l'image « %1 » (%2). Le programme va s'arrêter.")
+                         .arg(file, error));
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "screens/timedtest.h"
+#include "timedtest.h"
 
 #include <QList>
 #include <QString>
@@ -23,7 +23,6 @@ struct PictureTestContent {
     QString (*embeddedPicture)();
     QString (*pictureFile)(int question);
     int questionCount;
-    QString nextScreen;
 };
 
 // A timed test that shows one picture per question and takes the answer from a row of buttons.
@@ -67,6 +66,8 @@ protected:
 
 private:
     void showNextQuestion();
+    void stopOnUnreadablePicture(const QString &file, const QString &error);
 
     PictureTestContent content;
+    QString firstPictureError;
 };

@@ -4,7 +4,7 @@
 #include "dialpanel.h"
 #include "dialpictures.h"
 
-#include "trials/dials/dialbank.h"
+#include "dials/dialbank.h"
 
 namespace Booklet {
 
@@ -28,7 +28,8 @@ QString questionText(char code)
     }
 }
 
-void drawQuestion(BookletWriter &writer, const DialPanel &panel, const QImage &picture, int question, double top)
+void drawQuestion(
+    BookletWriter &writer, const DialPanel &panel, const QImage &picture, int question, double top)
 {
     const char code = DialBank::InstrumentCodes[size_t(question - 1)];
     const int rightButton = DialBank::AnswerKey[size_t(question - 1)];
@@ -53,7 +54,9 @@ void drawQuestion(BookletWriter &writer, const DialPanel &panel, const QImage &p
     double y = top + 7;
     y += writer.text({ left, y, width, 12 }, French::typeset(questionText(code)), writer.font(9, true)) + 1;
     y += writer.text({ left, y, width, 12 },
-        French::typeset(QStringLiteral("Cadran entouré : l'aiguille indique %1.").arg(reading)), writer.font(9)) + 2;
+             French::typeset(QStringLiteral("Cadran entouré : l'aiguille indique %1.").arg(reading)),
+             writer.font(9))
+        + 2;
     // The five buttons as on the screen; the right one framed thick and ticked.
     const double buttonHeight = 4.6;
     for (int k = 0; k < DialBank::ButtonCount; ++k) {
@@ -76,7 +79,8 @@ void drawQuestion(BookletWriter &writer, const DialPanel &panel, const QImage &p
 
 void dialSection(BookletWriter &writer)
 {
-    const double height = (BookletWriter::ContentBottom - BookletWriter::ContentTop) / DialBank::QuestionsPerPanel;
+    const double height
+        = (BookletWriter::ContentBottom - BookletWriter::ContentTop) / DialBank::QuestionsPerPanel;
     for (int panelNumber = DialBank::FirstPanel; panelNumber <= DialBank::LastPanel; ++panelNumber) {
         if (panelNumber > DialBank::FirstPanel)
             writer.newPage();

@@ -3,7 +3,7 @@
 #include "bookletwriter.h"
 #include "lengths.h"
 
-#include "trials/lengths/lengthtable.h"
+#include "lengths/lengthtable.h"
 
 namespace Booklet {
 
@@ -13,7 +13,8 @@ namespace {
 // line carried over onto it from the bottom.
 void drawRuler(BookletWriter &writer, const QTransform &toPage, const LengthPictures::Lines &lines, double x)
 {
-    const LengthPictures::Line &longer = lines.first.length >= lines.second.length ? lines.first : lines.second;
+    const LengthPictures::Line &longer
+        = lines.first.length >= lines.second.length ? lines.first : lines.second;
     const LengthPictures::Line &shorter = &longer == &lines.first ? lines.second : lines.first;
     const double top = toPage.map(QPointF(0, longer.top)).y();
     const double bottom = toPage.map(QPointF(0, longer.top + longer.length)).y();
@@ -51,8 +52,9 @@ void drawQuestion(BookletWriter &writer, int question, const QRectF &cell)
         writer, LengthPictures::draw(lines), { cell.left() + 6, cell.top() + 8, 28, 56 });
     drawRuler(writer, toPage, lines, toPage.map(QPointF(LengthPictures::Width, 0)).x() + writer.mm(4));
     writer.text({ cell.left(), cell.top() + 67, cell.width(), 14 },
-        French::typeset(QStringLiteral("La plus courte, reportée sur la règle (hachures) : %1/10 de la plus longue")
-                            .arg(answer)),
+        French::typeset(
+            QStringLiteral("La plus courte, reportée sur la règle (hachures) : %1/10 de la plus longue")
+                .arg(answer)),
         writer.font(8.5));
 }
 
@@ -62,7 +64,8 @@ void lengthSection(BookletWriter &writer)
 {
     constexpr int columns = 3;
     const double width = BookletWriter::ContentWidth / columns;
-    const double height = (BookletWriter::ContentBottom - BookletWriter::ContentTop) / (LengthsPerPage / columns);
+    const double height
+        = (BookletWriter::ContentBottom - BookletWriter::ContentTop) / (LengthsPerPage / columns);
     for (int question = 1; question <= LengthTable::QuestionCount; ++question) {
         const int slot = (question - 1) % LengthsPerPage;
         if (question > 1 && slot == 0)

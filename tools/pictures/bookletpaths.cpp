@@ -3,7 +3,7 @@
 #include "bookletwriter.h"
 #include "paths.h"
 
-#include "trials/paths/pathtable.h"
+#include "paths/pathtable.h"
 
 #include <QLineF>
 
@@ -56,7 +56,8 @@ void drawQuestion(BookletWriter &writer, int question, const QRectF &cell)
             counted.append(QString::number(number));
     }
     writer.text({ cell.left(), cell.top() + 72, cell.width(), 10 },
-        French::typeset(QStringLiteral("▲ départ ; comptés (en noir) : %1").arg(counted.join(QStringLiteral(", ")))),
+        French::typeset(
+            QStringLiteral("▲ départ ; comptés (en noir) : %1").arg(counted.join(QStringLiteral(", ")))),
         writer.font(8.5));
 }
 
@@ -66,14 +67,15 @@ void pathSection(BookletWriter &writer)
 {
     constexpr int columns = 2;
     const double width = BookletWriter::ContentWidth / columns;
-    const double height = (BookletWriter::ContentBottom - BookletWriter::ContentTop) / (PathsPerPage / columns);
+    const double height
+        = (BookletWriter::ContentBottom - BookletWriter::ContentTop) / (PathsPerPage / columns);
     for (int question = 1; question <= PathTable::QuestionCount; ++question) {
         const int slot = (question - 1) % PathsPerPage;
         if (question > 1 && slot == 0)
             writer.newPage();
         drawQuestion(writer, question,
-            { BookletWriter::Margin + (slot % columns) * width, BookletWriter::ContentTop + (slot / columns) * height,
-                width - 4, height });
+            { BookletWriter::Margin + (slot % columns) * width,
+                BookletWriter::ContentTop + (slot / columns) * height, width - 4, height });
     }
 }
 

@@ -1,7 +1,7 @@
 #include "booklet.h"
 #include "bookletwriter.h"
 
-#include "trials/reasoning/reasoningitems.h"
+#include "reasoning/reasoningitems.h"
 
 #include <algorithm>
 
@@ -66,7 +66,8 @@ double drawPuzzle(BookletWriter &writer, const ReasoningItems::Item &item, doubl
     const double scale = BookletWriter::ContentWidth / 12405.0; // millimetres per twip
     // Inside a frame, positions count from the frame's left edge.
     auto place = [&](int left, int captionTop) {
-        return QPointF(BookletWriter::Margin + (item.frame.left + left) * scale, top + (captionTop - first) * scale);
+        return QPointF(
+            BookletWriter::Margin + (item.frame.left + left) * scale, top + (captionTop - first) * scale);
     };
     // One size for the whole item, as large as lets every caption fit its width.
     double points = 13;
@@ -81,14 +82,16 @@ double drawPuzzle(BookletWriter &writer, const ReasoningItems::Item &item, doubl
         double end = 0;
         for (const ReasoningItems::Caption &caption : item.captions) {
             if (caption.top == box.top && caption.left < box.left)
-                end = std::max(end, place(caption.left, caption.top).x()
+                end = std::max(end,
+                    place(caption.left, caption.top).x()
                         + writer.width(QString::fromUtf8(caption.text), writer.font(points, true)));
         }
         return end;
     };
     QPainter &painter = writer.painter();
     for (const ReasoningItems::Caption &caption : item.captions)
-        writer.line(place(caption.left, caption.top), QString::fromUtf8(caption.text), writer.font(points, true));
+        writer.line(
+            place(caption.left, caption.top), QString::fromUtf8(caption.text), writer.font(points, true));
     for (size_t k = 0; k < item.boxes.size(); ++k) {
         QPointF corner = place(item.boxes[k].left, item.boxes[k].top) - QPointF(0, 0.6);
         if (item.boxes[k].followsText)
@@ -115,8 +118,8 @@ void reasoningSection(BookletWriter &writer)
             writer.newPage();
         const ReasoningItems::Item &item = ReasoningItems::Items[size_t(k)];
         double top = BookletWriter::ContentTop + slot * height;
-        writer.text({ BookletWriter::Margin, top, BookletWriter::ContentWidth, 7 }, answerLine(k + 1, answerOf(item)),
-            writer.font(11, true));
+        writer.text({ BookletWriter::Margin, top, BookletWriter::ContentWidth, 7 },
+            answerLine(k + 1, answerOf(item)), writer.font(11, true));
         top += 10;
         top += drawPuzzle(writer, item, top) + 5;
         writer.text({ BookletWriter::Margin, top, BookletWriter::ContentWidth, 20 },

@@ -4,7 +4,7 @@
 #include "spatialpictures.h"
 #include "spatialpuzzles.h"
 
-#include "trials/spatial/spatialkey.h"
+#include "spatial/spatialkey.h"
 
 #include <QPainterPath>
 #include <QtMath>
@@ -79,7 +79,8 @@ void drawAssembled(BookletWriter &writer, const Puzzle &puzzle, const QRectF &bo
     const QRectF bounds = right.placement.map(right.figure.outline).boundingRect();
     const QRectF area = writer.mm(box);
     const double scale = std::min(area.width() / bounds.width(), area.height() / bounds.height());
-    const QTransform toPage = right.placement * QTransform::fromTranslate(-bounds.center().x(), -bounds.center().y())
+    const QTransform toPage = right.placement
+        * QTransform::fromTranslate(-bounds.center().x(), -bounds.center().y())
         * QTransform::fromScale(scale, scale)
         * QTransform::fromTranslate(area.center().x(), area.center().y());
     QPainter &painter = writer.painter();
@@ -92,7 +93,8 @@ void drawAssembled(BookletWriter &writer, const Puzzle &puzzle, const QRectF &bo
     }
     for (int k = 0; k < puzzle.loosePieces.size(); ++k) {
         const SpatialGeometry::Shape &piece = right.figure.pieces[puzzle.loosePieces[k].piece];
-        badge(writer, toPage.map(BookletDrawing::innermostPoint(piece.outline)), QString::number(k + 1), false);
+        badge(
+            writer, toPage.map(BookletDrawing::innermostPoint(piece.outline)), QString::number(k + 1), false);
     }
 }
 
@@ -100,8 +102,8 @@ void drawQuestion(BookletWriter &writer, int question, double top)
 {
     const Puzzle puzzle = SpatialPuzzles::puzzle(question);
     const QChar letter = QLatin1Char(SpatialKey::letterOf(puzzle.answer));
-    writer.text({ BookletWriter::Margin, top, BookletWriter::ContentWidth, 7 },
-        answerLine(question, letter), writer.font(11, true));
+    writer.text({ BookletWriter::Margin, top, BookletWriter::ContentWidth, 7 }, answerLine(question, letter),
+        writer.font(11, true));
 
     const double pictureTop = top + 7;
     const QTransform toPage = BookletDrawing::placePicture(
@@ -120,18 +122,24 @@ void drawQuestion(BookletWriter &writer, int question, double top)
     double y = pictureTop;
     for (int k = 0; k < puzzle.loosePieces.size(); ++k) {
         y += writer.text({ textLeft, y, textWidth, 10 },
-            French::typeset(QStringLiteral("Pièce %1 : %2").arg(k + 1).arg(turnText(turnOf(puzzle.loosePieces[k])))),
-            writer.font(8.5)) + 0.8;
+                 French::typeset(
+                     QStringLiteral("Pièce %1 : %2").arg(k + 1).arg(turnText(turnOf(puzzle.loosePieces[k])))),
+                 writer.font(8.5))
+            + 0.8;
     }
     y += 2;
-    y += writer.text({ textLeft, y, textWidth, 6 }, QStringLiteral("Les autres figures"), writer.font(8.5, true)) + 0.8;
+    y += writer.text(
+             { textLeft, y, textWidth, 6 }, QStringLiteral("Les autres figures"), writer.font(8.5, true))
+        + 0.8;
     for (int slot = 0; slot < SpatialKey::ChoiceCount; ++slot) {
         if (slot == puzzle.answer - 1)
             continue;
         y += writer.text({ textLeft, y, textWidth, 10 },
-            French::typeset(QStringLiteral("%1 : %2").arg(QLatin1Char(SpatialKey::letterOf(slot + 1)))
-                                .arg(reasonFor(puzzle.candidates[size_t(slot)].alteration))),
-            writer.font(8.5)) + 0.8;
+                 French::typeset(QStringLiteral("%1 : %2")
+                                     .arg(QLatin1Char(SpatialKey::letterOf(slot + 1)))
+                                     .arg(reasonFor(puzzle.candidates[size_t(slot)].alteration))),
+                 writer.font(8.5))
+            + 0.8;
     }
 }
 

@@ -1,6 +1,6 @@
 #include "dialpanel.h"
 
-#include "trials/dials/dialbank.h"
+#include "dials/dialbank.h"
 
 #include <cmath>
 #include <stdexcept>

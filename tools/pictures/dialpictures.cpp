@@ -1,8 +1,8 @@
 #include "dialpictures.h"
 
+#include "dials/dialbank.h"
 #include "gifwriter.h"
 #include "pictureoutput.h"
-#include "trials/dials/dialbank.h"
 
 #include <QFont>
 #include <QFontMetricsF>

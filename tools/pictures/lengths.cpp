@@ -1,9 +1,9 @@
 #include "lengths.h"
 
 #include "gifwriter.h"
+#include "lengths/lengthtable.h"
 #include "pictureoutput.h"
 #include "seededrange.h"
-#include "trials/lengths/lengthtable.h"
 
 #include <QPainter>
 

@@ -1,9 +1,9 @@
 #include "paths.h"
 
 #include "gifwriter.h"
+#include "paths/pathtable.h"
 #include "pictureoutput.h"
 #include "seededrange.h"
-#include "trials/paths/pathtable.h"
 
 #include <QPainter>
 #include <QPainterPath>

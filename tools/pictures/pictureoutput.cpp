@@ -1,8 +1,8 @@
 #include "pictureoutput.h"
 
+#include "doublesize.h"
 #include "gifwriter.h"
 #include "jpegwriter.h"
-#include "trials/doublesize.h"
 
 #include <QFile>
 #include <QImageWriter>

@@ -2,7 +2,7 @@
 
 #include "gifwriter.h"
 #include "pictureoutput.h"
-#include "trials/spatial/spatialkey.h"
+#include "spatial/spatialkey.h"
 
 #include <QFont>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #include "spatialpuzzles.h"
 
-#include "trials/spatial/spatialkey.h"
+#include "spatial/spatialkey.h"
 
 #include <QSet>
 #include <QtMath>

@@ -2,7 +2,7 @@
 
 #include "dialbank.h"
 
-#include "app/controls.h"
+#include "controls.h"
 
 #include <QLabel>
 #include <QLocale>
@@ -59,7 +59,7 @@ QString caption(const QVariant &value)
 Test4::Test4(Forms &forms)
     : PictureTest(forms,
         { "Lecture de cadrans", 6735, 1080, 2760, 9060, 3060, DialBank::embeddedPicture,
-            DialBank::pictureFile, DialBank::QuestionCount, QStringLiteral("Presentation5") })
+            DialBank::pictureFile, DialBank::QuestionCount })
 {
     placeClock(6000, 1560);
     const char firstCode = DialBank::InstrumentCodes[0];

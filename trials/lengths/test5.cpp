@@ -8,7 +8,7 @@
 Test5::Test5(Forms &forms)
     : PictureTest(forms,
         { "Estimations de longueurs", 6615, 2040, 2640, 1560, 3060, LengthTable::embeddedPicture,
-            LengthTable::pictureFile, LengthTable::QuestionCount, QStringLiteral("Calcul1") })
+            LengthTable::pictureFile, LengthTable::QuestionCount })
 {
     placeClock(6180, 2400);
     for (int index = 0; index < LengthTable::ButtonCount; ++index)

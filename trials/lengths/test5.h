@@ -1,6 +1,6 @@
 #pragma once
 
-#include "trials/picturetest.h"
+#include "picturetest.h"
 
 // The length-ratio estimation test: the shorter of two lines, in tenths of the longer. The
 // values on offer change with every question; a button's value is its caption.

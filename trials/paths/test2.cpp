@@ -2,7 +2,7 @@
 
 #include "pathtable.h"
 
-#include "app/controls.h"
+#include "controls.h"
 
 #include <QLabel>
 
@@ -17,8 +17,8 @@ QString directionCaption(QChar direction)
 
 Test2::Test2(Forms &forms)
     : PictureTest(forms,
-        { "Chemins", 8175, 1560, 2160, 3060, 3060, PathTable::embeddedPicture,
-            PathTable::pictureFile, PathTable::QuestionCount, QStringLiteral("Presentation3") })
+        { "Chemins", 8175, 1560, 2160, 3060, 3060, PathTable::embeddedPicture, PathTable::pictureFile,
+            PathTable::QuestionCount })
 {
     placeClock(9240, 1560);
     Label2 = makeLabel(this, "Label2", QStringLiteral("Comptez le nombre de virages ..."), 6600, 3000, 4695,

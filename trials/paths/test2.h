@@ -1,6 +1,6 @@
 #pragma once
 
-#include "trials/picturetest.h"
+#include "picturetest.h"
 
 #include <QStringList>
 

@@ -1,12 +1,13 @@
 #include "presentation3.h"
 
-#include "app/clock.h"
-#include "app/controls.h"
-#include "app/forms.h"
-#include "app/temps.h"
-#include "screens/titre.h"
-#include "trials/reasoning/puzzlecontrols.h"
-#include "trials/reasoning/reasoningitem.h"
+#include "clock.h"
+#include "controls.h"
+#include "forms.h"
+#include "reasoning/puzzlecontrols.h"
+#include "reasoning/reasoningitem.h"
+#include "reasoning/reasoningitems.h"
+#include "temps.h"
+#include "titre.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -14,8 +15,7 @@
 #include <QTimer>
 
 Presentation3::Presentation3(Forms &forms)
-    : InstructionScreen(
-        forms, { "Test de raisonnement", 1200, 720, QStringLiteral("Test2"), QStringLiteral("Test3a") })
+    : InstructionScreen(forms, { "Test de raisonnement", 1200, 720 })
     , Timer1(makeTimer(100))
 {
     // The worked example: a series and its filled box, drawn like the boxes of the items. The
@@ -52,7 +52,7 @@ void Presentation3::Command1_Click()
     // The clock starts now: the time spent reading the instructions is not counted.
     Timer1->start();
     Start = forms.clock().now();
-    forms.show(nextTest());
+    showNext();
     Hide();
 }
 
@@ -74,5 +74,6 @@ void Presentation3::Timer1_Timer()
     // Closed unanswered: its boxes are not examined.
     if (item)
         item->Unload();
-    forms.show(QStringLiteral("Presentation4"));
+    // The items follow this screen in the chain, in the order of their table.
+    forms.show(chainId() + ReasoningItems::ItemCount + 1);
 }

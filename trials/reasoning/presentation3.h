@@ -1,6 +1,6 @@
 #pragma once
 
-#include "screens/instructionscreen.h"
+#include "instructionscreen.h"
 
 class QLineEdit;
 class QTimer;

@@ -1,8 +1,8 @@
 #include "puzzlecontrols.h"
 
-#include "app/controls.h"
-#include "app/twips.h"
-#include "trials/reasoning/reasoningitems.h"
+#include "controls.h"
+#include "reasoning/reasoningitems.h"
+#include "twips.h"
 
 #include <QFontMetrics>
 #include <QLabel>

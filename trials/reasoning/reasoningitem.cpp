@@ -1,13 +1,14 @@
 #include "reasoningitem.h"
 
-#include "app/controls.h"
-#include "app/forms.h"
-#include "app/moduleimages.h"
-#include "app/picturebox.h"
-#include "app/twips.h"
-#include "screens/titre.h"
-#include "trials/reasoning/puzzlecontrols.h"
-#include "trials/reasoning/reasoningitems.h"
+#include "controls.h"
+#include "forms.h"
+#include "moduleimages.h"
+#include "picturebox.h"
+#include "reasoning/presentation3.h"
+#include "reasoning/puzzlecontrols.h"
+#include "reasoning/reasoningitems.h"
+#include "titre.h"
+#include "twips.h"
 
 #include <QEvent>
 #include <QGroupBox>
@@ -17,6 +18,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QShowEvent>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -64,10 +66,9 @@ int leftUnderWord(const QLabel *line, const Piece &piece)
 
 } // namespace
 
-ReasoningItem::ReasoningItem(Forms &forms, const ReasoningItems::Item &item, QString nextScreen)
-    : Form(forms, 12405, 9225)
+ReasoningItem::ReasoningItem(Forms &forms, const ReasoningItems::Item &item)
+    : SessionScreen(forms, 12405, 9225)
     , content(item)
-    , nextScreen(std::move(nextScreen))
 {
     Picture2 = makeLogoBox(this, 720, 360);
     Label1 = makeLabel(this, "Label1", QStringLiteral("Test de raisonnement"), 2400, 480, item.titleWidth,
@@ -135,11 +136,6 @@ bool ReasoningItem::eventFilter(QObject *watched, QEvent *event)
     return Form::eventFilter(watched, event);
 }
 
-void ReasoningItem::showNext()
-{
-    forms.show(nextScreen);
-}
-
 void ReasoningItem::Text2_Change(int index)
 {
     if (Text2[index]->text().isEmpty())
@@ -160,6 +156,11 @@ void ReasoningItem::Command2_Click()
 {
     if (isRight())
         ++titre().Score;
+    // Any time left is dropped: the clock stops before the dial test's instructions show.
+    if (&content == &ReasoningItems::Items.back()) {
+        if (auto instructions = forms.find<Presentation3>())
+            instructions->Timer1->stop();
+    }
     showNext();
     Unload();
 }

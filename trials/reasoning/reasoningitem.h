@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/form.h"
+#include "sessionscreen.h"
 
 #include <QList>
 #include <QString>
@@ -16,8 +16,9 @@ class QPushButton;
 
 // One item of the reasoning test: the puzzle of its table entry, answer boxes of one character
 // each that the focus runs through by itself, and "&Suivant >" that scores the item and hands
-// over. The clock is Presentation3's, which writes the time left into Horloge.
-class ReasoningItem : public Form {
+// over; the last item ends the test. The clock is Presentation3's, which writes the time left
+// into Horloge.
+class ReasoningItem : public SessionScreen {
     Q_OBJECT
 public:
     PictureBox *Picture2;
@@ -33,14 +34,12 @@ public:
     // Every box holds its key character; letters may be typed in either case.
     bool isRight() const;
 
-protected:
-    ReasoningItem(Forms &forms, const ReasoningItems::Item &item, QString nextScreen);
+    ReasoningItem(Forms &forms, const ReasoningItems::Item &item);
 
+protected:
     void Form_Load() override;
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
-    // Shows the screen that comes after this item.
-    virtual void showNext();
 
 private:
     void Text2_Change(int index);
@@ -50,5 +49,4 @@ private:
     void layOutPuzzle();
 
     const ReasoningItems::Item &content;
-    QString nextScreen;
 };

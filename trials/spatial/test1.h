@@ -1,6 +1,6 @@
 #pragma once
 
-#include "trials/picturetest.h"
+#include "picturetest.h"
 
 // The spatial assembly test: which of the figures A to E shows the two pieces put together.
 class Test1 : public PictureTest {

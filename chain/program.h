@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/clock.h"
-#include "app/forms.h"
+#include "clock.h"
+#include "forms.h"
 
 #include <QTranslator>
 

@@ -1,7 +1,7 @@
 #include "program.h"
 
-#include "app/screenchain.h"
-#include "app/screenstyle.h"
+#include "screenchain.h"
+#include "screenstyle.h"
 
 #include <QApplication>
 #include <QDir>
@@ -36,16 +36,15 @@ Program::Program(QApplication &application)
     if (qtTranslator.load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         application.installTranslator(&qtTranslator);
     else
-        std::fprintf(
-            stderr, "selection-pilotes: traductions de Qt introuvables, boutons standard en anglais\n");
+        qWarning("selection-pilotes: traductions de Qt introuvables, boutons standard en anglais");
 
-    registerScreens(screens);
+    declareScreens(screens);
 }
 
 bool Program::start()
 {
     if (!checkQuestionPictures(screens))
         return false;
-    screens.show(QStringLiteral("Titre"));
+    screens.show(int(ScreenId::Titre));
     return true;
 }

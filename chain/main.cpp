@@ -1,4 +1,4 @@
-#include "app/program.h"
+#include "program.h"
 
 #include <QApplication>
 
