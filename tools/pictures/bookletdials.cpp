@@ -79,16 +79,14 @@ void drawQuestion(
 
 void dialSection(BookletWriter &writer)
 {
-    const double height
-        = (BookletWriter::ContentBottom - BookletWriter::ContentTop) / DialBank::QuestionsPerPanel;
+    // A page holds one panel's questions, so each panel starts a page.
+    BookletGrid grid(writer, DialBank::QuestionsPerPanel);
     for (int panelNumber = DialBank::FirstPanel; panelNumber <= DialBank::LastPanel; ++panelNumber) {
-        if (panelNumber > DialBank::FirstPanel)
-            writer.newPage();
         const DialPanel panel = DialPanels::questionPanel(panelNumber);
         const QImage picture = drawDialPanel(panel);
         for (int k = 0; k < DialBank::QuestionsPerPanel; ++k) {
             const int question = (panelNumber - DialBank::FirstPanel) * DialBank::QuestionsPerPanel + k + 1;
-            drawQuestion(writer, panel, picture, question, BookletWriter::ContentTop + k * height);
+            drawQuestion(writer, panel, picture, question, grid.nextCell().top());
         }
     }
 }

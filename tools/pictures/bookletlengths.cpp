@@ -63,17 +63,10 @@ void drawQuestion(BookletWriter &writer, int question, const QRectF &cell)
 void lengthSection(BookletWriter &writer)
 {
     constexpr int columns = 3;
-    const double width = BookletWriter::ContentWidth / columns;
-    const double height
-        = (BookletWriter::ContentBottom - BookletWriter::ContentTop) / (LengthsPerPage / columns);
-    for (int question = 1; question <= LengthTable::QuestionCount; ++question) {
-        const int slot = (question - 1) % LengthsPerPage;
-        if (question > 1 && slot == 0)
-            writer.newPage();
-        drawQuestion(writer, question,
-            { BookletWriter::Margin + (slot % columns) * width,
-                BookletWriter::ContentTop + (slot / columns) * height, width - 3, height });
-    }
+    constexpr double gap = 3; // millimetres
+    BookletGrid grid(writer, LengthsPerPage, columns, gap);
+    for (int question = 1; question <= LengthTable::QuestionCount; ++question)
+        drawQuestion(writer, question, grid.nextCell());
 }
 
 } // namespace Booklet

@@ -66,17 +66,10 @@ void drawQuestion(BookletWriter &writer, int question, const QRectF &cell)
 void pathSection(BookletWriter &writer)
 {
     constexpr int columns = 2;
-    const double width = BookletWriter::ContentWidth / columns;
-    const double height
-        = (BookletWriter::ContentBottom - BookletWriter::ContentTop) / (PathsPerPage / columns);
-    for (int question = 1; question <= PathTable::QuestionCount; ++question) {
-        const int slot = (question - 1) % PathsPerPage;
-        if (question > 1 && slot == 0)
-            writer.newPage();
-        drawQuestion(writer, question,
-            { BookletWriter::Margin + (slot % columns) * width,
-                BookletWriter::ContentTop + (slot / columns) * height, width - 4, height });
-    }
+    constexpr double gap = 4; // millimetres
+    BookletGrid grid(writer, PathsPerPage, columns, gap);
+    for (int question = 1; question <= PathTable::QuestionCount; ++question)
+        drawQuestion(writer, question, grid.nextCell());
 }
 
 } // namespace Booklet

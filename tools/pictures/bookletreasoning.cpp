@@ -111,13 +111,10 @@ double drawPuzzle(BookletWriter &writer, const ReasoningItems::Item &item, doubl
 
 void reasoningSection(BookletWriter &writer)
 {
-    const double height = (BookletWriter::ContentBottom - BookletWriter::ContentTop) / ReasoningPerPage;
+    BookletGrid grid(writer, ReasoningPerPage);
     for (int k = 0; k < ReasoningItems::ItemCount; ++k) {
-        const int slot = k % ReasoningPerPage;
-        if (k > 0 && slot == 0)
-            writer.newPage();
         const ReasoningItems::Item &item = ReasoningItems::Items[size_t(k)];
-        double top = BookletWriter::ContentTop + slot * height;
+        double top = grid.nextCell().top();
         writer.text({ BookletWriter::Margin, top, BookletWriter::ContentWidth, 7 },
             answerLine(k + 1, answerOf(item)), writer.font(11, true));
         top += 10;

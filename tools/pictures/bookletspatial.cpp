@@ -147,13 +147,9 @@ void drawQuestion(BookletWriter &writer, int question, double top)
 
 void spatialSection(BookletWriter &writer)
 {
-    const double height = (BookletWriter::ContentBottom - BookletWriter::ContentTop) / SpatialPerPage;
-    for (int question = 1; question <= SpatialKey::QuestionCount; ++question) {
-        const int slot = (question - 1) % SpatialPerPage;
-        if (question > 1 && slot == 0)
-            writer.newPage();
-        drawQuestion(writer, question, BookletWriter::ContentTop + slot * height);
-    }
+    BookletGrid grid(writer, SpatialPerPage);
+    for (int question = 1; question <= SpatialKey::QuestionCount; ++question)
+        drawQuestion(writer, question, grid.nextCell().top());
 }
 
 } // namespace Booklet

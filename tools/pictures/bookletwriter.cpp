@@ -110,6 +110,27 @@ void BookletWriter::decorate()
     paint.restore();
 }
 
+BookletGrid::BookletGrid(BookletWriter &writer, int cellsPerPage, int columns, double gap)
+    : writer(writer)
+    , cellsPerPage(cellsPerPage)
+    , columns(columns)
+    , gap(gap)
+    , width(BookletWriter::ContentWidth / columns)
+    , height((BookletWriter::ContentBottom - BookletWriter::ContentTop) / (cellsPerPage / columns))
+{
+}
+
+QRectF BookletGrid::nextCell()
+{
+    if (used == cellsPerPage) {
+        writer.newPage();
+        used = 0;
+    }
+    const int slot = used++;
+    return { BookletWriter::Margin + (slot % columns) * width,
+        BookletWriter::ContentTop + (slot / columns) * height, width - gap, height };
+}
+
 namespace French {
 
 QString typeset(const QString &text)

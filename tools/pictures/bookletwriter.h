@@ -70,6 +70,25 @@ private:
     QVector<Link> linkList;
 };
 
+// The cells of a section in rows and columns over the content area of its pages, in reading order:
+// a new page begins when the current one is full.
+class BookletGrid {
+public:
+    // `gap` is left free on the right of every cell, between the columns.
+    BookletGrid(BookletWriter &writer, int cellsPerPage, int columns = 1, double gap = 0);
+    // The next cell, in millimetres, on a new page when this one has no room left.
+    QRectF nextCell();
+
+private:
+    BookletWriter &writer;
+    const int cellsPerPage;
+    const int columns;
+    const double gap;
+    const double width;
+    const double height;
+    int used = 0;
+};
+
 // Text with French punctuation: the no-break space before « : ; ? ! » and inside guillemets.
 namespace French {
 const QChar NoBreakSpace(0x00A0);
