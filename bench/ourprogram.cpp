@@ -20,6 +20,7 @@
 #include <QTest>
 
 #include <cstdio>
+#include <functional>
 
 namespace {
 
@@ -232,6 +233,17 @@ double startOnTitle(PaintWatchingApplication &application, Program &program)
     return application.waitForPaint(ScreenTimeoutSeconds);
 }
 
+// Starts the program on its title screen and hands the chain to `walk`: 0 when both went through,
+// 1 otherwise, as the passes return.
+int walkFromTitle(PaintWatchingApplication &application, const std::function<bool(ChainWalker &)> &walk)
+{
+    Program program(application);
+    if (startOnTitle(application, program) < 0)
+        return 1;
+    ChainWalker walker(application, program);
+    return walk(walker) ? 0 : 1;
+}
+
 } // namespace
 
 namespace OurProgram {
@@ -250,31 +262,27 @@ int startUp(PaintWatchingApplication &application)
 
 int answerPasses(PaintWatchingApplication &application, int passes)
 {
-    Program program(application);
-    if (startOnTitle(application, program) < 0)
-        return 1;
-    ChainWalker walker(application, program);
-    for (int pass = 1; pass <= passes; ++pass) {
-        if (!walker.answerEverything())
-            return 1;
-        if (pass == 1)
-            report("peak_one_pass", peakResidentMegabytes());
-    }
-    report("peak_all_passes", peakResidentMegabytes());
-    return 0;
+    return walkFromTitle(application, [passes](ChainWalker &walker) {
+        for (int pass = 1; pass <= passes; ++pass) {
+            if (!walker.answerEverything())
+                return false;
+            if (pass == 1)
+                report("peak_one_pass", peakResidentMegabytes());
+        }
+        report("peak_all_passes", peakResidentMegabytes());
+        return true;
+    });
 }
 
 int timeOutPasses(PaintWatchingApplication &application, int passes)
 {
-    Program program(application);
-    if (startOnTitle(application, program) < 0)
-        return 1;
-    ChainWalker walker(application, program);
-    for (int pass = 0; pass < passes; ++pass) {
-        if (!walker.runOutOfTime(timeLimitOfPass(pass)))
-            return 1;
-    }
-    return 0;
+    return walkFromTitle(application, [passes](ChainWalker &walker) {
+        for (int pass = 0; pass < passes; ++pass) {
+            if (!walker.runOutOfTime(timeLimitOfPass(pass)))
+                return false;
+        }
+        return true;
+    });
 }
 
 } // namespace OurProgram
