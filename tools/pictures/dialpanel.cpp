@@ -25,13 +25,13 @@ struct DialLayout {
 
 // Rev counter and speed dial on the left, oil pressure above temperature in the middle, fuel and
 // ammeter back to back on the right around one pivot. The instruction screen shows only the
-// left 273 x 193 pixels, which must hold the rev counter and the speed dial whole: staggered,
+// left of the panel, which must hold the rev counter and the speed dial whole: staggered,
 // the rev counter low and the speed dial high, both are as large as that box allows. The rev
 // counter is the largest: it must tell 6310 from 6350 tours/min.
 const std::array<DialLayout, 6> Layouts = { {
-    { 'C', DialFace::Round, { 85, 108 }, 84, 79, { 0, 8000, 240, -60, 100, 500, 1000 }, 14,
+    { 'C', DialFace::Round, { 83, 106 }, 82, 77, { 0, 8000, 240, -60, 100, 500, 1000 }, 14,
         "tours/min\n× 1000", { 0, 30 } },
-    { 'V', DialFace::Round, { 218, 55 }, 54, 50, { 20, 220, 240, -60, 5, 10, 40 }, 10, "km/h", { 0, 38 } },
+    { 'V', DialFace::Round, { 214, 55 }, 54, 50, { 20, 220, 240, -60, 5, 10, 40 }, 10, "km/h", { 0, 38 } },
     { 'P', DialFace::UpperHalf, { 364, 82 }, 78, 73, { 0, 160, 180, 0, 5, 10, 20 }, 11, "pression d'huile",
         { 0, 11 } },
     { 'T', DialFace::UpperHalf, { 364, 180 }, 78, 73, { 25, 125, 180, 0, 5, 0, 25 }, 11, "température",
