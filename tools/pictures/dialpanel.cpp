@@ -23,13 +23,15 @@ struct DialLayout {
     QPointF labelOffset;
 };
 
-// Rev counter and speed dial on the left (both inside the example box), oil pressure above
-// temperature in the middle, fuel and ammeter back to back on the right around one pivot.
-// The rev counter is the largest: it must tell 6310 from 6350 tours/min.
+// Rev counter and speed dial on the left, oil pressure above temperature in the middle, fuel and
+// ammeter back to back on the right around one pivot. The instruction screen shows only the
+// left of the panel, which must hold the rev counter and the speed dial whole: staggered,
+// the rev counter low and the speed dial high, both are as large as that box allows. The rev
+// counter is the largest: it must tell 6310 from 6350 tours/min.
 const std::array<DialLayout, 6> Layouts = { {
-    { 'C', DialFace::Round, { 83, 100 }, 80, 75, { 0, 8000, 240, -60, 100, 500, 1000 }, 14,
-        "tours/min\n× 1000", { 0, 28 } },
-    { 'V', DialFace::Round, { 219, 100 }, 51, 47, { 20, 220, 240, -60, 5, 10, 40 }, 10, "km/h", { 0, 36 } },
+    { 'C', DialFace::Round, { 83, 106 }, 82, 77, { 0, 8000, 240, -60, 100, 500, 1000 }, 14,
+        "tours/min\n× 1000", { 0, 30 } },
+    { 'V', DialFace::Round, { 214, 55 }, 54, 50, { 20, 220, 240, -60, 5, 10, 40 }, 10, "km/h", { 0, 38 } },
     { 'P', DialFace::UpperHalf, { 364, 82 }, 78, 73, { 0, 160, 180, 0, 5, 10, 20 }, 11, "pression d'huile",
         { 0, 11 } },
     { 'T', DialFace::UpperHalf, { 364, 180 }, 78, 73, { 25, 125, 180, 0, 5, 0, 25 }, 11, "température",

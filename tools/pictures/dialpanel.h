@@ -64,9 +64,10 @@ namespace DialPanels {
 
 constexpr int Width = 600;
 constexpr int Height = 200;
-// The part of the panel that the instruction screen's example box shows.
-constexpr int ExampleWidth = 273;
-constexpr int ExampleHeight = 193;
+// The part of the panel that the instruction screen's example box shows: 273 x 193 pixels less
+// its 2-pixel border.
+constexpr int ExampleWidth = 269;
+constexpr int ExampleHeight = 189;
 
 // The dial as laid out on every panel, with its usual scale and its needle at the minimum.
 Dial standardDial(char code);

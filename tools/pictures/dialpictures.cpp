@@ -94,17 +94,6 @@ QString numeralText(char code, double value)
     }
 }
 
-// Places the numeral's inked box just inside the circle of the given radius, whatever its width
-// and angle, so that wide numerals such as "125" stand as clear of their mark as narrow ones.
-void drawNumeral(QPainter &painter, const Dial &dial, double clearRadius, double angle, const QString &text)
-{
-    const QRectF box = QFontMetricsF(painter.font()).tightBoundingRect(text);
-    const double radians = qDegreesToRadians(angle);
-    const double reach
-        = box.width() / 2 * std::abs(std::cos(radians)) + box.height() / 2 * std::abs(std::sin(radians));
-    painter.drawText(polar(dial.centre, clearRadius - reach, angle) - box.center(), text);
-}
-
 void drawLabel(QPainter &painter, const Dial &dial)
 {
     const QPointF centre = dial.centre + dial.labelOffset;
@@ -113,26 +102,54 @@ void drawLabel(QPainter &painter, const Dial &dial)
     painter.drawText(QRectF(centre.x() - 60, centre.y() - 15, 120, 30), Qt::AlignCenter, dial.label);
 }
 
-void drawScale(QPainter &painter, const Dial &dial)
+// A mark that carries a numeral is the longest.
+constexpr double NumeralMarkLength = 9;
+
+bool carriesNumeral(const Dial &dial, double value)
+{
+    return dial.scale.isMultiple(value, dial.scale.numeralStep);
+}
+
+void drawMarks(QPainter &painter, const Dial &dial)
+{
+    const DialScale &scale = dial.scale;
+    for (int i = 0; i < scale.markCount(); ++i) {
+        const double value = scale.markValue(i);
+        const double angle = scale.angleOf(value);
+        const bool numeral = carriesNumeral(dial, value);
+        const bool medium = scale.isMultiple(value, scale.mediumStep);
+        const double length = numeral ? NumeralMarkLength : medium ? 6.5 : 4.5;
+        painter.setPen(QPen(QColor(InkColour), numeral ? 1.6 : 1.0, Qt::SolidLine, Qt::FlatCap));
+        painter.drawLine(
+            polar(dial.centre, dial.markRadius - length, angle), polar(dial.centre, dial.markRadius, angle));
+    }
+}
+
+// Drawn over the needles with a rim of face colour, so a needle standing on a numeral passes
+// behind it: the figure stays whole, and the needle's tip still lies on the marks beyond.
+void drawNumerals(QPainter &painter, const Dial &dial)
 {
     const DialScale &scale = dial.scale;
     // Bold for the big rev counter figures and for the fuel fractions, whose glyphs are small.
     const QFont numeralFont = dialFont(dial.numeralPixelSize, dial.code == 'C' || dial.code == 'E');
-    const double numeralLength = 9;
-    const double numeralRadius = dial.markRadius - numeralLength - 2.5;
+    const QFontMetricsF metrics(numeralFont);
+    const double clearRadius = dial.markRadius - NumeralMarkLength - 2.5;
     for (int i = 0; i < scale.markCount(); ++i) {
         const double value = scale.markValue(i);
+        if (!carriesNumeral(dial, value))
+            continue;
         const double angle = scale.angleOf(value);
-        const bool numeral = scale.isMultiple(value, scale.numeralStep);
-        const bool medium = scale.isMultiple(value, scale.mediumStep);
-        const double length = numeral ? numeralLength : medium ? 6.5 : 4.5;
-        painter.setPen(QPen(QColor(InkColour), numeral ? 1.6 : 1.0, Qt::SolidLine, Qt::FlatCap));
-        painter.drawLine(
-            polar(dial.centre, dial.markRadius - length, angle), polar(dial.centre, dial.markRadius, angle));
-        if (numeral) {
-            painter.setFont(numeralFont);
-            drawNumeral(painter, dial, numeralRadius, angle, numeralText(dial.code, value));
-        }
+        const QString text = numeralText(dial.code, value);
+        const QRectF box = metrics.tightBoundingRect(text);
+        const double radians = qDegreesToRadians(angle);
+        // Whatever its width and angle, the numeral's inked box stands just inside the marks, so
+        // wide numerals such as "125" stand as clear of their mark as narrow ones.
+        const double reach
+            = box.width() / 2 * std::abs(std::cos(radians)) + box.height() / 2 * std::abs(std::sin(radians));
+        QPainterPath glyphs;
+        glyphs.addText(polar(dial.centre, clearRadius - reach, angle) - box.center(), numeralFont, text);
+        painter.strokePath(glyphs, QPen(QColor(FaceColour), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.fillPath(glyphs, QColor(InkColour));
     }
 }
 
@@ -192,11 +209,13 @@ QImage drawDialPanel(const DialPanel &panel, int scale)
         painter.drawPath(facePath(dial));
     }
     for (const Dial &dial : panel.dials) {
-        drawScale(painter, dial);
+        drawMarks(painter, dial);
         drawLabel(painter, dial);
     }
     for (const Dial &dial : panel.dials)
         drawNeedle(painter, dial);
+    for (const Dial &dial : panel.dials)
+        drawNumerals(painter, dial);
     for (const Dial &dial : panel.dials)
         drawHub(painter, dial);
     painter.end();
