@@ -8,11 +8,14 @@
 #include <QFile>
 #include <QImage>
 #include <QLineF>
+#include <QPainter>
+#include <QPainterPath>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QtMath>
 #include <QtTest>
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 #include <vector>
@@ -22,6 +25,32 @@ namespace {
 // A needle moved by less than this, measured along the marks, looks the same to the eye.
 constexpr double SmallestVisibleShift = 1.75;
 constexpr double Tolerance = 1e-9;
+// Pixels as inked as this belong to a numeral's body; the rims' grey is lighter.
+constexpr double NumeralInk = 0.45;
+
+// What a reader knows of each instrument: the value between two marks, every how much a mark is
+// drawn longer, and the numerals on the longest.
+struct ScaleLegend {
+    char code;
+    double graduation;
+    double mediumStep; // 0: no medium marks
+    double numeralStep;
+    bool boldNumerals;
+};
+constexpr ScaleLegend Legends[]
+    = { { 'C', 100, 500, 1000, true }, { 'V', 5, 10, 40, false }, { 'P', 5, 10, 20, false },
+          { 'T', 5, 0, 25, false }, { 'E', 0.125, 0, 0.25, true }, { 'A', 2, 0, 10, false } };
+
+// Thousands of tours/min, quarters of a tank, signed amperes.
+QString expectedNumeral(char code, double value)
+{
+    if (code == 'E')
+        return QStringList { "0", "¼", "½", "¾", "1" }.at(int(value * 4));
+    const QString digits = QString::number(std::abs(std::lround(code == 'C' ? value / 1000 : value)));
+    if (code != 'A' || value == 0)
+        return digits;
+    return (value > 0 ? QStringLiteral("+") : QString(QChar(0x2212))) + digits;
+}
 
 struct DialOnPanel {
     QString name;
@@ -45,12 +74,30 @@ double arcShift(const Dial &dial, double value)
     return qDegreesToRadians(std::abs(dial.scale.angleOf(value) - dial.needleAngle)) * dial.markRadius;
 }
 
-// Only the needles are red, or blue for the fuel gauge; a pixel half covered by one is still clearly so.
+// Only the needles are red, or blue for the fuel gauge: how much of the pixel one covers, 0 to 1.
+double needleCover(const Dial &dial, QRgb pixel)
+{
+    const int excess = dial.code == 'E' ? qBlue(pixel) - qRed(pixel) : qRed(pixel) - qGreen(pixel);
+    return std::clamp(excess / (dial.code == 'E' ? 176.0 : 184.0), 0.0, 1.0);
+}
+
+// A pixel half covered by a needle is still clearly of its colour.
 bool isNeedleColour(const Dial &dial, QRgb pixel)
 {
-    if (dial.code == 'E')
-        return qBlue(pixel) - qRed(pixel) > 60;
-    return qRed(pixel) - qGreen(pixel) > 60;
+    return needleCover(dial, pixel) > 0.33;
+}
+
+// How far a grey pixel is from the face towards the ink, 0 to 1; the needles' colours are no ink.
+double inkiness(QRgb pixel)
+{
+    const int spread = std::max({ qRed(pixel), qGreen(pixel), qBlue(pixel) })
+        - std::min({ qRed(pixel), qGreen(pixel), qBlue(pixel) });
+    return spread > 40 ? 0 : std::clamp((246 - qGray(pixel)) / 226.0, 0.0, 1.0);
+}
+
+QPointF pointOnDial(const Dial &dial, double radius, double angle)
+{
+    return QLineF::fromPolar(radius, angle).translated(dial.centre).p2();
 }
 
 QRgb pixelAt(const QImage &picture, const QPointF &point)
@@ -58,23 +105,273 @@ QRgb pixelAt(const QImage &picture, const QPointF &point)
     return picture.pixel(int(std::floor(point.x())), int(std::floor(point.y())));
 }
 
-// The needle's angle as the written picture shows it: the middle of the needle-coloured arc met on
-// a circle around the pivot, within the dial's sweep (so a needle sharing the pivot is not seen).
-// The circle runs among the marks, beyond the numerals that a needle may pass behind.
-double measuredNeedleAngle(const QImage &picture, const Dial &dial)
+// Positions on a dial are in degrees along its sweep from the start, whichever way it turns.
+double angleAt(const Dial &dial, double position)
 {
-    const double low = std::min(dial.scale.startAngle, dial.scale.endAngle);
-    const double high = std::max(dial.scale.startAngle, dial.scale.endAngle);
-    double sum = 0;
-    int count = 0;
-    for (double angle = low; angle <= high; angle += 0.05) {
-        const QPointF point = QLineF::fromPolar(dial.markRadius - 3, angle).translated(dial.centre).p2();
-        if (isNeedleColour(dial, pixelAt(picture, point))) {
-            sum += angle;
-            ++count;
+    return dial.scale.startAngle + (dial.scale.endAngle > dial.scale.startAngle ? position : -position);
+}
+
+// What a circle around the pivot meets along the sweep, a little beyond its ends: the weighted middle,
+// along the sweep, of each run of pixels that weigh.
+template <typename Weight>
+std::vector<double> runsOnCircle(const QImage &picture, const Dial &dial, double radius, Weight weightOf)
+{
+    std::vector<double> runs;
+    double weight = 0;
+    double moment = 0;
+    const double sweep = std::abs(dial.scale.endAngle - dial.scale.startAngle);
+    for (double position = -1.5; position <= sweep + 1.5; position += 0.02) {
+        const double w = weightOf(pixelAt(picture, pointOnDial(dial, radius, angleAt(dial, position))));
+        weight += w;
+        moment += w * position;
+        if (w == 0 && weight > 0) {
+            runs.push_back(moment / weight);
+            weight = moment = 0;
         }
     }
-    return count ? sum / count : qQNaN();
+    if (weight > 0)
+        runs.push_back(moment / weight);
+    return runs;
+}
+
+std::vector<double> marksOnCircle(const QImage &picture, const Dial &dial, double radius)
+{
+    return runsOnCircle(
+        picture, dial, radius, [](QRgb pixel) { return inkiness(pixel) > 0.2 ? inkiness(pixel) : 0; });
+}
+
+// Where the needle stands, along the sweep, as the written picture shows it: the middle of its colour
+// near its tip, where no numeral is drawn over it.
+double measuredNeedle(const QImage &picture, const Dial &dial)
+{
+    double sum = 0;
+    for (double inset : { 2.5, 3.0, 3.5, 4.0 }) {
+        const std::vector<double> runs = runsOnCircle(picture, dial, dial.markRadius - inset,
+            [&dial](QRgb pixel) { return needleCover(dial, pixel) > 0.1 ? needleCover(dial, pixel) : 0; });
+        sum += runs.size() == 1 ? runs.front() : qQNaN();
+    }
+    return sum / 4;
+}
+
+// How inked each pixel of a shape is, from the faintest edge in.
+using Ink = QHash<QPoint, double>;
+
+// Glyphs filled as on the dial, by pixel of the picture.
+Ink inkOf(const QPainterPath &glyphs)
+{
+    const QRect box = glyphs.boundingRect().toAlignedRect().adjusted(-1, -1, 1, 1);
+    QImage image(box.size(), QImage::Format_RGB32);
+    image.fill(qRgb(248, 246, 238));
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(-box.topLeft());
+    painter.fillPath(glyphs, QColor(20, 20, 24));
+    painter.end();
+    Ink ink;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (const double value = inkiness(image.pixel(x, y)); value > 0)
+                ink.insert(box.topLeft() + QPoint(x, y), value);
+        }
+    }
+    return ink;
+}
+
+QPointF centreOf(const Ink &ink)
+{
+    QPointF moment;
+    double weight = 0;
+    for (auto pixel = ink.cbegin(); pixel != ink.cend(); ++pixel) {
+        moment += (QPointF(pixel.key()) + QPointF(0.5, 0.5)) * pixel.value();
+        weight += pixel.value();
+    }
+    return moment / weight;
+}
+
+// The size of the shape's body, its faint edges left out.
+QSize sizeOf(const Ink &ink)
+{
+    QRect bounds;
+    for (auto pixel = ink.cbegin(); pixel != ink.cend(); ++pixel)
+        bounds |= pixel.value() > NumeralInk ? QRect(pixel.key(), QSize(1, 1)) : QRect();
+    return bounds.size();
+}
+
+// The numeral standing inside a long mark, nearer it than the next long marks (that many degrees
+// apart): the ink nearest the mark's inner end, the ink joined to it (the glyphs of a numeral stand
+// side by side, up to five pixels apart), and its faint edges.
+Ink numeralNear(const QImage &picture, const Dial &dial, double angle, double apart)
+{
+    const double outer = dial.markRadius - 10; // just inside the long marks
+    const auto inkAt = [&](QPoint p) {
+        const QLineF ray(dial.centre, p + QPointF(0.5, 0.5));
+        const bool own
+            = ray.length() < outer && std::abs(std::remainder(ray.angle() - angle, 360.0)) < apart / 2;
+        return own ? inkiness(picture.pixel(p)) : 0.0;
+    };
+    const QPoint end = pointOnDial(dial, outer, angle).toPoint();
+    QList<QPoint> pending;
+    for (int dy = -dial.numeralPixelSize; dy <= dial.numeralPixelSize; ++dy) {
+        for (int dx = -dial.numeralPixelSize; dx <= dial.numeralPixelSize; ++dx) {
+            const QPoint p = end + QPoint(dx, dy);
+            if (inkAt(p) > NumeralInk
+                && (pending.isEmpty() || QLineF(end, p).length() < QLineF(end, pending[0]).length()))
+                pending = { p };
+        }
+    }
+    Ink numeral;
+    for (const QPoint &seed : pending)
+        numeral.insert(seed, inkAt(seed));
+    while (!pending.isEmpty()) {
+        const QPoint p = pending.takeLast();
+        for (int dy = -1; dy <= 1; ++dy) {
+            for (int dx = -6; dx <= 6; ++dx) {
+                const QPoint q = p + QPoint(dx, dy);
+                const bool body = inkAt(q) > NumeralInk;
+                if (numeral.contains(q) || !(body || (std::abs(dx) <= 1 && inkAt(q) > 0)))
+                    continue;
+                numeral.insert(q, inkAt(q));
+                if (body)
+                    pending.append(q);
+            }
+        }
+    }
+    return numeral;
+}
+
+// How well the ink agrees with the text drawn as on the dial, 0 to 1, their middles laid on each other;
+// not at all if their sizes differ by more than two pixels.
+double likeness(const Ink &seen, const QString &text, const QFont &font)
+{
+    QPainterPath glyphs;
+    glyphs.addText(0, 0, font, text);
+    const Ink expected = inkOf(glyphs.translated(centreOf(seen) - centreOf(inkOf(glyphs))));
+    const QSize difference = sizeOf(seen) - sizeOf(expected);
+    if (seen.isEmpty() || std::abs(difference.width()) > 2 || std::abs(difference.height()) > 2)
+        return 0;
+    Ink both = seen;
+    both.insert(expected);
+    double common = 0;
+    double either = 0;
+    for (auto pixel = both.cbegin(); pixel != both.cend(); ++pixel) {
+        common += std::min(seen.value(pixel.key()), expected.value(pixel.key()));
+        either += std::max(seen.value(pixel.key()), expected.value(pixel.key()));
+    }
+    return common / either;
+}
+
+// The value whose numeral looks most like the one inside the mark, if any looks much like it.
+double numeralShown(
+    const QImage &picture, const Dial &dial, const ScaleLegend &legend, double angle, double apart)
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(dial.numeralPixelSize);
+    font.setBold(legend.boldNumerals);
+    const Ink seen = numeralNear(picture, dial, angle, apart);
+    double shown = qQNaN();
+    double best = 0.85;
+    for (double value = dial.scale.minimum; value <= dial.scale.maximum + Tolerance;
+         value += legend.numeralStep) {
+        if (const double match = likeness(seen, expectedNumeral(dial.code, value), font); match > best) {
+            best = match;
+            shown = value;
+        }
+    }
+    return shown;
+}
+
+[[noreturn]] void misread(const Dial &dial, const QString &what, double position)
+{
+    throw std::runtime_error(
+        qPrintable(QStringLiteral("%1 dial: %2 %3° along").arg(dial.code).arg(what).arg(position)));
+}
+
+struct Mark {
+    double position; // along the sweep
+    int index; // graduations from the first mark seen
+};
+
+// The marks of the written picture, counted in graduations from the first seen; only marks under the
+// needle may be missing.
+std::vector<Mark> marksInPicture(const QImage &picture, const Dial &dial, double needle)
+{
+    const auto underNeedle = [&](double position) {
+        return qDegreesToRadians(std::abs(position - needle)) * dial.markRadius < 3;
+    };
+    std::vector<double> seen = marksOnCircle(picture, dial, dial.markRadius - 2);
+    seen.erase(std::remove_if(seen.begin(), seen.end(), underNeedle), seen.end());
+    if (seen.size() < 3)
+        misread(dial, QStringLiteral("no marks"), needle);
+    std::vector<double> gaps;
+    for (size_t i = 1; i < seen.size(); ++i)
+        gaps.push_back(seen[i] - seen[i - 1]);
+    std::nth_element(gaps.begin(), gaps.begin() + gaps.size() / 2, gaps.end());
+    const double span = seen.back() - seen.front();
+    const double spacing = span / std::round(span / gaps[gaps.size() / 2]);
+    std::vector<Mark> marks;
+    for (double position : seen) {
+        const double steps = (position - seen.front()) / spacing;
+        const int index = int(std::lround(steps));
+        if (std::abs(steps - index) > 0.2)
+            misread(dial, QStringLiteral("a mark out of step"), position);
+        for (int hidden = marks.empty() ? index : marks.back().index + 1; hidden < index; ++hidden) {
+            if (!underNeedle(seen.front() + hidden * spacing))
+                misread(dial, QStringLiteral("a mark missing"), seen.front() + hidden * spacing);
+        }
+        marks.push_back({ position, index });
+    }
+    return marks;
+}
+
+// The dial's value as a reader finds it in the written picture: the numeral of a long mark, the
+// graduations counted from it, and the needle's place between the marks either side. On the way,
+// every mark must be of its length, and every numeral agree with the count.
+double valueInPicture(const QImage &picture, const Dial &dial)
+{
+    const ScaleLegend legend = *std::find_if(
+        std::begin(Legends), std::end(Legends), [&](const auto &l) { return l.code == dial.code; });
+    const double needle = measuredNeedle(picture, dial);
+    const std::vector<Mark> marks = marksInPicture(picture, dial, needle);
+    const std::vector<double> medium = marksOnCircle(picture, dial, dial.markRadius - 6);
+    const std::vector<double> numeral = marksOnCircle(picture, dial, dial.markRadius - 8);
+    // How far in a mark reaches: to the medium marks' circle, and to the long marks' one.
+    const auto reachOf = [&](const Mark &mark) {
+        const auto metOn = [&](const std::vector<double> &circle) {
+            return std::any_of(circle.begin(), circle.end(), [&](double other) {
+                return qDegreesToRadians(std::abs(other - mark.position)) * dial.markRadius < 1.5;
+            });
+        };
+        return int(metOn(medium)) + int(metOn(numeral));
+    };
+    const auto first
+        = std::find_if(marks.begin(), marks.end(), [&](const Mark &mark) { return reachOf(mark) == 2; });
+    if (first == marks.end())
+        misread(dial, QStringLiteral("no long mark"), needle);
+    const int perNumeral = int(std::lround(legend.numeralStep / legend.graduation));
+    const int perMedium = int(std::lround(legend.mediumStep / legend.graduation));
+    const double apart = (marks.back().position - marks.front().position) / marks.back().index * perNumeral;
+    double origin = qQNaN(); // the value of the first mark seen, by every numeral
+    for (const Mark &mark : marks) {
+        const int steps = mark.index - first->index;
+        const int reach = steps % perNumeral == 0 ? 2 : perMedium && steps % perMedium == 0 ? 1 : 0;
+        if (reachOf(mark) != reach)
+            misread(dial, QStringLiteral("a mark of the wrong length"), mark.position);
+        if (reach < 2)
+            continue;
+        const double value = numeralShown(picture, dial, legend, angleAt(dial, mark.position), apart)
+            - mark.index * legend.graduation;
+        if (!(std::abs(value - (&mark == &*first ? value : origin)) < Tolerance))
+            misread(dial, QStringLiteral("a numeral unlike its place"), mark.position);
+        origin = value;
+    }
+    // Past the marks seen at either end (the needle may hide an end mark), the last two carry on.
+    const auto after = std::clamp(
+        std::find_if(marks.begin(), marks.end(), [&](const Mark &mark) { return mark.position > needle; }),
+        marks.begin() + 1, marks.end() - 1);
+    const Mark &before = *(after - 1);
+    const double steps = before.index
+        + (needle - before.position) / (after->position - before.position) * (after->index - before.index);
+    return origin + steps * legend.graduation;
 }
 
 // Pixels whose colour differs a lot: JPEG's small errors stay under the threshold, a moved needle does not.
@@ -129,8 +426,8 @@ void tst_pictures_dials::initTestCase()
     QVERIFY(written.isValid());
     QVERIFY(QDir(written.path()).mkpath(QStringLiteral("pictures")));
     QVERIFY(QDir(written.path()).mkpath(QStringLiteral("assets")));
-    PictureOutput output(written.filePath(QStringLiteral("pictures")), written.filePath(QStringLiteral("assets")),
-        written.path());
+    PictureOutput output(written.filePath(QStringLiteral("pictures")),
+        written.filePath(QStringLiteral("assets")), written.path());
     writeDialPictures(output);
     writeErrors = output.errors();
 }
@@ -153,7 +450,12 @@ void tst_pictures_dials::needleShowsRightValue()
     const Dial dial = DialPanels::questionPanel(panel).dial(code);
 
     const QImage picture(written.filePath("pictures/" + DialBank::panelFile(panel)));
-    const double seen = dial.scale.valueAt(measuredNeedleAngle(picture, dial));
+    double seen = qQNaN();
+    try {
+        seen = valueInPicture(picture, dial);
+    } catch (const std::runtime_error &misread) {
+        QFAIL(misread.what());
+    }
     for (double offered : DialBank::ChoiceValues[size_t(question - 1)]) {
         QVERIFY2(offered == right || std::abs(offered - seen) > std::abs(right - seen),
             qPrintable(
@@ -333,18 +635,15 @@ void tst_pictures_dials::needlesAreDrawnAtTheirAngles()
     const QImage picture(written.filePath("pictures/" + DialBank::panelFile(panel)));
     QVERIFY(!picture.isNull());
     for (const Dial &dial : DialPanels::questionPanel(panel).dials) {
-        for (double fraction : { 0.3, 0.9 }) {
-            const QPointF point = QLineF::fromPolar(dial.markRadius * fraction, dial.needleAngle)
-                                      .translated(dial.centre)
-                                      .p2();
-            QVERIFY2(isNeedleColour(dial, pixelAt(picture, point)),
-                qPrintable(QStringLiteral("%1 at %2 of its length").arg(dial.code).arg(fraction)));
+        // Near the pivot, and between the numerals (drawn over the needle) and the tip.
+        for (double radius : { dial.markRadius * 0.3, dial.markRadius - 8, dial.markRadius - 3 }) {
+            QVERIFY2(isNeedleColour(dial, pixelAt(picture, pointOnDial(dial, radius, dial.needleAngle))),
+                qPrintable(QStringLiteral("%1 at %2 px from its pivot").arg(dial.code).arg(radius)));
         }
         const double away = dial.reading() + 3 * dial.scale.graduation <= dial.scale.maximum
             ? dial.reading() + 3 * dial.scale.graduation
             : dial.reading() - 3 * dial.scale.graduation;
-        const QPointF elsewhere
-            = QLineF::fromPolar(dial.markRadius * 0.9, dial.scale.angleOf(away)).translated(dial.centre).p2();
+        const QPointF elsewhere = pointOnDial(dial, dial.markRadius - 3, dial.scale.angleOf(away));
         QVERIFY(!isNeedleColour(dial, pixelAt(picture, elsewhere)));
     }
 }
