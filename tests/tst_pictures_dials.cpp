@@ -291,15 +291,16 @@ struct Mark {
     int index; // graduations from the first mark seen
 };
 
-// The marks of the written picture, counted in graduations from the first seen; only marks under the
-// needle may be missing.
+// The marks of the written picture, counted in graduations from the first seen.
 std::vector<Mark> marksInPicture(const QImage &picture, const Dial &dial, double needle)
 {
-    const auto underNeedle = [&](double position) {
-        return qDegreesToRadians(std::abs(position - needle)) * dial.markRadius < 3;
+    // Marks this near the needle may be hidden, or partly: they are not counted, and may be missing.
+    const auto underNeedle = [&](double position, double pixels) {
+        return qDegreesToRadians(std::abs(position - needle)) * dial.markRadius < pixels;
     };
     std::vector<double> seen = marksOnCircle(picture, dial, dial.markRadius - 2);
-    seen.erase(std::remove_if(seen.begin(), seen.end(), underNeedle), seen.end());
+    seen.erase(std::remove_if(seen.begin(), seen.end(), [&](double mark) { return underNeedle(mark, 3); }),
+        seen.end());
     if (seen.size() < 3)
         misread(dial, QStringLiteral("no marks"), needle);
     std::vector<double> gaps;
@@ -315,7 +316,7 @@ std::vector<Mark> marksInPicture(const QImage &picture, const Dial &dial, double
         if (std::abs(steps - index) > 0.2)
             misread(dial, QStringLiteral("a mark out of step"), position);
         for (int hidden = marks.empty() ? index : marks.back().index + 1; hidden < index; ++hidden) {
-            if (!underNeedle(seen.front() + hidden * spacing))
+            if (!underNeedle(seen.front() + hidden * spacing, 4))
                 misread(dial, QStringLiteral("a mark missing"), seen.front() + hidden * spacing);
         }
         marks.push_back({ position, index });
