@@ -243,11 +243,13 @@ Ink numeralNear(const QImage &picture, const Dial &dial, double angle, double ap
 // not at all if their sizes differ by more than two pixels.
 double likeness(const Ink &seen, const QString &text, const QFont &font)
 {
+    if (seen.isEmpty())
+        return 0;
     QPainterPath glyphs;
     glyphs.addText(0, 0, font, text);
     const Ink expected = inkOf(glyphs.translated(centreOf(seen) - centreOf(inkOf(glyphs))));
     const QSize difference = sizeOf(seen) - sizeOf(expected);
-    if (seen.isEmpty() || std::abs(difference.width()) > 2 || std::abs(difference.height()) > 2)
+    if (std::abs(difference.width()) > 2 || std::abs(difference.height()) > 2)
         return 0;
     Ink both = seen;
     both.insert(expected);
