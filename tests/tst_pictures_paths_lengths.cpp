@@ -7,6 +7,7 @@
 #include "paths/pathtable.h"
 #include "pictureoutput.h"
 
+#include <QDataStream>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -165,6 +166,7 @@ private slots:
     void workedExampleLinesStandOnTheBottomOneFifthApart();
 
     void decorationPicturesHaveTheirSizes();
+    void windowsIconHoldsTheIconAtEachSize();
     void generatingTwiceGivesIdenticalFiles();
 
 private:
@@ -430,6 +432,31 @@ void PathAndLengthPicturesTest::decorationPicturesHaveTheirSizes()
     }
 }
 
+// Read as Windows reads an .ico: its directory, then the picture each entry points at.
+void PathAndLengthPicturesTest::windowsIconHoldsTheIconAtEachSize()
+{
+    const QByteArray ico = contents(generated->filePath(QStringLiteral("icons/icon.ico")));
+    QDataStream in(ico);
+    in.setByteOrder(QDataStream::LittleEndian);
+    quint16 reserved, type, count;
+    in >> reserved >> type >> count;
+    QCOMPARE(type, quint16(1));
+    QCOMPARE(int(count), int(std::size(Decoration::IconSizes)));
+    for (int size : Decoration::IconSizes) {
+        quint8 width, height, colours, zero;
+        quint16 planes, bits;
+        quint32 length, offset;
+        in >> width >> height >> colours >> zero >> planes >> bits >> length >> offset;
+        QCOMPARE(width, quint8(size % 256));
+        QCOMPARE(height, width);
+        QCOMPARE(bits, quint16(32));
+        QVERIFY(offset + length <= quint32(ico.size()));
+        const QImage stored = QImage::fromData(ico.mid(offset, length), "png");
+        QCOMPARE(stored.convertToFormat(QImage::Format_ARGB32),
+            Decoration::drawIcon(size).convertToFormat(QImage::Format_ARGB32));
+    }
+}
+
 void PathAndLengthPicturesTest::generatingTwiceGivesIdenticalFiles()
 {
     QTemporaryDir again;
@@ -444,8 +471,8 @@ void PathAndLengthPicturesTest::generatingTwiceGivesIdenticalFiles()
         ++compared;
     }
     // 29 path and 29 length files, the two worked examples, the logo and the title picture, each
-    // also at double size, and the icon at each size and scalable.
-    QCOMPARE(compared, int(2 * (2 * 29 + 2 + 2) + std::size(Decoration::IconSizes) + 1));
+    // also at double size, and the icon at each size, scalable and for Windows.
+    QCOMPARE(compared, int(2 * (2 * 29 + 2 + 2) + std::size(Decoration::IconSizes) + 2));
 }
 
 QTEST_MAIN(PathAndLengthPicturesTest)

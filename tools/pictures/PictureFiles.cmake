@@ -26,10 +26,11 @@ list(TRANSFORM PILOTES_EMBEDDED_PICTURES REPLACE "^(.*)(\\.[a-z]+)$" "\\1@2x\\2"
 list(APPEND PILOTES_EMBEDDED_PICTURES ${double_size})
 
 # The application icon at each size of the hicolor theme, and scalable; embedded for the window
-# icon and installed to share/icons/hicolor/<size>/apps/.
+# icon and installed to share/icons/hicolor/<size>/apps/. The Windows program carries the sizes
+# together in icon.ico.
 set(PILOTES_ICONS_DIR ${CMAKE_BINARY_DIR}/icons)
 set(PILOTES_ICON_SIZES 16 32 48 64 128 256)
-set(PILOTES_ICONS icon.svg)
+set(PILOTES_ICONS icon.svg icon.ico)
 foreach(size IN LISTS PILOTES_ICON_SIZES)
     list(APPEND PILOTES_ICONS icon-${size}.png)
 endforeach()

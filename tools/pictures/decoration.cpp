@@ -1,6 +1,7 @@
 #include "decoration.h"
 
 #include "gifwriter.h"
+#include "icofile.h"
 #include "pictureoutput.h"
 
 #include <QFont>
@@ -11,6 +12,7 @@
 #include <QRadialGradient>
 #include <QStringList>
 #include <QTransform>
+#include <QVector>
 
 namespace Decoration {
 
@@ -283,8 +285,12 @@ void writeAll(PictureOutput &output)
         QStringLiteral("Logo.gif"), drawLogo, shadedPalette({ Navy.rgb(), Gold.rgb(), Snow.rgb() }, 12));
     output.jpeg(QStringLiteral("Image.jpg"), drawTitleImage);
     output.iconFile(QStringLiteral("icon.svg"), iconSvg());
-    for (int size : IconSizes)
-        output.iconPng(QStringLiteral("icon-%1.png").arg(size), drawIcon(size));
+    QVector<QImage> icons;
+    for (int size : IconSizes) {
+        icons.append(drawIcon(size));
+        output.iconPng(QStringLiteral("icon-%1.png").arg(size), icons.last());
+    }
+    output.iconFile(QStringLiteral("icon.ico"), icoFile(icons));
 }
 
 } // namespace Decoration

@@ -24,7 +24,7 @@ QImage drawTitleImage(int scale = 1);
 QImage drawIcon(int size);
 QByteArray iconSvg();
 
-// Logo.gif, Image.jpg and the icon at each size, and scalable.
+// Logo.gif, Image.jpg and the icon at each size, scalable, and as a Windows icon file.
 void writeAll(PictureOutput &output);
 
 } // namespace Decoration
