@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Builds the Windows program on Debian 12 (root or sudo, like the other scripts):
+# BUILD_DIR/selection-pilotes-<version>-win64-setup.exe and BUILD_DIR/selection-pilotes-<version>-win64.zip
+# (BUILD_DIR defaults to build-windows). Qt for Windows is built once from Debian's own source by
+# scripts/windows/qt.sh into ~/.cache/selection-pilotes/ (half an hour to an hour), then reused.
+# The pictures and the booklet are drawn by the tools of a native build (BUILD_DIR/host), so that
+# they are the same files as on Linux; the cross build (BUILD_DIR/cross) also builds the tests.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/as-user.sh
+bash scripts/install-deps.sh g++-mingw-w64-x86-64-posix mingw-w64-tools nsis wine dpkg-dev qt6-base-dev-tools \
+    qt6-translations-l10n
+as_invoking_user bash scripts/windows/qt.sh
+qt=$(as_invoking_user bash scripts/windows/qt.sh --prefix)
+
+as_invoking_user bash -c '
+    set -euo pipefail
+    build=$(realpath -m "$1") qt=$2
+    cmake -S . -B "$build/host" -G Ninja -DBUILD_TESTING=OFF -DPILOTES_WERROR=ON
+    cmake --build "$build/host" --target host-tools --parallel "$(nproc)"
+    # Qt remembers the toolchain file it was built with; this checkout'"'"'s copy is the same file.
+    cmake -S . -B "$build/cross" -G Ninja -DCMAKE_BUILD_TYPE=Release -DPILOTES_WERROR=ON \
+        -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
+        -DQT_CHAINLOAD_TOOLCHAIN_FILE="$PWD/scripts/windows/mingw-w64.cmake" \
+        -DPILOTES_HOST_TOOLS="$build/host/host-tools.cmake"
+    cmake --build "$build/cross" --parallel "$(nproc)"
+    (cd "$build/cross" && cpack -B "$build")' windows "${BUILD_DIR:-build-windows}" "$qt"
+ls -l "${BUILD_DIR:-build-windows}"/selection-pilotes-*-win64-setup.exe "${BUILD_DIR:-build-windows}"/selection-pilotes-*-win64.zip
