@@ -4,7 +4,8 @@
 # (BUILD_DIR defaults to build-windows). Qt for Windows is built once from Debian's own source by
 # scripts/windows/qt.sh into ~/.cache/selection-pilotes/ (half an hour to an hour), then reused.
 # The pictures and the booklet are drawn by the tools of a native build (BUILD_DIR/host), so that
-# they are the same files as on Linux; the cross build (BUILD_DIR/cross) also builds the tests.
+# they are the same files as on Linux; the cross build (BUILD_DIR/cross) also builds the tests,
+# which its ctest runs under Wine (.ci/windows-check sets the rest up).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/as-user.sh
@@ -22,7 +23,7 @@ as_invoking_user bash -c '
     cmake -S . -B "$build/cross" -G Ninja -DCMAKE_BUILD_TYPE=Release -DPILOTES_WERROR=ON \
         -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
         -DQT_CHAINLOAD_TOOLCHAIN_FILE="$PWD/scripts/windows/mingw-w64.cmake" \
-        -DPILOTES_HOST_TOOLS="$build/host/host-tools.cmake"
+        -DPILOTES_HOST_TOOLS="$build/host/host-tools.cmake" -DCMAKE_CROSSCOMPILING_EMULATOR=wine
     cmake --build "$build/cross" --parallel "$(nproc)"
     (cd "$build/cross" && cpack -B "$build")' windows "${BUILD_DIR:-build-windows}" "$qt"
 ls -l "${BUILD_DIR:-build-windows}"/selection-pilotes-*-win64-setup.exe "${BUILD_DIR:-build-windows}"/selection-pilotes-*-win64.zip
