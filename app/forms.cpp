@@ -31,10 +31,9 @@ Forms::~Forms()
     qDeleteAll(loaded);
 }
 
-int Forms::addScreen(const QString &name, Factory factory)
+void Forms::addScreen(const QString &name, Factory factory, const QString &next, const QString &afterTimeOut)
 {
-    chain.append({ name, std::move(factory) });
-    return int(chain.size()) - 1;
+    chain.append({ name, std::move(factory), next, afterTimeOut });
 }
 
 void Forms::replaceScreen(int id, Factory factory)
@@ -80,6 +79,14 @@ Form *Forms::show(int id)
     form->show();
     form->activateWindow();
     return form;
+}
+
+Form *Forms::show(const QString &name)
+{
+    const int id = idOf(name);
+    if (id < 0)
+        qFatal("No screen %s in the chain", qPrintable(name));
+    return show(id);
 }
 
 Form *Forms::find(int id) const

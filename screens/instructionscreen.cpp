@@ -96,7 +96,9 @@ void InstructionScreen::Form_Load()
     ShowLogo(*this);
     // The test that has just ended is still loaded: it unloads itself only after this screen
     // is shown, so its clock must not tick into the instructions.
-    if (auto test = qobject_cast<TimedTest *>(previous()))
+    if (!content.stopsClockOf)
+        return;
+    if (auto test = qobject_cast<TimedTest *>(forms.find(QString::fromLatin1(content.stopsClockOf))))
         test->Timer1->stop();
 }
 

@@ -19,6 +19,8 @@ struct InstructionContent {
     const char *title;
     int logoLeft;
     int logoTop;
+    // The timed test before this screen, whose clock stops as it loads; null when none.
+    const char *stopsClockOf = nullptr;
 };
 
 // An instruction screen before a timed test: title, explanation, worked example, time sentence,

@@ -6,7 +6,7 @@
 #include <QLabel>
 
 Presentation2::Presentation2(Forms &forms)
-    : InstructionScreen(forms, { "Chemins", 840, 480 })
+    : InstructionScreen(forms, { "Chemins", 840, 480, "Test1" })
 {
     // The "Départ" arrow points at the open start of the path, on the lower edge of the picture.
     addExample(600, 1680, 4560, 5640, QStringLiteral(":/assets/chemin1.jpg"), 960, 540);

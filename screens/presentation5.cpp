@@ -5,7 +5,7 @@
 #include <QGroupBox>
 
 Presentation5::Presentation5(Forms &forms)
-    : InstructionScreen(forms, { "Estimation de longueurs", 1080, 240 })
+    : InstructionScreen(forms, { "Estimation de longueurs", 1080, 240, "Test4" })
 {
     addExample(600, 1680, 2760, 5640, QStringLiteral(":/assets/barre1.jpg"), 600, 1200);
 

@@ -57,7 +57,7 @@ void Resultats::Form_Load()
 void Resultats::Command1_Click()
 {
     titre().Score = 0;
-    titre().Show(); // hidden since the first pass, never unloaded
+    showNext(); // the title screen, hidden since the first pass, never unloaded
     Unload();
 }
 

@@ -45,25 +45,20 @@ Harness::~Harness()
 
 void Harness::start()
 {
-    forms.show(int(ScreenId::Titre));
-}
-
-static int idOf(const Forms &forms, const QString &screen)
-{
-    const int id = forms.idOf(screen);
-    if (id < 0)
-        qFatal("No screen %s in the chain", qPrintable(screen));
-    return id;
+    showTitleScreen(forms);
 }
 
 Form *Harness::show(const QString &screen)
 {
-    return forms.show(idOf(forms, screen));
+    return forms.show(screen);
 }
 
 void Harness::replaceScreen(const QString &screen, Forms::Factory factory)
 {
-    forms.replaceScreen(idOf(forms, screen), std::move(factory));
+    const int id = forms.idOf(screen);
+    if (id < 0)
+        qFatal("No screen %s in the chain", qPrintable(screen));
+    forms.replaceScreen(id, std::move(factory));
 }
 
 Form *Harness::showAlone(const QString &screen)

@@ -5,7 +5,6 @@
 #include "forms.h"
 #include "reasoning/puzzlecontrols.h"
 #include "reasoning/reasoningitem.h"
-#include "reasoning/reasoningitems.h"
 #include "temps.h"
 #include "titre.h"
 
@@ -15,7 +14,7 @@
 #include <QTimer>
 
 Presentation3::Presentation3(Forms &forms)
-    : InstructionScreen(forms, { "Test de raisonnement", 1200, 720 })
+    : InstructionScreen(forms, { "Test de raisonnement", 1200, 720, "Test2" })
     , Timer1(makeTimer(100))
 {
     // The worked example: a series and its filled box, drawn like the boxes of the items. The
@@ -71,9 +70,6 @@ void Presentation3::Timer1_Timer()
         return;
     }
     Timer1->stop();
-    // Closed unanswered: its boxes are not examined.
     if (item)
-        item->Unload();
-    // The items follow this screen in the chain, in the order of their table.
-    forms.show(chainId() + ReasoningItems::ItemCount + 1);
+        item->timeOut();
 }
