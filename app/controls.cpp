@@ -1,5 +1,6 @@
 #include "controls.h"
 
+#include "logosize.h"
 #include "picturebox.h"
 #include "twips.h"
 
@@ -192,7 +193,8 @@ PictureBox *makePictureBox(QWidget *parent, const char *name, int left, int top,
 
 PictureBox *makeLogoBox(QWidget *parent, int left, int top)
 {
-    PictureBox *box = makePictureBox(parent, "Picture2", left, top, 1515, 1005);
+    PictureBox *box = makePictureBox(
+        parent, "Picture2", left, top, LogoSize.width() * TwipsPerPixel, LogoSize.height() * TwipsPerPixel);
     box->setBorder(false);
     return box;
 }

@@ -10,8 +10,7 @@
 
 void showWarning(const QString &text)
 {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Simulation de Sélection Pilotes - VALDOR"), text,
-        QMessageBox::Ok);
+    QMessageBox box(QMessageBox::Warning, windowCaption(), text, QMessageBox::Ok);
     // Messages quote what was typed and file names: "<b>" or "<img src=...>" must show as typed.
     box.setTextFormat(Qt::PlainText);
     box.exec();

@@ -6,6 +6,7 @@
 #include "picturebox.h"
 #include "pictures.h"
 #include "timedtest.h"
+#include "timelimit.h"
 #include "titre.h"
 
 #include <QGroupBox>
@@ -17,7 +18,7 @@
 
 QString timeSentence(qint16 time)
 {
-    if (time == 120)
+    if (time == DefaultTimeLimit)
         return QStringLiteral("Vous avez 2 minutes pour trouver le plus possible de bonnes réponses.");
     return QStringLiteral("Vous avez ") + QString::number(time)
         + QStringLiteral(" secondes pour trouver le plus possible de bonnes réponses.");

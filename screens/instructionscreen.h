@@ -11,7 +11,7 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 
-// "Vous avez 2 minutes ..." for the usual 120 seconds, else the limit in seconds.
+// "Vous avez 2 minutes ..." for the default limit, else the limit in seconds.
 QString timeSentence(qint16 time);
 
 // What an instruction screen is made of besides its own explanation labels.
