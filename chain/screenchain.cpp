@@ -5,15 +5,12 @@
 #include "dials/test4.h"
 #include "form.h"
 #include "forms.h"
+#include "instructionscreen.h"
 #include "lengths/lengthtable.h"
 #include "lengths/test5.h"
 #include "paths/pathtable.h"
 #include "paths/test2.h"
 #include "pictures.h"
-#include "presentation1.h"
-#include "presentation2.h"
-#include "presentation4.h"
-#include "presentation5.h"
 #include "reasoning/presentation3.h"
 #include "reasoning/reasoningitem.h"
 #include "reasoning/reasoningitems.h"
@@ -30,6 +27,12 @@ using Maker = Forms::Factory (*)(const char *screen);
 template <class Screen> Forms::Factory own(const char *)
 {
     return [](Forms &forms) -> Form * { return new Screen(forms); };
+}
+
+Forms::Factory instructionScreen(const char *screen)
+{
+    const InstructionContent &content = Instructions::content(screen);
+    return [&content](Forms &forms) -> Form * { return new InstructionScreen(forms, content); };
 }
 
 Forms::Factory reasoningItem(const char *screen)
@@ -53,9 +56,9 @@ void declareScreens(Forms &forms)
 {
     const Row chain[] = {
         { "Titre", own<Titre>, "Presentation1" },
-        { "Presentation1", own<Presentation1>, "Test1" },
+        { "Presentation1", instructionScreen, "Test1" },
         { "Test1", own<Test1>, "Presentation2" },
-        { "Presentation2", own<Presentation2>, "Test2" },
+        { "Presentation2", instructionScreen, "Test2" },
         { "Test2", own<Test2>, "Presentation3" },
         { "Presentation3", own<Presentation3>, "Test3a" },
         { "Test3a", reasoningItem, "Test3b", "Presentation4" },
@@ -71,9 +74,9 @@ void declareScreens(Forms &forms)
         { "Test3k", reasoningItem, "Test3l", "Presentation4" },
         { "Test3l", reasoningItem, "Test3m", "Presentation4" },
         { "Test3m", reasoningItem, "Presentation4", "Presentation4" },
-        { "Presentation4", own<Presentation4>, "Test4" },
+        { "Presentation4", instructionScreen, "Test4" },
         { "Test4", own<Test4>, "Presentation5" },
-        { "Presentation5", own<Presentation5>, "Test5" },
+        { "Presentation5", instructionScreen, "Test5" },
         { "Test5", own<Test5>, "Calcul1" },
         { "Calcul1", own<Calcul1>, "Resultats" },
         // "Recommencer": the title screen, hidden since the first pass, shows again.
