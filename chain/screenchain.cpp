@@ -96,17 +96,14 @@ void showTitleScreen(Forms &forms)
 QStringList questionPictureNames()
 {
     QStringList names;
-    // Question 1 of each test is stored with its screen.
-    auto addQuestions = [&names](QString (*pictureFile)(int), int questionCount) {
-        for (int question = 2; question <= questionCount; ++question) {
-            if (!names.contains(pictureFile(question)))
-                names.append(pictureFile(question));
+    for (const QuestionBank *bank :
+        { &SpatialKey::Bank, &PathTable::Bank, &DialBank::Bank, &LengthTable::Bank }) {
+        // Question 1 of each test is stored with its screen.
+        for (int question = 2; question <= bank->questionCount; ++question) {
+            if (!names.contains(bank->pictureFile(question)))
+                names.append(bank->pictureFile(question));
         }
-    };
-    addQuestions(SpatialKey::pictureFile, SpatialKey::QuestionCount);
-    addQuestions(PathTable::pictureFile, PathTable::QuestionCount);
-    addQuestions(DialBank::pictureFile, DialBank::QuestionCount);
-    addQuestions(LengthTable::pictureFile, LengthTable::QuestionCount);
+    }
     return names;
 }
 

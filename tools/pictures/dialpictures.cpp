@@ -224,13 +224,11 @@ QImage drawDialPanel(const DialPanel &panel, int scale)
 
 void writeDialPictures(PictureOutput &output)
 {
-    for (int panel = DialBank::FirstPanel; panel <= DialBank::LastPanel; ++panel) {
-        const DialPanel dials = DialPanels::questionPanel(panel);
-        const auto drawing = [&dials](int scale) { return drawDialPanel(dials, scale); };
-        output.gif(DialBank::panelFile(panel), drawing, dialPalette());
-        if (panel == DialBank::FirstPanel)
-            output.assetJpeg(DialBank::embeddedPicture(), drawing);
-    }
+    const auto drawingOf = [](int question) -> PictureOutput::Drawing {
+        return [dials = DialPanels::questionPanel(DialBank::panelOf(question))](
+                   int scale) { return drawDialPanel(dials, scale); };
+    };
+    output.questions(DialBank::Bank, drawingOf, dialPalette());
     const DialPanel example = DialPanels::examplePanel();
     output.assetJpeg(QStringLiteral("exemple-cadran.jpg"),
         [&example](int scale) { return drawDialPanel(example, scale); });

@@ -99,9 +99,7 @@ void writeAll(PictureOutput &output)
         const Lines lines = layout(question);
         return [lines](int scale) { return draw(lines, scale); };
     };
-    output.assetJpeg(LengthTable::embeddedPicture(), drawingOf(1));
-    for (int question = 2; question <= LengthTable::QuestionCount; ++question)
-        output.gif(LengthTable::pictureFile(question), drawingOf(question), palette);
+    output.questions(LengthTable::Bank, drawingOf, palette);
 }
 
 } // namespace LengthPictures

@@ -264,9 +264,7 @@ void writeAll(PictureOutput &output)
         return [path](int scale) { return draw(path, scale); };
     };
     const QVector<QRgb> palette = shadedPalette({ qRgb(255, 255, 255), qRgb(0, 0, 0) }, 6);
-    output.assetJpeg(PathTable::embeddedPicture(), drawingOf(1));
-    for (int question = 2; question <= PathTable::QuestionCount; ++question)
-        output.gif(PathTable::pictureFile(question), drawingOf(question), palette);
+    output.questions(PathTable::Bank, drawingOf, palette);
 }
 
 } // namespace PathPictures

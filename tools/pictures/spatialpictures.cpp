@@ -114,13 +114,9 @@ QVector<QRgb> spatialPalette()
 
 void writeSpatialPictures(PictureOutput &output)
 {
-    const QVector<QRgb> palette = spatialPalette();
-    for (int question = 1; question <= SpatialKey::QuestionCount; ++question) {
-        const SpatialPuzzles::Puzzle puzzle = SpatialPuzzles::puzzle(question);
-        const auto drawing = [&puzzle](int scale) { return drawSpatialPuzzle(puzzle, scale); };
-        if (question == 1)
-            output.assetJpeg(SpatialKey::embeddedPicture(), drawing);
-        else
-            output.gif(SpatialKey::pictureFile(question), drawing, palette);
-    }
+    const auto drawingOf = [](int question) -> PictureOutput::Drawing {
+        return [puzzle = SpatialPuzzles::puzzle(question)](
+                   int scale) { return drawSpatialPuzzle(puzzle, scale); };
+    };
+    output.questions(SpatialKey::Bank, drawingOf, spatialPalette());
 }
