@@ -7,7 +7,8 @@ cd "$(dirname "$0")/.."
 
 # What the installed program needs is listed once, in data/runtime-packages.
 mapfile -t runtime <data/runtime-packages
-packages=(cmake ninja-build g++ qt6-base-dev libgif-dev libjpeg-dev poppler-utils "${runtime[@]}" "$@")
+packages=(cmake ninja-build g++ qt6-base-dev qt6-base-private-dev libxcb1-dev libgif-dev libjpeg-dev poppler-utils
+    "${runtime[@]}" "$@")
 
 missing=()
 for package in "${packages[@]}"; do
