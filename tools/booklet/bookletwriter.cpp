@@ -100,8 +100,8 @@ void BookletWriter::decorate()
     paint.setFont(small);
     paint.drawText(mm(QRectF(Margin, 10, ContentWidth, 6)), Qt::AlignLeft | Qt::AlignVCenter,
         QStringLiteral("Corrigé illustré"));
-    paint.drawText(mm(QRectF(Margin, 10, ContentWidth, 6)), Qt::AlignRight | Qt::AlignVCenter,
-        sectionList.last().title);
+    paint.drawText(
+        mm(QRectF(Margin, 10, ContentWidth, 6)), Qt::AlignRight | Qt::AlignVCenter, sectionList.last().title);
     paint.setPen(QPen(Qt::black, mm(0.2)));
     paint.drawLine(mm(QPointF(Margin, 17)), mm(QPointF(PageWidth - Margin, 17)));
     paint.setFont(font(9));

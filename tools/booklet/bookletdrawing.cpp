@@ -29,22 +29,22 @@ void badge(BookletWriter &writer, QPointF centre, const QString &text, bool fill
     painter.drawEllipse(centre, radius, radius);
     painter.setPen(filled ? Qt::white : Qt::black);
     painter.setFont(writer.font(diameterMm * 1.55, true));
-    painter.drawText(QRectF(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius), Qt::AlignCenter,
-        text);
+    painter.drawText(
+        QRectF(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius), Qt::AlignCenter, text);
     painter.restore();
 }
 
 QBrush pieceColour(int piece)
 {
-    static const QColor colours[] = { QColor(150, 200, 255), QColor(255, 190, 120), QColor(160, 230, 150),
-        QColor(240, 150, 200) };
+    static const QColor colours[]
+        = { QColor(150, 200, 255), QColor(255, 190, 120), QColor(160, 230, 150), QColor(240, 150, 200) };
     return colours[piece % 4];
 }
 
 Qt::BrushStyle pieceHatching(int piece)
 {
-    static const Qt::BrushStyle styles[] = { Qt::BDiagPattern, Qt::FDiagPattern, Qt::HorPattern,
-        Qt::CrossPattern };
+    static const Qt::BrushStyle styles[]
+        = { Qt::BDiagPattern, Qt::FDiagPattern, Qt::HorPattern, Qt::CrossPattern };
     return styles[piece % 4];
 }
 
@@ -52,7 +52,8 @@ QPointF innermostPoint(const SpatialGeometry::Polygon &polygon)
 {
     const QRectF box = polygon.boundingRect();
     QPointF best = SpatialGeometry::centroid(polygon);
-    double bestRoom = SpatialGeometry::contains(polygon, best) ? SpatialGeometry::distanceToBoundary(polygon, best) : -1;
+    double bestRoom
+        = SpatialGeometry::contains(polygon, best) ? SpatialGeometry::distanceToBoundary(polygon, best) : -1;
     constexpr int Steps = 24;
     for (int i = 1; i < Steps; ++i) {
         for (int j = 1; j < Steps; ++j) {

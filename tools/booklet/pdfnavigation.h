@@ -22,7 +22,8 @@ struct PageLink {
 };
 
 // False, with the reason, when the PDF is not laid out as QPdfWriter writes it.
-bool add(QByteArray &pdf, const QVector<OutlineEntry> &outline, const QVector<PageLink> &links, QString *error);
+bool add(
+    QByteArray &pdf, const QVector<OutlineEntry> &outline, const QVector<PageLink> &links, QString *error);
 
 // Overwrites the creation date in place with a fixed one, so that the same source gives the same file.
 void fixCreationDate(QByteArray &pdf);

@@ -67,7 +67,7 @@ void pathSection(BookletWriter &writer)
 {
     constexpr int columns = 2;
     constexpr double gap = 4; // millimetres
-    BookletGrid grid(writer, PathsPerPage, columns, gap);
+    BookletGrid grid(writer, PathLayout.perPage, columns, gap);
     for (int question = 1; question <= PathTable::QuestionCount; ++question)
         drawQuestion(writer, question, grid.nextCell());
 }

@@ -80,7 +80,7 @@ void drawQuestion(
 void dialSection(BookletWriter &writer)
 {
     // A page holds one panel's questions, so each panel starts a page.
-    BookletGrid grid(writer, DialBank::QuestionsPerPanel);
+    BookletGrid grid(writer, DialLayout.perPage);
     for (int panelNumber = DialBank::FirstPanel; panelNumber <= DialBank::LastPanel; ++panelNumber) {
         const DialPanel panel = DialPanels::questionPanel(panelNumber);
         const QImage picture = drawDialPanel(panel);

@@ -18,11 +18,13 @@ struct SectionEntry {
 };
 
 const SectionEntry Sections[] = {
-    { "Test spatial", "60 questions : les pièces remises en place", spatialSection, SpatialPages },
-    { "Chemins", "30 parcours : chaque virage numéroté", pathSection, PathPages },
-    { "Test de raisonnement", "13 énoncés : la règle de chacun", reasoningSection, ReasoningPages },
-    { "Lecture de cadrans", "40 questions : le cadran demandé et sa lecture", dialSection, DialPages },
-    { "Estimation de longueurs", "30 questions : la règle graduée en dixièmes", lengthSection, LengthPages },
+    { "Test spatial", "60 questions : les pièces remises en place", spatialSection, SpatialLayout.pages() },
+    { "Chemins", "30 parcours : chaque virage numéroté", pathSection, PathLayout.pages() },
+    { "Test de raisonnement", "13 énoncés : la règle de chacun", reasoningSection, ReasoningLayout.pages() },
+    { "Lecture de cadrans", "40 questions : le cadran demandé et sa lecture", dialSection,
+        DialLayout.pages() },
+    { "Estimation de longueurs", "30 questions : la règle graduée en dixièmes", lengthSection,
+        LengthLayout.pages() },
 };
 
 void cover(BookletWriter &writer)
@@ -33,8 +35,8 @@ void cover(BookletWriter &writer)
     constexpr double width = BookletWriter::ContentWidth;
     writer.text({ left, 60, width, 20 }, QStringLiteral("Simulation de Sélection Pilotes"), writer.font(16),
         Qt::AlignHCenter);
-    writer.text({ left, 75, width, 20 }, QStringLiteral("Corrigé illustré"), writer.font(30, true),
-        Qt::AlignHCenter);
+    writer.text(
+        { left, 75, width, 20 }, QStringLiteral("Corrigé illustré"), writer.font(30, true), Qt::AlignHCenter);
     writer.text({ left, 92, width, 20 }, typeset(QStringLiteral("Les bonnes réponses et pourquoi")),
         writer.font(14, false, true), Qt::AlignHCenter);
     writer.painter().setPen(QPen(Qt::black, writer.mm(0.4)));
@@ -44,11 +46,14 @@ void cover(BookletWriter &writer)
     writer.text({ left, top, width, 10 }, QStringLiteral("Comment s'en servir"), writer.font(14, true));
     top += 11;
     const QStringList steps = {
-        QStringLiteral("1. Passez d'abord la simulation en entier, sans ce livret : il donne toutes les réponses."),
-        QStringLiteral("2. Notez, pendant ou juste après l'essai, les questions qui vous ont fait hésiter ; le "
-                       "programme ne garde rien de vos réponses."),
-        QStringLiteral("3. Cherchez ensuite chaque épreuve dans la table des matières (page 2) : chaque question "
-                       "y figure avec sa bonne réponse et un dessin qui montre pourquoi."),
+        QStringLiteral(
+            "1. Passez d'abord la simulation en entier, sans ce livret : il donne toutes les réponses."),
+        QStringLiteral(
+            "2. Notez, pendant ou juste après l'essai, les questions qui vous ont fait hésiter ; le "
+            "programme ne garde rien de vos réponses."),
+        QStringLiteral(
+            "3. Cherchez ensuite chaque épreuve dans la table des matières (page 2) : chaque question "
+            "y figure avec sa bonne réponse et un dessin qui montre pourquoi."),
         QStringLiteral("4. Les pièces, virages et repères portent un numéro ou une lettre en plus de leur "
                        "couleur : le livret se lit aussi imprimé en noir et blanc."),
         QStringLiteral("5. Refaites la simulation quelques jours plus tard : les questions sont les mêmes, "
@@ -80,8 +85,9 @@ void tableOfContents(BookletWriter &writer, const QVector<int> &firstPages)
 QRectF inPoints(const QRectF &millimetres)
 {
     constexpr double pointsPerMm = 72 / 25.4;
-    return { millimetres.left() * pointsPerMm, (BookletWriter::PageHeight - millimetres.bottom()) * pointsPerMm,
-        millimetres.width() * pointsPerMm, millimetres.height() * pointsPerMm };
+    return { millimetres.left() * pointsPerMm,
+        (BookletWriter::PageHeight - millimetres.bottom()) * pointsPerMm, millimetres.width() * pointsPerMm,
+        millimetres.height() * pointsPerMm };
 }
 
 } // namespace

@@ -64,7 +64,7 @@ void lengthSection(BookletWriter &writer)
 {
     constexpr int columns = 3;
     constexpr double gap = 3; // millimetres
-    BookletGrid grid(writer, LengthsPerPage, columns, gap);
+    BookletGrid grid(writer, LengthLayout.perPage, columns, gap);
     for (int question = 1; question <= LengthTable::QuestionCount; ++question)
         drawQuestion(writer, question, grid.nextCell());
 }

@@ -111,7 +111,7 @@ double drawPuzzle(BookletWriter &writer, const ReasoningItems::Item &item, doubl
 
 void reasoningSection(BookletWriter &writer)
 {
-    BookletGrid grid(writer, ReasoningPerPage);
+    BookletGrid grid(writer, ReasoningLayout.perPage);
     for (int k = 0; k < ReasoningItems::ItemCount; ++k) {
         const ReasoningItems::Item &item = ReasoningItems::Items[size_t(k)];
         double top = grid.nextCell().top();

@@ -87,7 +87,8 @@ QByteArray real(double value)
 
 } // namespace
 
-bool add(QByteArray &pdf, const QVector<OutlineEntry> &outline, const QVector<PageLink> &links, QString *error)
+bool add(
+    QByteArray &pdf, const QVector<OutlineEntry> &outline, const QVector<PageLink> &links, QString *error)
 {
     auto fail = [error](const QString &reason) {
         *error = reason;
@@ -113,8 +114,7 @@ bool add(QByteArray &pdf, const QVector<OutlineEntry> &outline, const QVector<Pa
     const QByteArray catalog = objectBody(pdf, offsets, root);
     const QByteArray pageTree = objectBody(pdf, offsets, reference(catalog, "Pages"));
     const qint64 kidsAt = pageTree.indexOf("/Kids");
-    const QVector<int> pages
-        = references(pageTree.mid(kidsAt, pageTree.indexOf(']', kidsAt) - kidsAt));
+    const QVector<int> pages = references(pageTree.mid(kidsAt, pageTree.indexOf(']', kidsAt) - kidsAt));
     if (!catalog.endsWith(">>") || catalog.contains("/Outlines") || pages.isEmpty())
         return fail(QStringLiteral("unexpected catalog or page tree"));
 
@@ -161,7 +161,8 @@ bool add(QByteArray &pdf, const QVector<OutlineEntry> &outline, const QVector<Pa
     if (!outline.isEmpty())
         outlineRoot += "\n/First " + ref(firstItem) + "\n/Last " + ref(firstItem + outline.size() - 1);
     written[outlines] = outlineRoot + "\n>>";
-    written[root] = catalog.chopped(2).trimmed() + "\n/Outlines " + ref(outlines) + "\n/PageMode /UseOutlines\n>>";
+    written[root]
+        = catalog.chopped(2).trimmed() + "\n/Outlines " + ref(outlines) + "\n/PageMode /UseOutlines\n>>";
 
     if (!pdf.endsWith('\n'))
         pdf += '\n';
@@ -178,7 +179,8 @@ bool add(QByteArray &pdf, const QVector<OutlineEntry> &outline, const QVector<Pa
     pdf += "trailer\n<<\n/Size " + QByteArray::number(nextNumber) + "\n/Root " + ref(root);
     if (info >= 0)
         pdf += "\n/Info " + ref(info);
-    pdf += "\n/Prev " + QByteArray::number(previous) + "\n>>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n";
+    pdf += "\n/Prev " + QByteArray::number(previous) + "\n>>\nstartxref\n" + QByteArray::number(xref)
+        + "\n%%EOF\n";
     return true;
 }
 

@@ -147,7 +147,7 @@ void drawQuestion(BookletWriter &writer, int question, double top)
 
 void spatialSection(BookletWriter &writer)
 {
-    BookletGrid grid(writer, SpatialPerPage);
+    BookletGrid grid(writer, SpatialLayout.perPage);
     for (int question = 1; question <= SpatialKey::QuestionCount; ++question)
         drawQuestion(writer, question, grid.nextCell().top());
 }
