@@ -28,8 +28,7 @@ QString questionText(char code)
     }
 }
 
-void drawQuestion(
-    BookletWriter &writer, const DialPanel &panel, const QImage &picture, int question, double top)
+void drawQuestion(BookletWriter &writer, const DialPanel &panel, int question, double top)
 {
     const char code = DialBank::InstrumentCodes[size_t(question - 1)];
     const int rightButton = DialBank::AnswerKey[size_t(question - 1)];
@@ -37,8 +36,9 @@ void drawQuestion(
     writer.text({ BookletWriter::Margin, top, BookletWriter::ContentWidth, 6 }, answerLine(question, reading),
         writer.font(11, true));
 
-    const QTransform toPage
-        = BookletDrawing::placePicture(writer, picture, { BookletWriter::Margin, top + 7, 108, 36 });
+    const QTransform toPage = BookletDrawing::placePicture(writer, { DialPanels::Width, DialPanels::Height },
+        { BookletWriter::Margin, top + 7, 108, 36 },
+        [&panel](QPainter &painter) { paintDialPanel(painter, panel); });
     const QRectF dial = toPage.mapRect(panel.dial(code).bounds());
     QPainter &painter = writer.painter();
     painter.save();
@@ -83,10 +83,9 @@ void dialSection(BookletWriter &writer)
     BookletGrid grid(writer, DialLayout.perPage);
     for (int panelNumber = DialBank::FirstPanel; panelNumber <= DialBank::LastPanel; ++panelNumber) {
         const DialPanel panel = DialPanels::questionPanel(panelNumber);
-        const QImage picture = drawDialPanel(panel);
         for (int k = 0; k < DialBank::QuestionsPerPanel; ++k) {
             const int question = (panelNumber - DialBank::FirstPanel) * DialBank::QuestionsPerPanel + k + 1;
-            drawQuestion(writer, panel, picture, question, grid.nextCell().top());
+            drawQuestion(writer, panel, question, grid.nextCell().top());
         }
     }
 }

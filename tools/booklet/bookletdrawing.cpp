@@ -4,19 +4,25 @@
 
 namespace BookletDrawing {
 
-QTransform placePicture(BookletWriter &writer, const QImage &picture, const QRectF &box)
+QTransform placePicture(
+    BookletWriter &writer, QSizeF size, const QRectF &box, const std::function<void(QPainter &)> &paint)
 {
     const QRectF area = writer.mm(box);
-    const double scale = std::min(area.width() / picture.width(), area.height() / picture.height());
-    const QSizeF size(picture.width() * scale, picture.height() * scale);
-    const QRectF target(area.topLeft(), size);
-    writer.painter().drawImage(target, picture);
+    const double scale = std::min(area.width() / size.width(), area.height() / size.height());
+    const QRectF target(area.topLeft(), size * scale);
+    const QTransform toPage
+        = QTransform::fromScale(scale, scale) * QTransform::fromTranslate(target.left(), target.top());
+    writer.painter().save();
+    writer.painter().setClipRect(target);
+    writer.painter().setTransform(toPage);
+    paint(writer.painter());
+    writer.painter().restore();
     writer.painter().save();
     writer.painter().setPen(QPen(Qt::black, writer.mm(0.2)));
     writer.painter().setBrush(Qt::NoBrush);
     writer.painter().drawRect(target);
     writer.painter().restore();
-    return QTransform::fromScale(scale, scale) * QTransform::fromTranslate(target.left(), target.top());
+    return toPage;
 }
 
 void badge(BookletWriter &writer, QPointF centre, const QString &text, bool filled, double diameterMm)

@@ -48,8 +48,9 @@ void drawQuestion(BookletWriter &writer, int question, const QRectF &cell)
     const int answer = LengthTable::AnswerKey[size_t(question - 1)];
     writer.text({ cell.left(), cell.top(), cell.width(), 6 }, answerLine(question, QString::number(answer)),
         writer.font(10, true));
-    const QTransform toPage = BookletDrawing::placePicture(
-        writer, LengthPictures::draw(lines), { cell.left() + 6, cell.top() + 8, 28, 56 });
+    const QTransform toPage = BookletDrawing::placePicture(writer,
+        { LengthPictures::Width, LengthPictures::Height }, { cell.left() + 6, cell.top() + 8, 28, 56 },
+        [&lines](QPainter &painter) { LengthPictures::paint(painter, lines); });
     drawRuler(writer, toPage, lines, toPage.map(QPointF(LengthPictures::Width, 0)).x() + writer.mm(4));
     writer.text({ cell.left(), cell.top() + 67, cell.width(), 14 },
         French::typeset(

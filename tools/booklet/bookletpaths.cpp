@@ -38,8 +38,9 @@ void drawQuestion(BookletWriter &writer, int question, const QRectF &cell)
         asked == u'D' ? QStringLiteral("Virages à droite (D)") : QStringLiteral("Virages à gauche (G)"),
         writer.font(9));
 
-    const QTransform toPage = BookletDrawing::placePicture(
-        writer, PathPictures::draw(path), { cell.left() + 10, cell.top() + 12, 58, 58 });
+    const QTransform toPage = BookletDrawing::placePicture(writer, { PathPictures::Size, PathPictures::Size },
+        { cell.left() + 10, cell.top() + 12, 58, 58 },
+        [&path](QPainter &painter) { PathPictures::paint(painter, path); });
     const QPointF start = toPage.map(QPointF(path.corners.first()) + QPointF(0.5, -2));
     BookletDrawing::badge(writer, start, QStringLiteral("▲"), true, 4.6);
 

@@ -106,8 +106,10 @@ void drawQuestion(BookletWriter &writer, int question, double top)
         writer.font(11, true));
 
     const double pictureTop = top + 7;
-    const QTransform toPage = BookletDrawing::placePicture(
-        writer, drawSpatialPuzzle(puzzle), { BookletWriter::Margin, pictureTop, 52, 68 });
+    const QTransform toPage = BookletDrawing::placePicture(writer,
+        { SpatialPuzzles::PictureWidth, SpatialPuzzles::PictureHeight },
+        { BookletWriter::Margin, pictureTop, 52, 68 },
+        [&puzzle](QPainter &painter) { paintSpatialPuzzle(painter, puzzle); });
     for (int k = 0; k < puzzle.loosePieces.size(); ++k)
         badge(writer, toPage.map(BookletDrawing::innermostPoint(puzzle.loosePieces[k].shown)),
             QString::number(k + 1), false, 3.6);

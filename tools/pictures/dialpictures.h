@@ -3,6 +3,7 @@
 #include "dialpanel.h"
 
 #include <QImage>
+#include <QPainter>
 #include <QVector>
 
 class PictureOutput;
@@ -11,6 +12,8 @@ class PictureOutput;
 QVector<QRgb> dialPalette();
 // The panel drawn with antialiasing, then mapped onto dialPalette() (an opaque RGB32 picture).
 QImage drawDialPanel(const DialPanel &panel, int scale = 1);
+// The same drawing on any painter, in panel pixels from the top left corner, without the palette.
+void paintDialPanel(QPainter &painter, const DialPanel &panel);
 // cadran2.gif to cadran9.gif; panel 2 again as the test screen's first picture (cadran2.jpg); the
 // instruction screen's example (exemple-cadran.jpg).
 void writeDialPictures(PictureOutput &output);

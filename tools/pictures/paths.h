@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPainter>
 #include <QPoint>
 #include <QVector>
 
@@ -27,6 +28,8 @@ struct Path {
 Path layout(int question);
 
 QImage draw(const Path &path, int scale = 1);
+// The same drawing on any painter, in picture pixels from the top left corner.
+void paint(QPainter &painter, const Path &path);
 
 // chemin2.gif to chemin30.gif, and question 1 (the worked example) as the asset chemin1.jpg.
 void writeAll(PictureOutput &output);
