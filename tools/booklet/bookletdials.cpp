@@ -6,6 +6,10 @@
 
 #include "dials/dialbank.h"
 
+#include <QPainterPath>
+
+#include <cmath>
+
 namespace Booklet {
 
 namespace {
@@ -14,68 +18,146 @@ QString questionText(char code)
 {
     switch (code) {
     case 'C':
-        return QStringLiteral("Qu'indique le compte-tours ? (tours/min)");
+        return QStringLiteral("Qu’indique le compte-tours ? (tours/min)");
     case 'V':
         return QStringLiteral("Quelle est la vitesse ? (km/h)");
     case 'P':
-        return QStringLiteral("Quelle est la pression d'huile ?");
+        return QStringLiteral("Quelle est la pression d’huile ?");
     case 'A':
-        return QStringLiteral("Que vaut l'intensité, en ampères ?");
+        return QStringLiteral("Que vaut l’intensité, en ampères ?");
     case 'E':
-        return QStringLiteral("Quel est le niveau d'essence ? (fraction du plein)");
+        return QStringLiteral("Quel est le niveau d’essence ? (fraction du plein)");
     default:
         return QStringLiteral("Que vaut la température ?");
     }
 }
 
+// What one graduation of the dial is worth, and how its numerals read.
+QString graduationText(const Dial &dial)
+{
+    const QString step = French::number(dial.scale.graduation);
+    switch (dial.code) {
+    case 'C':
+        return QStringLiteral("Une graduation vaut %1 tours/min ; les nombres écrits sont des milliers "
+                              "(6 se lit 6000).")
+            .arg(step);
+    case 'V':
+        return QStringLiteral("Une graduation vaut %1 km/h.").arg(step);
+    case 'E':
+        return QStringLiteral("Une graduation vaut un huitième du plein (%1).").arg(step);
+    case 'A':
+        return QStringLiteral("Une graduation vaut %1 ampères ; sous le zéro, les valeurs sont négatives.")
+            .arg(step);
+    default:
+        return QStringLiteral("Une graduation vaut %1.").arg(step);
+    }
+}
+
+bool near(double a, double b, double tolerance)
+{
+    return std::abs(a - b) <= tolerance;
+}
+
+// Why a tempting wrong value is wrong, when it is one of the classic traps; empty otherwise.
+QString trapOf(double offered, double right, double graduation)
+{
+    if (right != 0 && near(offered, -right, 1e-9))
+        return QStringLiteral("signe inversé");
+    if (right != 0 && near(offered * 10, right, std::abs(right) * 0.05))
+        return QStringLiteral("dix fois trop petit");
+    if (right != 0 && near(offered, right * 10, std::abs(right) * 0.5))
+        return QStringLiteral("dix fois trop grand");
+    if (near(std::abs(offered - right), graduation, graduation * 1e-6))
+        return QStringLiteral("graduation voisine");
+    return {};
+}
+
+// Everything but the dial asked about, faded, so that it stands out without a mark covering its numerals.
+void fadeOtherDials(BookletWriter &writer, const Dial &asked, const QTransform &toPage)
+{
+    QPainterPath faded;
+    faded.addRect(toPage.mapRect(QRectF(0, 0, DialPanels::Width, DialPanels::Height)));
+    QPainterPath kept;
+    const QRectF face = toPage.mapRect(asked.bounds());
+    if (asked.face == DialFace::Round)
+        kept.addEllipse(face);
+    else
+        kept.addRect(face);
+    writer.painter().fillPath(faded.subtracted(kept), QColor(255, 255, 255, 170));
+}
+
 void drawQuestion(BookletWriter &writer, const DialPanel &panel, int question, double top)
 {
     const char code = DialBank::InstrumentCodes[size_t(question - 1)];
+    const Dial dial = panel.dial(code);
     const int rightButton = DialBank::AnswerKey[size_t(question - 1)];
-    const QString reading = French::number(DialBank::rightValue(question));
+    const double right = DialBank::rightValue(question);
+    const QString reading = dialAnswers()[question - 1];
+    writer.beginQuestion(question, top);
     writer.text({ BookletWriter::Margin, top, BookletWriter::ContentWidth, 6 }, answerLine(question, reading),
         writer.font(11, true));
 
     const QTransform toPage = BookletDrawing::placePicture(writer, { DialPanels::Width, DialPanels::Height },
         { BookletWriter::Margin, top + 7, 108, 36 },
         [&panel](QPainter &painter) { paintDialPanel(painter, panel); });
-    const QRectF dial = toPage.mapRect(panel.dial(code).bounds());
-    QPainter &painter = writer.painter();
-    painter.save();
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(Qt::white, writer.mm(1.6)));
-    painter.drawEllipse(dial.adjusted(-writer.mm(1.2), -writer.mm(1.2), writer.mm(1.2), writer.mm(1.2)));
-    painter.setPen(QPen(Qt::black, writer.mm(0.8), Qt::DashLine));
-    painter.drawEllipse(dial.adjusted(-writer.mm(1.2), -writer.mm(1.2), writer.mm(1.2), writer.mm(1.2)));
-    painter.restore();
+    fadeOtherDials(writer, dial, toPage);
+    writer.text(
+        { BookletWriter::Margin, top + 44, 108, 6 }, French::typeset(graduationText(dial)), writer.font(8.5));
 
     const double left = BookletWriter::Margin + 113;
     const double width = BookletWriter::ContentWidth - 113;
     double y = top + 7;
-    y += writer.text({ left, y, width, 12 }, French::typeset(questionText(code)), writer.font(9, true)) + 1;
+    y += writer.text({ left, y, width, 12 }, French::typeset(questionText(code)), writer.font(9, true)) + 0.5;
     y += writer.text({ left, y, width, 12 },
-             French::typeset(QStringLiteral("Cadran entouré : l'aiguille indique %1.").arg(reading)),
+             French::typeset(QStringLiteral("Sur le cadran en couleur, l’aiguille indique %1.").arg(reading)),
              writer.font(9))
-        + 2;
-    // The five buttons as on the screen; the right one framed thick and ticked.
+        + 1.5;
+    // The five buttons as on the screen; the right one framed thick and ticked, the traps named.
     const double buttonHeight = 4.6;
+    QPainter &painter = writer.painter();
     for (int k = 0; k < DialBank::ButtonCount; ++k) {
-        const bool right = k + 1 == rightButton;
-        const QRectF button(left, y + k * (buttonHeight + 0.8), 24, buttonHeight);
+        const bool isRight = k + 1 == rightButton;
+        const double offered = DialBank::ChoiceValues[size_t(question - 1)][size_t(k)];
+        const QRectF button(left, y + k * (buttonHeight + 0.8), 20, buttonHeight);
         painter.save();
-        painter.setPen(QPen(Qt::black, writer.mm(right ? 0.7 : 0.2)));
-        painter.setBrush(right ? QColor(225, 225, 225) : QColor(Qt::white));
+        painter.setPen(QPen(Qt::black, writer.mm(isRight ? 0.7 : 0.2)));
+        painter.setBrush(isRight ? QColor(225, 225, 225) : QColor(Qt::white));
         painter.drawRect(writer.mm(button));
         painter.restore();
-        writer.text(button, French::number(DialBank::ChoiceValues[size_t(question - 1)][size_t(k)]),
-            writer.font(8.5, right), Qt::AlignHCenter | Qt::AlignVCenter);
-        if (right)
-            writer.text(button.translated(26, 0).adjusted(0, 0, 20, 0),
-                QStringLiteral("✔ bouton %1").arg(rightButton), writer.font(8.5, true), Qt::AlignVCenter);
+        writer.text(
+            button, French::number(offered), writer.font(8.5, isRight), Qt::AlignHCenter | Qt::AlignVCenter);
+        const QRectF note = button.translated(22, 0).adjusted(0, 0, width - 42, 0);
+        if (isRight) {
+            writer.text(note, QStringLiteral("✔ bouton %1").arg(rightButton), writer.font(8.5, true),
+                Qt::AlignVCenter);
+        } else if (const QString trap = trapOf(offered, right, dial.scale.graduation); !trap.isEmpty()) {
+            writer.text(note, QStringLiteral("✘ ") + trap, writer.font(8.5, false, true), Qt::AlignVCenter);
+        }
     }
 }
 
 } // namespace
+
+QStringList dialAnswers()
+{
+    QStringList answers;
+    for (int question = 1; question <= DialBank::QuestionCount; ++question)
+        answers.append(French::number(DialBank::rightValue(question)));
+    return answers;
+}
+
+QString dialTrapExample(const QString &trap)
+{
+    for (int question = 1; question <= DialBank::QuestionCount; ++question) {
+        const Dial dial = DialPanels::standardDial(DialBank::InstrumentCodes[size_t(question - 1)]);
+        for (const double offered : DialBank::ChoiceValues[size_t(question - 1)]) {
+            if (trapOf(offered, DialBank::rightValue(question), dial.scale.graduation) == trap)
+                return QStringLiteral("%1 proposé pour %2")
+                    .arg(French::number(offered), French::number(DialBank::rightValue(question)));
+        }
+    }
+    return {};
+}
 
 void dialSection(BookletWriter &writer)
 {

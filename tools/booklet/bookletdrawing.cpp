@@ -29,14 +29,17 @@ void badge(BookletWriter &writer, QPointF centre, const QString &text, bool fill
 {
     QPainter &painter = writer.painter();
     painter.save();
+    const QFont font = writer.font(diameterMm * 1.55, true);
+    // A disc, drawn out into a pill where the text is wider than it.
     const double radius = writer.mm(diameterMm / 2);
+    const double halfWidth = std::max(radius, writer.mm(writer.width(text, font) / 2 + 0.6));
+    const QRectF outline(centre.x() - halfWidth, centre.y() - radius, 2 * halfWidth, 2 * radius);
     painter.setPen(QPen(Qt::black, writer.mm(0.25)));
     painter.setBrush(filled ? Qt::black : Qt::white);
-    painter.drawEllipse(centre, radius, radius);
+    painter.drawRoundedRect(outline, radius, radius);
     painter.setPen(filled ? Qt::white : Qt::black);
-    painter.setFont(writer.font(diameterMm * 1.55, true));
-    painter.drawText(
-        QRectF(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius), Qt::AlignCenter, text);
+    painter.setFont(font);
+    painter.drawText(outline, Qt::AlignCenter, text);
     painter.restore();
 }
 

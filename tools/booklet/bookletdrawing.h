@@ -22,7 +22,8 @@ namespace BookletDrawing {
 QTransform placePicture(
     BookletWriter &writer, QSizeF size, const QRectF &box, const std::function<void(QPainter &)> &paint);
 
-// A numbered mark: a disc with a number or letter in it, black on white or white on black.
+// A numbered mark: a disc with a number or letter in it, black on white or white on black; a pill
+// when the text is wider than the disc.
 void badge(BookletWriter &writer, QPointF centre, const QString &text, bool filled, double diameterMm = 4.2);
 
 // Piece k's fill: its own light colour and its own hatching, so that it also shows in black and white.

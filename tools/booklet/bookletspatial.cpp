@@ -1,13 +1,13 @@
 #include "booklet.h"
 #include "bookletdrawing.h"
 #include "bookletwriter.h"
+#include "spatialexplanation.h"
 #include "spatialpictures.h"
 #include "spatialpuzzles.h"
 
 #include "spatial/spatialkey.h"
 
 #include <QPainterPath>
-#include <QtMath>
 
 #include <cmath>
 
@@ -18,46 +18,9 @@ namespace {
 using namespace SpatialPuzzles;
 using BookletDrawing::badge;
 
-QString reasonFor(Alteration alteration)
-{
-    switch (alteration) {
-    case Alteration::CutEndMoved:
-        return QStringLiteral("découpe différente : un trait ne part pas du même point");
-    case Alteration::CutSlid:
-        return QStringLiteral("découpe différente : le trait est décalé");
-    case Alteration::BendMoved:
-        return QStringLiteral("découpe différente : le coude du trait a bougé");
-    case Alteration::Reshaped:
-        return QStringLiteral("contour aux proportions différentes");
-    case Alteration::Mirrored:
-        return QStringLiteral("image miroir des pièces");
-    case Alteration::MirroredAndRecut:
-        return QStringLiteral("image miroir, et découpe différente");
-    case Alteration::InnerFigureAdded:
-        return QStringLiteral("une figure intérieure qui n'est pas parmi les pièces");
-    case Alteration::CrossingCuts:
-        return QStringLiteral("découpe différente : deux traits qui se croisent");
-    case Alteration::None:
-        break;
-    }
-    return QStringLiteral("la bonne figure");
-}
-
-// How far a loose piece is turned from its place in the figure, in whole degrees clockwise on the page.
-int turnOf(const LoosePiece &loose)
-{
-    const double degrees = qRadiansToDegrees(std::atan2(loose.placement.m12(), loose.placement.m11()));
-    return (int(std::lround(degrees)) % 360 + 360) % 360;
-}
-
-QString turnText(int degrees)
-{
-    if (degrees == 180)
-        return QStringLiteral("pivotée de 180°");
-    if (degrees < 180)
-        return QStringLiteral("pivotée de %1° (sens horaire)").arg(degrees);
-    return QStringLiteral("pivotée de %1° (sens inverse)").arg(360 - degrees);
-}
+// The marks drawn over the pictures, in a colour that still reads as a dark line in black and white.
+const QColor MarkColour(200, 0, 0);
+constexpr double LooseBadge = 3.6; // millimetres across
 
 QPainterPath pathOf(const SpatialGeometry::Shape &shape, const QTransform &transform)
 {
@@ -98,34 +61,158 @@ void drawAssembled(BookletWriter &writer, const Puzzle &puzzle, const QRectF &bo
     }
 }
 
+// Where a loose piece's number goes, in picture pixels: inside the piece when it has room for it,
+// otherwise beside it, as far from every piece as the framed cell allows.
+QPointF badgeSpot(const Puzzle &puzzle, int k, double badgeRadius, bool *inside)
+{
+    const Polygon &shown = puzzle.loosePieces[k].shown;
+    const QPointF innermost = BookletDrawing::innermostPoint(shown);
+    *inside = SpatialGeometry::distanceToBoundary(shown, innermost) >= badgeRadius;
+    if (*inside)
+        return innermost;
+    const QRectF room = drawingRect(0);
+    const QPointF centre = SpatialGeometry::centroid(shown);
+    double reach = 0;
+    for (const QPointF &corner : shown)
+        reach = std::max(reach, std::hypot(corner.x() - centre.x(), corner.y() - centre.y()));
+    QPointF best = innermost;
+    double bestClearance = -1;
+    for (int step = 0; step < 24; ++step) {
+        const double angle = step * M_PI / 12;
+        const QPointF spot = centre + QPointF(std::cos(angle), std::sin(angle)) * (reach + badgeRadius);
+        if (!room.contains(spot))
+            continue;
+        double clearance = std::numeric_limits<double>::infinity();
+        for (const LoosePiece &loose : puzzle.loosePieces) {
+            const double gap = SpatialGeometry::contains(loose.shown, spot)
+                ? 0
+                : SpatialGeometry::distanceToBoundary(loose.shown, spot);
+            clearance = std::min(clearance, gap);
+        }
+        if (clearance > bestClearance) {
+            bestClearance = clearance;
+            best = spot;
+        }
+    }
+    return best;
+}
+
+// A curved arrow around a piece's number, turning the way the piece must be turned.
+void drawTurnArrow(BookletWriter &writer, QPointF centre, int degrees)
+{
+    if (degrees == 0)
+        return;
+    const double radius = writer.mm(LooseBadge / 2 + 1.1);
+    const double sweep = std::max(std::abs(degrees), 90); // Qt's arcs turn anticlockwise when positive
+    const double signedSweep = degrees > 0 ? -sweep : sweep;
+    const double start = 90 + signedSweep / -2; // centred on the top
+    QPainterPath arc;
+    const QRectF circle(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius);
+    arc.arcMoveTo(circle, start);
+    arc.arcTo(circle, start, signedSweep);
+    QPainter &painter = writer.painter();
+    painter.save();
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(MarkColour, writer.mm(0.45), Qt::SolidLine, Qt::FlatCap));
+    painter.drawPath(arc);
+    // The head, along the tangent at the end of the arc.
+    const double end = qDegreesToRadians(start + signedSweep);
+    const QPointF tip(centre.x() + radius * std::cos(end), centre.y() - radius * std::sin(end));
+    const double way = degrees > 0 ? 1 : -1;
+    const QPointF along(way * std::sin(end), way * std::cos(end));
+    const QPointF across(-along.y(), along.x());
+    const double head = writer.mm(1.3);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(MarkColour);
+    painter.drawPolygon(QPolygonF({ tip + along * head * 0.6, tip - along * head * 0.6 + across * head * 0.55,
+        tip - along * head * 0.6 - across * head * 0.55 }));
+    painter.restore();
+}
+
+void drawLoosePieceMarks(BookletWriter &writer, const Puzzle &puzzle, const QTransform &toPage)
+{
+    const double pixelsPerMm = writer.mm(1) / toPage.m11();
+    for (int k = 0; k < puzzle.loosePieces.size(); ++k) {
+        bool inside = true;
+        const QPointF spot = badgeSpot(puzzle, k, LooseBadge / 2 * pixelsPerMm, &inside);
+        const QPointF centre = toPage.map(spot);
+        if (!inside) {
+            writer.painter().save();
+            writer.painter().setPen(QPen(Qt::black, writer.mm(0.2)));
+            writer.painter().drawLine(
+                centre, toPage.map(BookletDrawing::innermostPoint(puzzle.loosePieces[k].shown)));
+            writer.painter().restore();
+        }
+        drawTurnArrow(writer, centre, SpatialExplanation::assemblingTurn(puzzle, puzzle.loosePieces[k]));
+        badge(writer, centre, QString::number(k + 1), false, LooseBadge);
+    }
+}
+
+// A double-headed arrow from `a` to `b`, device units.
+void doubleArrow(QPainter &painter, QPointF a, QPointF b, double head)
+{
+    painter.drawLine(a, b);
+    const QPointF along = (b - a) / std::hypot(b.x() - a.x(), b.y() - a.y());
+    const QPointF across(-along.y(), along.x());
+    for (const auto &[tip, inward] : { std::pair { a, along }, std::pair { b, -along } })
+        painter.drawPolyline(QPolygonF(
+            { tip + inward * head + across * head * 0.6, tip, tip + inward * head - across * head * 0.6 }));
+}
+
+void drawDifference(BookletWriter &writer, const Puzzle &puzzle, int slot,
+    const SpatialExplanation::Difference &difference, const QTransform &toPage)
+{
+    QPainter &painter = writer.painter();
+    painter.save();
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(MarkColour, writer.mm(0.4)));
+    const double ring = writer.mm(1.7);
+    for (const QPointF &point : difference.circled)
+        painter.drawEllipse(toPage.map(point), ring, ring);
+    const Candidate &candidate = puzzle.candidates[size_t(slot)];
+    const QRectF figure = toPage.mapRect(candidate.placement.map(candidate.figure.outline).boundingRect());
+    const double gap = writer.mm(1);
+    if (difference.widthDiffers)
+        doubleArrow(painter, QPointF(figure.left(), figure.bottom() + gap),
+            QPointF(figure.right(), figure.bottom() + gap), writer.mm(1));
+    if (difference.heightDiffers)
+        doubleArrow(painter, QPointF(figure.right() + gap, figure.top()),
+            QPointF(figure.right() + gap, figure.bottom()), writer.mm(1));
+    if (difference.mirrored) {
+        painter.setPen(QPen(MarkColour, writer.mm(0.35), Qt::DashLine));
+        painter.drawLine(QPointF(figure.center().x(), figure.top() - gap),
+            QPointF(figure.center().x(), figure.bottom() + gap));
+    }
+    painter.restore();
+}
+
 void drawQuestion(BookletWriter &writer, int question, double top)
 {
     const Puzzle puzzle = SpatialPuzzles::puzzle(question);
     const QChar letter = QLatin1Char(SpatialKey::letterOf(puzzle.answer));
-    writer.text({ BookletWriter::Margin, top, BookletWriter::ContentWidth, 7 }, answerLine(question, letter),
-        writer.font(11, true));
+    writer.beginQuestion(question, top);
+    writer.text({ BookletWriter::Margin, top, BookletWriter::ContentWidth, 7 },
+        answerLine(question, spatialAnswers()[question - 1]), writer.font(11, true));
 
     const double pictureTop = top + 7;
-    const QTransform toPage = BookletDrawing::placePicture(writer,
-        { SpatialPuzzles::PictureWidth, SpatialPuzzles::PictureHeight },
+    const QTransform toPage = BookletDrawing::placePicture(writer, { PictureWidth, PictureHeight },
         { BookletWriter::Margin, pictureTop, 52, 68 },
         [&puzzle](QPainter &painter) { paintSpatialPuzzle(painter, puzzle); });
-    for (int k = 0; k < puzzle.loosePieces.size(); ++k)
-        badge(writer, toPage.map(BookletDrawing::innermostPoint(puzzle.loosePieces[k].shown)),
-            QString::number(k + 1), false, 3.6);
+    drawLoosePieceMarks(writer, puzzle, toPage);
 
     const double figureLeft = BookletWriter::Margin + 57;
-    writer.text({ figureLeft, pictureTop, 48, 6 }, QStringLiteral("Assemblée (figure %1) :").arg(letter),
-        writer.font(9, true));
+    writer.text({ figureLeft, pictureTop, 48, 6 },
+        French::typeset(QStringLiteral("Assemblage (figure %1) :").arg(letter)), writer.font(9, true));
     drawAssembled(writer, puzzle, { figureLeft + 2, pictureTop + 8, 44, 44 });
 
     const double textLeft = BookletWriter::Margin + 110;
     const double textWidth = BookletWriter::ContentWidth - 110;
     double y = pictureTop;
     for (int k = 0; k < puzzle.loosePieces.size(); ++k) {
+        const int turn = SpatialExplanation::assemblingTurn(puzzle, puzzle.loosePieces[k]);
         y += writer.text({ textLeft, y, textWidth, 10 },
                  French::typeset(
-                     QStringLiteral("Pièce %1 : %2").arg(k + 1).arg(turnText(turnOf(puzzle.loosePieces[k])))),
+                     QStringLiteral("Pièce %1 : %2").arg(k + 1).arg(SpatialExplanation::turnText(turn))),
                  writer.font(8.5))
             + 0.8;
     }
@@ -136,16 +223,26 @@ void drawQuestion(BookletWriter &writer, int question, double top)
     for (int slot = 0; slot < SpatialKey::ChoiceCount; ++slot) {
         if (slot == puzzle.answer - 1)
             continue;
-        y += writer.text({ textLeft, y, textWidth, 10 },
+        const SpatialExplanation::Difference difference = SpatialExplanation::differenceOf(puzzle, slot);
+        drawDifference(writer, puzzle, slot, difference, toPage);
+        y += writer.text({ textLeft, y, textWidth, 14 },
                  French::typeset(QStringLiteral("%1 : %2")
                                      .arg(QLatin1Char(SpatialKey::letterOf(slot + 1)))
-                                     .arg(reasonFor(puzzle.candidates[size_t(slot)].alteration))),
+                                     .arg(difference.text)),
                  writer.font(8.5))
             + 0.8;
     }
 }
 
 } // namespace
+
+QStringList spatialAnswers()
+{
+    QStringList answers;
+    for (const int value : SpatialKey::AnswerValues)
+        answers.append(QString(QLatin1Char(SpatialKey::letterOf(value))));
+    return answers;
+}
 
 void spatialSection(BookletWriter &writer)
 {

@@ -13,6 +13,8 @@ namespace PdfNavigation {
 struct OutlineEntry {
     QString title;
     int page = 0; // counted from 0
+    double top = -1; // PDF points from the bottom of the page; the whole page when negative
+    QVector<OutlineEntry> children; // shown folded
 };
 
 struct PageLink {
