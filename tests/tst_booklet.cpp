@@ -296,8 +296,8 @@ void tst_Booklet::statedTurnsAssembleThePieces()
     const SpatialPuzzles::Puzzle puzzle = SpatialPuzzles::puzzle(question);
     const SpatialPuzzles::Candidate &right = puzzle.candidates[size_t(puzzle.answer - 1)];
     static const QRegularExpression turnLine(QStringLiteral(
-        "Pièce (\\d) : (sans rotation|à tourner d’un demi-tour \\(180°\\)|à tourner de (\\d+)° dans le sens "
-        "(des|inverse des) aiguilles d’une montre)"));
+        "Pièce (\\d) : (sans rotation|à tourner d’un demi-tour \\(180°\\)|à tourner de (\\d+)° \\(sens "
+        "(horaire|antihoraire)\\))"));
     int stated = 0;
     for (auto matches = turnLine.globalMatch(block); matches.hasNext();) {
         const QRegularExpressionMatch match = matches.next();
@@ -308,7 +308,7 @@ void tst_Booklet::statedTurnsAssembleThePieces()
         if (match.captured(2).contains(QStringLiteral("demi-tour")))
             clockwise = 180;
         else if (!match.captured(3).isEmpty())
-            clockwise = match.captured(3).toInt() * (match.captured(4) == QLatin1String("des") ? 1 : -1);
+            clockwise = match.captured(3).toInt() * (match.captured(4) == QLatin1String("horaire") ? 1 : -1);
 
         const SpatialPuzzles::LoosePiece &loose = puzzle.loosePieces[piece - 1];
         const QPolygonF placed = right.placement.map(right.figure.pieces[loose.piece].outline);

@@ -177,7 +177,7 @@ bool write(const QString &path, QString *error)
     scorePage(writer, answers, firstPages[firstPages.size() - 2], firstPages.last());
     for (const TestEntry &test : Tests) {
         writer.beginSection(QString::fromUtf8(test.title));
-        methodPage(writer, test.method(), test.layout.questions);
+        methodPage(writer, QString::fromUtf8(test.title), test.method(), test.layout.questions);
         writer.newPage();
         test.draw(writer);
     }

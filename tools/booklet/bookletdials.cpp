@@ -39,7 +39,7 @@ QString graduationText(const Dial &dial)
     switch (dial.code) {
     case 'C':
         return QStringLiteral("Une graduation vaut %1 tours/min ; les nombres écrits sont des milliers "
-                              "(6 se lit 6000).")
+                              "(6 = 6000).")
             .arg(step);
     case 'V':
         return QStringLiteral("Une graduation vaut %1 km/h.").arg(step);
@@ -77,12 +77,13 @@ void fadeOtherDials(BookletWriter &writer, const Dial &asked, const QTransform &
 {
     QPainterPath faded;
     faded.addRect(toPage.mapRect(QRectF(0, 0, DialPanels::Width, DialPanels::Height)));
-    QPainterPath kept;
-    const QRectF face = toPage.mapRect(asked.bounds());
-    if (asked.face == DialFace::Round)
-        kept.addEllipse(face);
-    else
-        kept.addRect(face);
+    // The face: its circle, cut to its bounds where it is a half dial.
+    QPainterPath circle;
+    const double radius = toPage.m11() * asked.radius;
+    circle.addEllipse(toPage.map(asked.centre), radius, radius);
+    QPainterPath bounds;
+    bounds.addRect(toPage.mapRect(asked.bounds()));
+    const QPainterPath kept = circle.intersected(bounds);
     writer.painter().fillPath(faded.subtracted(kept), QColor(255, 255, 255, 170));
 }
 
@@ -98,11 +99,11 @@ void drawQuestion(BookletWriter &writer, const DialPanel &panel, int question, d
         writer.font(11, true));
 
     const QTransform toPage = BookletDrawing::placePicture(writer, { DialPanels::Width, DialPanels::Height },
-        { BookletWriter::Margin, top + 7, 108, 36 },
+        { BookletWriter::Margin, top + 7, 102, 34 },
         [&panel](QPainter &painter) { paintDialPanel(painter, panel); });
     fadeOtherDials(writer, dial, toPage);
     writer.text(
-        { BookletWriter::Margin, top + 44, 108, 6 }, French::typeset(graduationText(dial)), writer.font(8.5));
+        { BookletWriter::Margin, top + 41.5, 108, 8 }, French::typeset(graduationText(dial)), writer.font(8));
 
     const double left = BookletWriter::Margin + 113;
     const double width = BookletWriter::ContentWidth - 113;

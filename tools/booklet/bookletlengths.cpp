@@ -48,12 +48,12 @@ QString landmarkText(int tenths)
     if (tenths == 5)
         return QStringLiteral("exactement la moitié");
     if (tenths < 3)
-        return QStringLiteral("moins du quart");
+        return QStringLiteral("moins du quart (2,5)");
     if (tenths < 5)
-        return QStringLiteral("entre le quart et la moitié");
+        return QStringLiteral("entre le quart (2,5) et la moitié (5)");
     if (tenths < 8)
-        return QStringLiteral("entre la moitié et les trois quarts");
-    return QStringLiteral("plus des trois quarts");
+        return QStringLiteral("entre la moitié (5) et les trois quarts (7,5)");
+    return QStringLiteral("plus des trois quarts (7,5)");
 }
 
 void drawQuestion(BookletWriter &writer, int question, const QRectF &cell)
@@ -77,8 +77,7 @@ void drawQuestion(BookletWriter &writer, int question, const QRectF &cell)
              writer.font(8.5))
         + 1.5;
     writer.text({ textLeft, y, textWidth, 14 },
-        French::typeset(QStringLiteral("Repères : quart 2,5 ; moitié 5 ; trois quarts 7,5. Ici, %1.")
-                            .arg(landmarkText(answer))),
+        French::typeset(QStringLiteral("Repère : %1.").arg(landmarkText(answer))),
         writer.font(8.5, false, true));
 }
 

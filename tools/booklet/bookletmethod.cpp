@@ -30,7 +30,9 @@ Method spatialMethod()
             "une figure intérieure ou un trait qu’aucune pièce ne donne.",
         },
         "Chaque pièce porte un numéro ; la flèche rouge autour de ce numéro montre le sens dans lequel la "
-        "tourner pour la mettre en place, et le texte donne l’angle. Sur les autres figures, la différence "
+        "tourner pour la mettre en place, et le texte donne l’angle : sens horaire, celui des aiguilles "
+        "d’une "
+        "montre, ou sens antihoraire, l’inverse. Sur les autres figures, la différence "
         "est entourée en rouge, ou indiquée par une flèche (taille) ou un axe en pointillés (miroir).",
     };
 }
@@ -95,11 +97,11 @@ Method dialMethod()
         "Lire vite et juste un instrument de bord : trouver le bon cadran, sa graduation, et la valeur "
         "sous l’aiguille.",
         {
-            "Repérez le cadran demandé par la question, par son nom écrit sur le cadran.",
+            "Repérez le cadran demandé par la question, par son nom ou son unité écrits sur le cadran.",
             "Calculez ce que vaut une graduation : l’écart entre deux nombres écrits, divisé par le nombre "
             "d’intervalles entre eux.",
             "Partez du nombre écrit juste avant l’aiguille et ajoutez les graduations jusqu’à elle.",
-            "Compte-tours : les nombres écrits sont des milliers de tours par minute (« × 1000 ») ; 6 se lit "
+            "Compte-tours : les nombres écrits sont des milliers de tours par minute (« × 1000 ») ; 6\u00A0se lit "
             "6000 tours/min. Ampèremètre : les valeurs sous le zéro sont négatives.",
         },
         {
@@ -147,7 +149,7 @@ QString seconds(double value)
 
 } // namespace
 
-void methodPage(BookletWriter &writer, const Method &method, int questions)
+void methodPage(BookletWriter &writer, const QString &test, const Method &method, int questions)
 {
     using French::typeset;
     constexpr double left = BookletWriter::Margin;
@@ -161,7 +163,8 @@ void methodPage(BookletWriter &writer, const Method &method, int questions)
             + 2.5;
     };
 
-    writer.text({ left, top, width, 12 }, QStringLiteral("Méthode"), writer.font(20, true));
+    writer.text({ left, top, width, 12 }, French::typeset(test + QStringLiteral(" : méthode")),
+        writer.font(20, true));
     top += 13;
     heading(QStringLiteral("Ce que mesure le test"));
     paragraph(method.measures);
@@ -175,12 +178,16 @@ void methodPage(BookletWriter &writer, const Method &method, int questions)
         paragraph(QStringLiteral("• ") + trap, 3);
     top += 2;
     heading(QStringLiteral("Le temps"));
-    paragraph(QStringLiteral("Le programme accorde %1 secondes (réglage par défaut) pour %2 questions : "
-                             "environ %3 par question. Une question qui résiste coûte les suivantes ; "
-                             "répondez au mieux et passez.")
+    const double perQuestion = double(DefaultTimeLimit) / questions;
+    const bool exact = perQuestion == std::round(perQuestion);
+    paragraph(QStringLiteral(
+        "Le programme accorde %1 secondes (réglage par défaut) pour %2 questions : %3 %4 par "
+        "question. Une question qui résiste coûte les suivantes ; répondez au mieux et passez à "
+        "la suivante.")
                   .arg(DefaultTimeLimit)
                   .arg(questions)
-                  .arg(seconds(double(DefaultTimeLimit) / questions)));
+                  .arg(exact ? QStringLiteral("soit") : QStringLiteral("environ"))
+                  .arg(seconds(perQuestion)));
     top += 2;
     heading(QStringLiteral("Dans les pages qui suivent"));
     paragraph(method.inThisBooklet);

@@ -19,7 +19,7 @@ struct Method {
 // Each test's clock, in seconds, as the program sets it unless the examiner changes it.
 constexpr int DefaultTimeLimit = 120;
 
-void methodPage(BookletWriter &writer, const Method &method, int questions);
+void methodPage(BookletWriter &writer, const QString &test, const Method &method, int questions);
 
 Method spatialMethod();
 Method pathMethod();

@@ -81,8 +81,8 @@ void drawQuestion(BookletWriter &writer, int question, const QRectF &cell)
         writer.font(8.5));
     if (!risky.isEmpty())
         writer.text({ cell.left(), y + 0.5, cell.width(), 10 },
-            French::typeset(QStringLiteral("Pris en descendant ou vers la gauche (pointillés) : %1")
-                                .arg(risky.join(QStringLiteral(", ")))),
+            French::typeset(
+                QStringLiteral("À surveiller (pointillés) : %1").arg(risky.join(QStringLiteral(", ")))),
             writer.font(8.5));
 }
 

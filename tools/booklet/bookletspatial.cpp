@@ -62,35 +62,44 @@ void drawAssembled(BookletWriter &writer, const Puzzle &puzzle, const QRectF &bo
 }
 
 // Where a loose piece's number goes, in picture pixels: inside the piece when it has room for it,
-// otherwise beside it, as far from every piece as the framed cell allows.
-QPointF badgeSpot(const Puzzle &puzzle, int k, double badgeRadius, bool *inside)
+// otherwise just outside it, as far from the other pieces and numbers as the framed cell allows.
+QPointF badgeSpot(
+    const Puzzle &puzzle, int k, double badgeRadius, const QVector<QPointF> &taken, bool *inside)
 {
     const Polygon &shown = puzzle.loosePieces[k].shown;
     const QPointF innermost = BookletDrawing::innermostPoint(shown);
     *inside = SpatialGeometry::distanceToBoundary(shown, innermost) >= badgeRadius;
     if (*inside)
         return innermost;
-    const QRectF room = drawingRect(0);
-    const QPointF centre = SpatialGeometry::centroid(shown);
-    double reach = 0;
-    for (const QPointF &corner : shown)
-        reach = std::max(reach, std::hypot(corner.x() - centre.x(), corner.y() - centre.y()));
+    const QRectF room = drawingRect(0).adjusted(badgeRadius, badgeRadius, -badgeRadius, -badgeRadius);
+    auto clearance = [&](QPointF spot) {
+        double least = std::numeric_limits<double>::infinity();
+        for (const LoosePiece &loose : puzzle.loosePieces) {
+            least = std::min(least,
+                SpatialGeometry::contains(loose.shown, spot)
+                    ? 0
+                    : SpatialGeometry::distanceToBoundary(loose.shown, spot));
+        }
+        // The numbers beside their pieces carry their arrows around them.
+        for (const QPointF &other : taken)
+            least = std::min(
+                least, std::hypot(other.x() - spot.x(), other.y() - spot.y()) / 2 - 1.8 * badgeRadius);
+        return least;
+    };
     QPointF best = innermost;
     double bestClearance = -1;
     for (int step = 0; step < 24; ++step) {
-        const double angle = step * M_PI / 12;
-        const QPointF spot = centre + QPointF(std::cos(angle), std::sin(angle)) * (reach + badgeRadius);
+        const QPointF direction(std::cos(step * M_PI / 12), std::sin(step * M_PI / 12));
+        // Out from the piece until its number stands clear of it.
+        QPointF spot = innermost;
+        while (room.contains(spot)
+            && (SpatialGeometry::contains(shown, spot)
+                || SpatialGeometry::distanceToBoundary(shown, spot) < badgeRadius))
+            spot += direction;
         if (!room.contains(spot))
             continue;
-        double clearance = std::numeric_limits<double>::infinity();
-        for (const LoosePiece &loose : puzzle.loosePieces) {
-            const double gap = SpatialGeometry::contains(loose.shown, spot)
-                ? 0
-                : SpatialGeometry::distanceToBoundary(loose.shown, spot);
-            clearance = std::min(clearance, gap);
-        }
-        if (clearance > bestClearance) {
-            bestClearance = clearance;
+        if (const double clear = clearance(spot); clear > bestClearance) {
+            bestClearance = clear;
             best = spot;
         }
     }
@@ -132,9 +141,11 @@ void drawTurnArrow(BookletWriter &writer, QPointF centre, int degrees)
 void drawLoosePieceMarks(BookletWriter &writer, const Puzzle &puzzle, const QTransform &toPage)
 {
     const double pixelsPerMm = writer.mm(1) / toPage.m11();
+    QVector<QPointF> taken;
     for (int k = 0; k < puzzle.loosePieces.size(); ++k) {
         bool inside = true;
-        const QPointF spot = badgeSpot(puzzle, k, LooseBadge / 2 * pixelsPerMm, &inside);
+        const QPointF spot = badgeSpot(puzzle, k, LooseBadge / 2 * pixelsPerMm, taken, &inside);
+        taken.append(spot);
         const QPointF centre = toPage.map(spot);
         if (!inside) {
             writer.painter().save();
@@ -200,13 +211,13 @@ void drawQuestion(BookletWriter &writer, int question, double top)
         [&puzzle](QPainter &painter) { paintSpatialPuzzle(painter, puzzle); });
     drawLoosePieceMarks(writer, puzzle, toPage);
 
-    const double figureLeft = BookletWriter::Margin + 57;
-    writer.text({ figureLeft, pictureTop, 48, 6 },
-        French::typeset(QStringLiteral("Assemblage (figure %1) :").arg(letter)), writer.font(9, true));
-    drawAssembled(writer, puzzle, { figureLeft + 2, pictureTop + 8, 44, 44 });
+    const double figureLeft = BookletWriter::Margin + 56;
+    writer.text({ figureLeft, pictureTop, 44, 6 },
+        French::typeset(QStringLiteral("Assemblage (figure %1) :").arg(letter)), writer.font(8.5, true));
+    drawAssembled(writer, puzzle, { figureLeft + 1, pictureTop + 8, 36, 44 });
 
-    const double textLeft = BookletWriter::Margin + 110;
-    const double textWidth = BookletWriter::ContentWidth - 110;
+    const double textLeft = BookletWriter::Margin + 101;
+    const double textWidth = BookletWriter::ContentWidth - 101;
     double y = pictureTop;
     for (int k = 0; k < puzzle.loosePieces.size(); ++k) {
         const int turn = SpatialExplanation::assemblingTurn(puzzle, puzzle.loosePieces[k]);

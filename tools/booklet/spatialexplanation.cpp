@@ -166,9 +166,9 @@ QString turnText(int degrees)
         return QStringLiteral("sans rotation");
     if (degrees == 180)
         return QStringLiteral("à tourner d’un demi-tour (180°)");
-    return QStringLiteral("à tourner de %1° dans le sens %2 aiguilles d’une montre")
+    return QStringLiteral("à tourner de %1° (sens %2)")
         .arg(std::abs(degrees))
-        .arg(degrees > 0 ? QStringLiteral("des") : QStringLiteral("inverse des"));
+        .arg(degrees > 0 ? QStringLiteral("horaire") : QStringLiteral("antihoraire"));
 }
 
 Difference differenceOf(const Puzzle &puzzle, int slot)

@@ -13,8 +13,8 @@ namespace SpatialExplanation {
 // The turn that takes a loose piece, as shown, to its place in the right figure: whole degrees,
 // clockwise on the page when positive, from -179 to 180.
 int assemblingTurn(const SpatialPuzzles::Puzzle &puzzle, const SpatialPuzzles::LoosePiece &loose);
-// "sans rotation", "à tourner d’un demi-tour (180°)", "à tourner de 90° dans le sens des aiguilles
-// d’une montre" or "... dans le sens inverse des aiguilles d’une montre".
+// "sans rotation", "à tourner d’un demi-tour (180°)", "à tourner de 90° (sens horaire)" or
+// "... (sens antihoraire)".
 QString turnText(int degrees);
 
 // What to mark on a wrong figure, in picture pixels.
