@@ -259,6 +259,25 @@ void tst_Booklet::printedAnswersAreTheKeys()
     for (int question = 1; question <= expected.size(); ++question)
         QCOMPARE(printed.value(question), expected[question - 1]);
 
+    // The running title of each page gives the questions it answers.
+    static const QRegularExpression range(QStringLiteral("questions? (\\d+)(?: à (\\d+))?$"));
+    for (const QString &page : text) {
+        if (sectionOf(page) != section)
+            continue;
+        QVector<int> onPage;
+        for (auto matches = answer.globalMatch(page); matches.hasNext();)
+            onPage.append(matches.next().captured(1).toInt());
+        const QRegularExpressionMatch header = range.match(runningTitle(page));
+        if (onPage.isEmpty()) {
+            QVERIFY2(!header.hasMatch(), qPrintable(runningTitle(page)));
+            continue;
+        }
+        std::sort(onPage.begin(), onPage.end());
+        QVERIFY2(header.hasMatch(), qPrintable(runningTitle(page)));
+        QCOMPARE(header.captured(1).toInt(), onPage.first());
+        QCOMPARE(header.captured(2).isEmpty() ? onPage.first() : header.captured(2).toInt(), onPage.last());
+    }
+
     QFETCH(QString, explanation);
     if (!explanation.isEmpty()) {
         const QRegularExpression pattern(explanation);
@@ -376,11 +395,27 @@ void tst_Booklet::outlineAndContentsLeadToTheSections()
             BookletFile });
     QVERIFY(!xml.isEmpty());
     static const QRegularExpression item(QStringLiteral("<item page=\"(\\d+)\">([^<]+)</item>"));
+    static const QRegularExpression questionItem(QStringLiteral("^Question (\\d+)$"));
+    // Each section's entry, and under it a bookmark per question, leading to the page that answers it.
     QMap<QString, int> outline;
+    QMap<QString, int> bookmarks;
+    QString section;
     for (auto matches = item.globalMatch(xml); matches.hasNext();) {
         const QRegularExpressionMatch match = matches.next();
-        outline.insert(match.captured(2), match.captured(1).toInt());
+        const int page = match.captured(1).toInt();
+        const QRegularExpressionMatch question = questionItem.match(match.captured(2));
+        if (!question.hasMatch()) {
+            section = match.captured(2);
+            outline.insert(section, page);
+            continue;
+        }
+        QCOMPARE(sectionOf(text.value(page - 1)), section);
+        QVERIFY2(text.value(page - 1).contains(QStringLiteral("%1 : réponse").arg(match.captured(2))),
+            qPrintable(QStringLiteral("%1, %2").arg(section, match.captured(2))));
+        QCOMPARE(question.captured(1).toInt(), ++bookmarks[section]);
     }
+    for (int k = 0; k < SectionTitles.size(); ++k)
+        QCOMPARE(bookmarks.value(SectionTitles[k]), expectedAnswers(SectionTitles[k]).size());
     static const QRegularExpression link(QStringLiteral("<a href=\"[^\"#]*#(\\d+)\"><b>([^<]+)</b></a>"));
     QMap<QString, int> contents;
     for (auto matches = link.globalMatch(xml); matches.hasNext();) {

@@ -68,7 +68,8 @@ QPointF badgeSpot(
 {
     const Polygon &shown = puzzle.loosePieces[k].shown;
     const QPointF innermost = BookletDrawing::innermostPoint(shown);
-    *inside = SpatialGeometry::distanceToBoundary(shown, innermost) >= badgeRadius;
+    // Inside only with room to spare, so that the piece still shows around its number.
+    *inside = SpatialGeometry::distanceToBoundary(shown, innermost) >= 1.6 * badgeRadius;
     if (*inside)
         return innermost;
     const QRectF room = drawingRect(0).adjusted(badgeRadius, badgeRadius, -badgeRadius, -badgeRadius);
