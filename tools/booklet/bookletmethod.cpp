@@ -16,8 +16,8 @@ Method spatialMethod()
             "Le contour d’abord : la forme extérieure et la taille de l’ensemble. Elles écartent souvent "
             "deux ou trois figures d’un coup d’œil.",
             "Puis les découpes : prenez la pièce la plus reconnaissable (un angle aigu, un arrondi, un "
-            "coude) "
-            "et cherchez où elle se loge ; suivez chaque trait de la figure de son départ à son arrivée.",
+            "coude) et cherchez où elle se loge ; suivez chaque trait de la figure de son départ à son "
+            "arrivée.",
             "Tournez les pièces, ne les retournez jamais : une figure qui ne s’obtient qu’en retournant une "
             "pièce, comme dans un miroir, est fausse.",
             "Entre deux figures presque identiques, regardez les extrémités des traits : c’est là que la "
@@ -31,45 +31,43 @@ Method spatialMethod()
         },
         "Chaque pièce porte un numéro ; la flèche rouge autour de ce numéro montre le sens dans lequel la "
         "tourner pour la mettre en place, et le texte donne l’angle : sens horaire, celui des aiguilles "
-        "d’une "
-        "montre, ou sens antihoraire, l’inverse. Sur les autres figures, la différence "
-        "est entourée en rouge, ou indiquée par une flèche (taille) ou un axe en pointillés (miroir).",
+        "d’une montre, ou sens antihoraire, l’inverse. Sur les autres figures, la différence est entourée en "
+        "rouge, ou indiquée par une flèche (taille) ou un axe en pointillés (miroir).",
     };
 }
 
 Method pathMethod()
 {
     return {
-        "Se mettre à la place de celui qui marche : un virage se dit à droite ou à gauche selon la "
-        "direction de marche, pas selon la page.",
+        "Se mettre à la place de celui qui marche : un virage se dit à droite ou à gauche selon la direction "
+        "de marche, pas selon la page.",
         {
             "Lisez d’abord la question : elle demande les virages à droite, ou ceux à gauche.",
             "Partez du bas de l’image, là où le chemin commence, et suivez-le jusqu’à la flèche ; gardez le "
-            "doigt "
-            "ou la pointe du crayon sur le trait.",
+            "doigt ou la pointe du crayon sur le trait.",
             "À chaque virage, demandez-vous de quel côté vous tourneriez en marchant. Tant que le chemin "
-            "monte, "
-            "la droite de la page est votre droite.",
+            "monte, la droite de la page est votre droite.",
             "Quand le chemin descend vers le bas de la page, la droite et la gauche s’inversent par rapport "
-            "à "
-            "la page : un virage vers la gauche de la page est alors un virage à droite.",
+            "à la page : un virage vers la gauche de la page est alors un virage à droite. En allant vers la "
+            "gauche, un virage vers le haut de la page est un virage à droite.",
         },
         {
-            "les virages pris en descendant, où la droite de la page est votre gauche ;",
+            "les virages pris en descendant, où la droite de la page est votre gauche, ou en allant vers la "
+            "gauche ;",
             "compter tous les virages au lieu de ceux qui sont demandés ;",
             "sauter un virage court, ou compter deux fois le même en revenant en arrière des yeux.",
         },
-        "Chaque virage porte son numéro et une lettre, D (droite) ou G (gauche) ; ceux qui comptent sont "
-        "en noir. Les virages pris en descendant ou vers la gauche, où l’on se trompe le plus, sont "
-        "entourés d’un cercle rouge en pointillés.",
+        "Chaque virage porte son numéro et une lettre, D (droite) ou G (gauche) ; ceux qui comptent sont en "
+        "noir. Les virages pris en descendant ou vers la gauche, où l’on se trompe le plus, sont entourés "
+        "d’un cercle rouge en pointillés.",
     };
 }
 
 Method reasoningMethod()
 {
     return {
-        "Trouver la règle qui relie les termes d’une suite ou d’une analogie, puis l’appliquer pour "
-        "remplir les cases.",
+        "Trouver la règle qui relie les termes d’une suite ou d’une analogie, puis l’appliquer pour remplir "
+        "les cases.",
         {
             "Lisez tous les termes donnés avant d’écrire quoi que ce soit.",
             "Cherchez la règle dans les familles que l’on rencontre ici : un calcul (une différence ou une "
@@ -94,15 +92,15 @@ Method reasoningMethod()
 Method dialMethod()
 {
     return {
-        "Lire vite et juste un instrument de bord : trouver le bon cadran, sa graduation, et la valeur "
-        "sous l’aiguille.",
+        "Lire vite et juste un instrument de bord : trouver le bon cadran, sa graduation, et la valeur sous "
+        "l’aiguille.",
         {
             "Repérez le cadran demandé par la question, par son nom ou son unité écrits sur le cadran.",
             "Calculez ce que vaut une graduation : l’écart entre deux nombres écrits, divisé par le nombre "
             "d’intervalles entre eux.",
             "Partez du nombre écrit juste avant l’aiguille et ajoutez les graduations jusqu’à elle.",
-            "Compte-tours : les nombres écrits sont des milliers de tours par minute (« × 1000 ») ; 6\u00A0se lit "
-            "6000 tours/min. Ampèremètre : les valeurs sous le zéro sont négatives.",
+            "Compte-tours : les nombres écrits sont des milliers de tours par minute (« × 1000 ») ; "
+            "6\u00A0se lit 6000 tours/min. Ampèremètre : les valeurs sous le zéro sont négatives.",
         },
         {
             QStringLiteral("un facteur dix, surtout au compte-tours (%1) ;")
@@ -112,8 +110,8 @@ Method dialMethod()
             "la graduation voisine, quand l’aiguille est près d’un trait ;",
             "lire un autre cadran que celui qui est demandé.",
         },
-        "Le cadran demandé est le seul en pleine couleur ; la valeur d’une graduation est donnée, et "
-        "chaque réponse proposée qui tient d’un piège classique est expliquée.",
+        "Le cadran demandé est le seul en pleine couleur ; la valeur d’une graduation est donnée, et chaque "
+        "réponse proposée qui tient d’un piège classique est expliquée.",
     };
 }
 
@@ -181,8 +179,8 @@ void methodPage(BookletWriter &writer, const QString &test, const Method &method
     const double perQuestion = double(DefaultTimeLimit) / questions;
     const bool exact = perQuestion == std::round(perQuestion);
     paragraph(QStringLiteral(
-        "Le programme accorde %1 secondes (réglage par défaut) pour %2 questions : %3 %4 par "
-        "question. Une question qui résiste coûte les suivantes ; répondez au mieux et passez à "
+        "Le programme accorde %1 secondes (réglage par défaut) pour %2 questions : %3 %4 par question. Une "
+        "question qui résiste coûte les suivantes ; répondez au mieux et passez à "
         "la suivante.")
                   .arg(DefaultTimeLimit)
                   .arg(questions)
