@@ -13,7 +13,7 @@ namespace {
 
 struct TestEntry {
     const char *title;
-    const char *summary;
+    const char *summary; // %1: the number of questions
     Method (*method)();
     SectionLayout layout;
     void (*draw)(BookletWriter &);
@@ -22,15 +22,15 @@ struct TestEntry {
 };
 
 const TestEntry Tests[] = {
-    { "Test spatial", "60 questions : les pièces remises en place", spatialMethod, SpatialLayout,
+    { "Test spatial", "%1 questions : les pièces remises en place", spatialMethod, SpatialLayout,
         spatialSection, spatialAnswers, 10 },
-    { "Chemins", "30 parcours : chaque virage numéroté", pathMethod, PathLayout, pathSection, pathAnswers,
+    { "Chemins", "%1 parcours : chaque virage numéroté", pathMethod, PathLayout, pathSection, pathAnswers,
         10 },
-    { "Test de raisonnement", "13 énoncés : la règle de chacun", reasoningMethod, ReasoningLayout,
+    { "Test de raisonnement", "%1 énoncés : la règle de chacun", reasoningMethod, ReasoningLayout,
         reasoningSection, reasoningAnswers, 5 },
-    { "Lecture de cadrans", "40 questions : le cadran demandé, sa graduation et les pièges", dialMethod,
+    { "Lecture de cadrans", "%1 questions : le cadran demandé, sa graduation et les pièges", dialMethod,
         DialLayout, dialSection, dialAnswers, 8 },
-    { "Estimation de longueurs", "30 questions : la règle graduée en dixièmes", lengthMethod, LengthLayout,
+    { "Estimation de longueurs", "%1 questions : la règle graduée en dixièmes", lengthMethod, LengthLayout,
         lengthSection, lengthAnswers, 10 },
 };
 
@@ -51,7 +51,8 @@ QVector<Part> parts()
     QVector<Part> list { { ScoreTitle, QStringLiteral("les points, et ce qu’un second essai montre"), 1 } };
     for (const TestEntry &test : Tests)
         list.append({ QString::fromUtf8(test.title),
-            QStringLiteral("méthode, puis ") + QString::fromUtf8(test.summary), 1 + test.layout.pages() });
+            QStringLiteral("méthode, puis ") + QString::fromUtf8(test.summary).arg(test.layout.questions),
+            1 + test.layout.pages() });
     int total = 0;
     for (const TestEntry &test : Tests)
         total += test.layout.questions;

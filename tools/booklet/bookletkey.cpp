@@ -1,3 +1,4 @@
+// The pages around the tests' answers: reading one's score, the key on one page, the empty answer sheet.
 #include "booklet.h"
 #include "bookletwriter.h"
 
