@@ -44,8 +44,10 @@ QStringList pathAnswers();
 QStringList reasoningAnswers();
 QStringList dialAnswers();
 QStringList lengthAnswers();
-// "250 proposé pour 2460": the first dial question that offers the trap so named.
-QString dialTrapExample(const QString &trap);
+// The classic traps among the values a dial question offers.
+enum class DialTrap { None, Sign, TenTimesLess, TenTimesMore, NextGraduation };
+// "250 proposé pour 2460": the first dial question that offers the trap.
+QString dialTrapExample(DialTrap trap);
 
 // The pages after the tests: all the answers on one page, and the same grid empty.
 struct TestAnswers {

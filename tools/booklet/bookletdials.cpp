@@ -58,17 +58,36 @@ bool near(double a, double b, double tolerance)
     return std::abs(a - b) <= tolerance;
 }
 
-// Why a tempting wrong value is wrong, when it is one of the classic traps; empty otherwise.
-QString trapOf(double offered, double right, double graduation)
+// Which classic trap a tempting wrong value is, if any.
+DialTrap trapOf(double offered, double right, double graduation)
 {
     if (right != 0 && near(offered, -right, 1e-9))
-        return QStringLiteral("signe inversé");
+        return DialTrap::Sign;
     if (right != 0 && near(offered * 10, right, std::abs(right) * 0.05))
-        return QStringLiteral("dix fois trop petit");
+        return DialTrap::TenTimesLess;
     if (right != 0 && near(offered, right * 10, std::abs(right) * 0.5))
-        return QStringLiteral("dix fois trop grand");
+        return DialTrap::TenTimesMore;
     if (near(std::abs(offered - right), graduation, graduation * 1e-6))
-        return QStringLiteral("graduation voisine");
+        return DialTrap::NextGraduation;
+    return DialTrap::None;
+}
+
+// Why the value is wrong, beside its button.
+QString trapText(DialTrap trap, double right)
+{
+    switch (trap) {
+    case DialTrap::Sign:
+        return right > 0 ? QStringLiteral("signe : aiguille côté +")
+                         : QStringLiteral("signe : aiguille côté −");
+    case DialTrap::TenTimesLess:
+        return QStringLiteral("dix fois trop petit");
+    case DialTrap::TenTimesMore:
+        return QStringLiteral("dix fois trop grand");
+    case DialTrap::NextGraduation:
+        return QStringLiteral("une graduation d’écart");
+    case DialTrap::None:
+        break;
+    }
     return {};
 }
 
@@ -131,8 +150,10 @@ void drawQuestion(BookletWriter &writer, const DialPanel &panel, int question, d
         if (isRight) {
             writer.text(note, QStringLiteral("✔ bouton %1").arg(rightButton), writer.font(8.5, true),
                 Qt::AlignVCenter);
-        } else if (const QString trap = trapOf(offered, right, dial.scale.graduation); !trap.isEmpty()) {
-            writer.text(note, QStringLiteral("✘ ") + trap, writer.font(8.5, false, true), Qt::AlignVCenter);
+        } else if (const DialTrap trap = trapOf(offered, right, dial.scale.graduation);
+                   trap != DialTrap::None) {
+            writer.text(note, QStringLiteral("✘ ") + trapText(trap, right), writer.font(8, false, true),
+                Qt::AlignVCenter);
         }
     }
 }
@@ -147,7 +168,7 @@ QStringList dialAnswers()
     return answers;
 }
 
-QString dialTrapExample(const QString &trap)
+QString dialTrapExample(DialTrap trap)
 {
     for (int question = 1; question <= DialBank::QuestionCount; ++question) {
         const Dial dial = DialPanels::standardDial(DialBank::InstrumentCodes[size_t(question - 1)]);

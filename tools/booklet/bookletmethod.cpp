@@ -104,9 +104,8 @@ Method dialMethod()
         },
         {
             QStringLiteral("un facteur dix, surtout au compte-tours (%1) ;")
-                .arg(dialTrapExample(QStringLiteral("dix fois trop petit"))),
-            QStringLiteral("le signe de l’ampèremètre (%1) ;")
-                .arg(dialTrapExample(QStringLiteral("signe inversé"))),
+                .arg(dialTrapExample(DialTrap::TenTimesLess)),
+            QStringLiteral("le signe de l’ampèremètre (%1) ;").arg(dialTrapExample(DialTrap::Sign)),
             "la graduation voisine, quand l’aiguille est près d’un trait ;",
             "lire un autre cadran que celui qui est demandé.",
         },
