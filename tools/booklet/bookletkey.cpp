@@ -21,7 +21,7 @@ int totalOf(const QVector<TestAnswers> &tests)
 // with an empty box to write in and a line for the points.
 double drawGrid(BookletWriter &writer, const QVector<TestAnswers> &tests, double top, bool withAnswers)
 {
-    const double rowHeight = withAnswers ? 5.6 : 8.4;
+    const double rowHeight = withAnswers ? 5.6 : 7.6;
     QPainter &painter = writer.painter();
     for (const TestAnswers &test : tests) {
         writer.text({ Left, top, Width, 6 }, test.title, writer.font(10.5, true));
@@ -83,10 +83,13 @@ void keyPage(BookletWriter &writer, const QVector<TestAnswers> &tests)
 
 void answerSheet(BookletWriter &writer, const QVector<TestAnswers> &tests)
 {
-    const double top = pageTitle(writer, QStringLiteral("Feuille de réponses"),
-        QStringLiteral(
-            "Prénom : …………………………     Date : ……………     Une case par question ; comparez ensuite avec le "
-            "corrigé express, un point par bonne réponse."));
+    double top = pageTitle(writer, QStringLiteral("Feuille de réponses"),
+        QStringLiteral("Une case par question ; comparez ensuite avec le corrigé express, un point par bonne "
+                       "réponse."));
+    top += writer.text({ Left, top - 2, Width, 8 },
+               French::typeset(QStringLiteral("Prénom : ……………………………………          Date : ……………………")),
+               writer.font(10.5))
+        + 2;
     const double bottom = drawGrid(writer, tests, top, false);
     writer.text({ Left, bottom + 2, Width, 8 },
         French::typeset(QStringLiteral("Total : ……… / %1").arg(totalOf(tests))), writer.font(12, true),
