@@ -129,8 +129,9 @@ void scorePage(
             "questions nouvelles. Laissez passer quelques jours entre deux essais, et jugez surtout "
             "le nombre de questions atteintes et les erreurs qui ne reviennent plus."),
         QStringLiteral(
-            "Ce livret ne donne ni barème ni seuil : le programme n’en a pas, et un total ne se compare "
-            "qu’à vos propres essais, passés avec le même temps par test."),
+            "Ce livret ne donne ni barème ni seuil de réussite : le programme n’en fixe aucun (le mot qui "
+            "accompagne le total à l’écran n’est qu’un encouragement), et un total ne se compare qu’à vos "
+            "propres essais, passés avec le même temps par test."),
     };
     double top = BookletWriter::ContentTop + 2;
     writer.text({ Left, top, Width, 12 }, QStringLiteral("Lire son score"), writer.font(18, true));

@@ -77,7 +77,7 @@ Method reasoningMethod()
             "nombre écrit en toutes lettres, traits d’un nombre romain).",
             "Dites la règle en une phrase et vérifiez-la sur chaque terme donné, pas seulement sur les deux "
             "premiers.",
-            "Une case reçoit un seul caractère, chiffre ou lettre majuscule ; remplissez-les dans l’ordre.",
+            "Une case reçoit un seul caractère, un chiffre ou une lettre ; remplissez-les dans l’ordre.",
         },
         {
             "une règle qui marche sur deux termes mais pas sur le troisième ;",
@@ -128,7 +128,7 @@ Method lengthMethod()
         },
         {
             "comparer les positions des extrémités au lieu des longueurs ;",
-            "se tromper de trait de référence et répondre le rapport inverse ;",
+            "répondre ce qui manque au plus court (3) au lieu de ce qu’il mesure (7) ;",
             "hésiter entre deux dixièmes voisins : la moitié et les quarts tranchent.",
         },
         "Une règle graduée en dixièmes, à côté de l’image, a la longueur du trait le plus long ; le plus "
