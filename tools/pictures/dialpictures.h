@@ -3,10 +3,10 @@
 #include "dialpanel.h"
 
 #include <QImage>
-#include <QPainter>
 #include <QVector>
 
 class PictureOutput;
+class QPainter;
 
 // The few colours of the panels and their antialiasing shades.
 QVector<QRgb> dialPalette();

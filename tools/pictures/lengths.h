@@ -1,9 +1,9 @@
 #pragma once
 
 #include <QImage>
-#include <QPainter>
 
 class PictureOutput;
+class QPainter;
 
 // The pictures of the length-ratio test: a tall rectangle holding two parallel vertical lines, the
 // shorter measuring a whole number of tenths of the longer.

@@ -1,11 +1,11 @@
 #pragma once
 
 #include <QImage>
-#include <QPainter>
 #include <QPoint>
 #include <QVector>
 
 class PictureOutput;
+class QPainter;
 
 // The pictures of the path turn-counting test: one thick path of straight stretches joined at
 // right-angle corners, walked from its open start on the lower edge to an arrow head.

@@ -3,10 +3,10 @@
 #include "spatialpuzzles.h"
 
 #include <QImage>
-#include <QPainter>
 #include <QVector>
 
 class PictureOutput;
+class QPainter;
 
 // Draws a spatial puzzle: the loose pieces in the framed top-left cell, the candidates A to E in the others.
 QImage drawSpatialPuzzle(const SpatialPuzzles::Puzzle &puzzle, int scale = 1);
