@@ -115,7 +115,7 @@ void drawTurnArrow(BookletWriter &writer, QPointF centre, int degrees)
     const double radius = writer.mm(LooseBadge / 2 + 1.1);
     const double sweep = std::max(std::abs(degrees), 90); // Qt's arcs turn anticlockwise when positive
     const double signedSweep = degrees > 0 ? -sweep : sweep;
-    const double start = 90 + signedSweep / -2; // centred on the top
+    const double start = 90 - signedSweep / 2; // centred on the top
     QPainterPath arc;
     const QRectF circle(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius);
     arc.arcMoveTo(circle, start);
