@@ -1,12 +1,16 @@
 #include "forms.h"
 
+#include "doubleclickguard.h"
 #include "form.h"
 #include "inputbox.h"
+#include "windowloss.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
+
+#include <algorithm>
 
 void showWarning(const QString &text)
 {
@@ -20,10 +24,12 @@ void showWarning(const QString &text)
 Forms::Forms(const Clock &clock, QObject *parent)
     : QObject(parent)
     , currentClock(&clock)
+    , windowLoss(std::make_unique<WindowLossWatch>(*this))
     , input(askText)
     , message(showWarning)
     , quit([] { QCoreApplication::quit(); })
 {
+    new DoubleClickGuard(this);
 }
 
 Forms::~Forms()
@@ -128,6 +134,13 @@ void Forms::unload(Form *form)
     form->setEnabled(false);
     form->hide();
     form->deleteLater();
+}
+
+bool Forms::ownsWindow(WId window) const
+{
+    // internalWinId, not winId: asking a screen for its id would give it a native window.
+    return std::any_of(loaded.cbegin(), loaded.cend(),
+        [window](const Form *form) { return form->internalWinId() == window; });
 }
 
 void Forms::End()

@@ -4,11 +4,14 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <qwindowdefs.h>
 
 #include <functional>
+#include <memory>
 
 class Clock;
 class Form;
+class WindowLossWatch;
 
 // The program's modal warning, showing its text as plain text.
 void showWarning(const QString &text);
@@ -56,6 +59,8 @@ public:
 
     // Ends the program at once: every screen goes and no further handler runs.
     void End();
+    // Whether the native window of that id is a loaded screen's.
+    bool ownsWindow(WId window) const;
     bool hasEnded() const { return ended; }
 
     // A French message to the candidate, in a modal box.
@@ -83,6 +88,7 @@ private:
     };
 
     const Clock *currentClock;
+    std::unique_ptr<WindowLossWatch> windowLoss;
     QList<Row> chain;
     QList<Form *> loaded;
     bool ended = false;
