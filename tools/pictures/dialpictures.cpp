@@ -199,9 +199,17 @@ QVector<QRgb> dialPalette()
 QImage drawDialPanel(const DialPanel &panel, int scale)
 {
     QImage picture(DialPanels::Width * scale, DialPanels::Height * scale, QImage::Format_RGB32);
-    picture.fill(PanelColour);
     QPainter painter(&picture);
     painter.scale(scale, scale);
+    paintDialPanel(painter, panel);
+    painter.end();
+    return quantised(picture);
+}
+
+void paintDialPanel(QPainter &painter, const DialPanel &panel)
+{
+    painter.save();
+    painter.fillRect(QRect(0, 0, DialPanels::Width, DialPanels::Height), QColor(PanelColour));
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
     for (const Dial &dial : panel.dials) {
         painter.setPen(QPen(QColor(RimColour), RimWidth));
@@ -218,8 +226,7 @@ QImage drawDialPanel(const DialPanel &panel, int scale)
         drawNumerals(painter, dial);
     for (const Dial &dial : panel.dials)
         drawHub(painter, dial);
-    painter.end();
-    return quantised(picture);
+    painter.restore();
 }
 
 void writeDialPictures(PictureOutput &output)

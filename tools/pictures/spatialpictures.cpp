@@ -86,9 +86,16 @@ QImage drawSpatialPuzzle(const SpatialPuzzles::Puzzle &puzzle, int scale)
 {
     QImage image(
         SpatialPuzzles::PictureWidth * scale, SpatialPuzzles::PictureHeight * scale, QImage::Format_RGB32);
-    image.fill(Paper);
     QPainter painter(&image);
     painter.scale(scale, scale);
+    paintSpatialPuzzle(painter, puzzle);
+    return image;
+}
+
+void paintSpatialPuzzle(QPainter &painter, const SpatialPuzzles::Puzzle &puzzle)
+{
+    painter.save();
+    painter.fillRect(QRect(0, 0, SpatialPuzzles::PictureWidth, SpatialPuzzles::PictureHeight), QColor(Paper));
     drawGrid(painter);
     drawLetters(painter);
 
@@ -104,7 +111,7 @@ QImage drawSpatialPuzzle(const SpatialPuzzles::Puzzle &puzzle, int scale)
     painter.setPen(QPen(QColor(Ink), LineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     for (const QPainterPath &piece : pieces)
         painter.drawPath(piece);
-    return image;
+    painter.restore();
 }
 
 QVector<QRgb> spatialPalette()
