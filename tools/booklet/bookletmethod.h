@@ -1,5 +1,7 @@
 #pragma once
 
+#include "timelimit.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -15,9 +17,6 @@ struct Method {
     QStringList traps;
     QString inThisBooklet; // how the answer pages show it
 };
-
-// Each test's clock, in seconds, as the program sets it unless the examiner changes it.
-constexpr int DefaultTimeLimit = 120;
 
 void methodPage(BookletWriter &writer, const QString &test, const Method &method, int questions);
 
