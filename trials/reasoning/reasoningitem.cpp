@@ -113,6 +113,12 @@ bool ReasoningItem::isRight() const
     return true;
 }
 
+void ReasoningItem::timeOut()
+{
+    Unload();
+    showAfterTimeOut();
+}
+
 void ReasoningItem::Form_Load()
 {
     ShowLogo(*this);
