@@ -10,6 +10,7 @@
 #include "paths/pathtable.h"
 #include "pictures.h"
 #include "picturetest.h"
+#include "rightanswers.h"
 #include "spatial/spatialkey.h"
 #include "titre.h"
 
@@ -49,26 +50,6 @@ inline TestShape shapeOf(const QString &screen)
             return shape;
     }
     qFatal("no test named %s", qPrintable(screen));
-}
-
-// The button a candidate who knows the key would click on the question on screen.
-inline int rightButtonOf(const PictureTest &test)
-{
-    const QString screen = test.objectName();
-    const int index = test.QuestionNumber - 1;
-    if (screen == QLatin1String("Test1"))
-        return SpatialKey::AnswerValues[index] - 1;
-    if (screen == QLatin1String("Test2"))
-        return PathTable::Counts[index] - 1;
-    if (screen == QLatin1String("Test4"))
-        return DialBank::AnswerKey[index] - 1;
-    // The length test's buttons carry their value as caption.
-    const QString right = QString::number(LengthTable::AnswerKey[index]);
-    for (int button = 0; button < test.Command2.size(); ++button) {
-        if (test.Command2.at(button)->text() == right)
-            return button;
-    }
-    return -1;
 }
 
 // Each picture file is as wide as its number plus ten pixels: the picture on screen tells which
