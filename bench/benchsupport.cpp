@@ -87,7 +87,12 @@ double PaintWatchingApplication::waitForPaint(double timeoutSeconds)
 {
     if (paintedAt < 0 && target) {
         QEventLoop waiting;
-        QTimer::singleShot(int(timeoutSeconds * 1000), &waiting, &QEventLoop::quit);
+        // Owned here rather than a single shot, which would stay behind until it fired and make
+        // the harness's own memory grow with each wait.
+        QTimer timeout;
+        timeout.setSingleShot(true);
+        QObject::connect(&timeout, &QTimer::timeout, &waiting, &QEventLoop::quit);
+        timeout.start(int(timeoutSeconds * 1000));
         loop = &waiting;
         waiting.exec();
         loop = nullptr;
