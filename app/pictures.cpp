@@ -10,6 +10,8 @@
 #include <QGuiApplication>
 #include <QImageReader>
 
+#include <algorithm>
+
 namespace Pictures {
 
 namespace {
@@ -46,7 +48,9 @@ QByteArray readFile(const QString &path, QString *error)
         *error = QStringLiteral("fichier illisible");
         return QByteArray();
     }
-    QByteArray bytes = file.read(PictureCheck::MaxFileBytes + 1);
+    // One byte more than allowed tells a file too big; no more than the file holds is asked
+    // for, as the buffer is allocated whole before reading.
+    QByteArray bytes = file.read(std::min(file.size(), PictureCheck::MaxFileBytes) + 1);
     if (bytes.size() > PictureCheck::MaxFileBytes) {
         *error = QStringLiteral("fichier trop gros");
         return QByteArray();
