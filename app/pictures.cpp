@@ -83,6 +83,9 @@ QImage decode(const QByteArray &bytes, const QString &fileName, QString *error)
     QBuffer buffer;
     buffer.setData(bytes);
     QImageReader reader(&buffer, QFileInfo(fileName).suffix().toLatin1());
+    // The check above vouches for the format the name gives: only its plugin is loaded, where
+    // guessing would load each plugin in turn to ask it.
+    reader.setAutoDetectImageFormat(false);
     reader.setAllocationLimit(AllocationLimitMegabytes);
     QImage image = reader.read();
     if (image.isNull())

@@ -6,18 +6,24 @@
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
+#include <QImageReader>
 #include <QLibraryInfo>
+#include <QPixmap>
 
 #include <cstdio>
 
 namespace {
 
-// The icon of the launcher, at each of its sizes, stored with the program.
+// The icon of the launcher, at each of its sizes, stored with the program. Read as the PNG files
+// they are: left to guess, Qt would load every picture plugin to ask each whether it knows them.
 QIcon applicationIcon()
 {
     QIcon icon;
-    for (const QFileInfo &file : QDir(QStringLiteral(":/icons")).entryInfoList(QDir::Files))
-        icon.addFile(file.filePath());
+    for (const QFileInfo &file : QDir(QStringLiteral(":/icons")).entryInfoList(QDir::Files)) {
+        QImageReader reader(file.filePath(), "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    }
     return icon;
 }
 
