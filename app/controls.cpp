@@ -1,20 +1,17 @@
 #include "controls.h"
 
+#include "logosize.h"
 #include "picturebox.h"
 #include "twips.h"
 
-#include <QApplication>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QHash>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPainter>
-#include <QPointer>
 #include <QPushButton>
 #include <QShortcut>
-#include <QStyleHints>
 #include <QStringList>
 
 #include <algorithm>
@@ -86,30 +83,11 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, int le
 
 namespace {
 
-// The last press on a screen's button, where and when it was.
-struct Press {
-    QPointer<QWidget> screen;
-    quint64 timestamp = 0;
-    Qt::MouseButton button = Qt::NoButton;
-    QPointF globalPosition;
-};
-
-// Whether a press completes, as Qt would judge it, a double click begun by the earlier one.
-bool completesDoubleClick(const Press &earlier, const QMouseEvent *event)
-{
-    if (earlier.button != event->button())
-        return false;
-    const QPointF moved = event->globalPosition() - earlier.globalPosition;
-    const int distance = QGuiApplication::styleHints()->mouseDoubleClickDistance();
-    return event->timestamp() - earlier.timestamp < quint64(QApplication::doubleClickInterval())
-        && qAbs(moved.x()) <= distance && qAbs(moved.y()) <= distance;
-}
-
 // Enter and keypad Enter press the focused button, as Space does; no button of a screen is a
 // default one that Enter would reach from a box. Held down, Enter presses once.
-// One deliberate action answers once, on the screen it was meant for: a mnemonic clicks at
-// once and its held key's repeats click nothing, and the second press of a double click on the
-// button that brought a screen up does not reach the button now in its place.
+// One deliberate action answers once: a mnemonic clicks at once and its held key's repeats click
+// nothing. Every press counts, however fast it follows the one before (the double click begun on
+// the screen before is the DoubleClickGuard's).
 class CommandButton : public QPushButton {
 public:
     CommandButton(const QString &caption, QWidget *parent)
@@ -136,29 +114,14 @@ protected:
         QPushButton::keyPressEvent(event);
     }
 
-    void mousePressEvent(QMouseEvent *event) override
-    {
-        const bool carriedOver = completesDoubleClick(lastPress, event) && lastPress.screen != window();
-        // Qt too begins a new double click with the press after a dropped one.
-        lastPress = carriedOver ? Press() : Press { window(), event->timestamp(), event->button(),
-            event->globalPosition() };
-        if (carriedOver)
-            return;
-        QPushButton::mousePressEvent(event);
-    }
-
     void mouseDoubleClickEvent(QMouseEvent *event) override
     {
-        // It follows its press: a press dropped above leaves the button up.
-        if (isDown())
-            QPushButton::mouseDoubleClickEvent(event);
+        // The platform delivers the second press of a quick pair as this event alone, with no
+        // press before it: it is a press like any other.
+        if (!isDown())
+            mousePressEvent(event);
     }
-
-private:
-    static Press lastPress;
 };
-
-Press CommandButton::lastPress;
 
 } // namespace
 
@@ -199,7 +162,8 @@ PictureBox *makePictureBox(QWidget *parent, const char *name, int left, int top,
 
 PictureBox *makeLogoBox(QWidget *parent, int left, int top)
 {
-    PictureBox *box = makePictureBox(parent, "Picture2", left, top, 1515, 1005);
+    PictureBox *box = makePictureBox(
+        parent, "Picture2", left, top, LogoSize.width() * TwipsPerPixel, LogoSize.height() * TwipsPerPixel);
     box->setBorder(false);
     return box;
 }

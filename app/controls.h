@@ -32,7 +32,7 @@ QGroupBox *makeFrame(
 void growToFit(QLabel *label);
 
 PictureBox *makePictureBox(QWidget *parent, const char *name, int left, int top, int width, int height);
-// The logo box of a screen, "Picture2", 1515 x 1005 twips.
+// The logo box of a screen, "Picture2", the logo's size.
 PictureBox *makeLogoBox(QWidget *parent, int left, int top);
 // The remaining-time label of the timed screens.
 QLabel *makeClockLabel(QWidget *parent, int left, int top);

@@ -64,12 +64,12 @@ QTimer *Form::makeTimer(int intervalMs)
 
 void Form::showNext()
 {
-    forms.show(id + 1);
+    forms.show(forms.nextOf(id));
 }
 
-Form *Form::previous() const
+void Form::showAfterTimeOut()
 {
-    return forms.find(id - 1);
+    forms.show(forms.afterTimeOutOf(id));
 }
 
 void Form::closeEvent(QCloseEvent *event)

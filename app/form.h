@@ -21,8 +21,6 @@ public:
     void End();
 
     bool isLoaded() const { return loaded; }
-    // The screen's row in the chain.
-    int chainId() const { return id; }
 
 protected:
     Form(Forms &forms, int clientWidthTwips, int clientHeightTwips);
@@ -31,10 +29,10 @@ protected:
 
     // A timer owned by this screen, disabled, that dies with it.
     QTimer *makeTimer(int intervalMs);
-    // Shows the screen that follows this one in the chain.
+    // Shows the screen that the chain names after this one.
     void showNext();
-    // The screen before this one in the chain, when it is loaded.
-    Form *previous() const;
+    // Shows the screen that the chain names for this one when a clock runs out on it.
+    void showAfterTimeOut();
 
     void closeEvent(QCloseEvent *event) override;
 

@@ -1,7 +1,9 @@
 #include "forms.h"
 
+#include "doubleclickguard.h"
 #include "form.h"
 #include "inputbox.h"
+#include "windowloss.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -9,10 +11,11 @@
 #include <QMessageBox>
 #include <QScreen>
 
+#include <algorithm>
+
 void showWarning(const QString &text)
 {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Simulation de Sélection Pilotes - VALDOR"), text,
-        QMessageBox::Ok);
+    QMessageBox box(QMessageBox::Warning, windowCaption(), text, QMessageBox::Ok);
     // Messages quote what was typed and file names: "<b>" or "<img src=...>" must show as typed.
     box.setTextFormat(Qt::PlainText);
     box.exec();
@@ -40,10 +43,12 @@ void shareScreenPalette()
 Forms::Forms(const Clock &clock, QObject *parent)
     : QObject(parent)
     , currentClock(&clock)
+    , windowLoss(std::make_unique<WindowLossWatch>(*this))
     , input(askText)
     , message(showWarning)
     , quit([] { QCoreApplication::quit(); })
 {
+    new DoubleClickGuard(this);
 }
 
 Forms::~Forms()
@@ -51,10 +56,9 @@ Forms::~Forms()
     qDeleteAll(loaded);
 }
 
-int Forms::addScreen(const QString &name, Factory factory)
+void Forms::addScreen(const QString &name, Factory factory, const QString &next, const QString &afterTimeOut)
 {
-    chain.append({ name, std::move(factory) });
-    return int(chain.size()) - 1;
+    chain.append({ name, std::move(factory), next, afterTimeOut });
 }
 
 void Forms::replaceScreen(int id, Factory factory)
@@ -103,6 +107,14 @@ Form *Forms::show(int id)
     return form;
 }
 
+Form *Forms::show(const QString &name)
+{
+    const int id = idOf(name);
+    if (id < 0)
+        qFatal("No screen %s in the chain", qPrintable(name));
+    return show(id);
+}
+
 Form *Forms::find(int id) const
 {
     for (Form *form : loaded) {
@@ -149,6 +161,13 @@ void Forms::unload(Form *form)
     form->setEnabled(false);
     form->hide();
     form->deleteLater();
+}
+
+bool Forms::ownsWindow(WId window) const
+{
+    // internalWinId, not winId: asking a screen for its id would give it a native window.
+    return std::any_of(loaded.cbegin(), loaded.cend(),
+        [window](const Form *form) { return form->internalWinId() == window; });
 }
 
 void Forms::End()

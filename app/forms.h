@@ -4,11 +4,14 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <qwindowdefs.h>
 
 #include <functional>
+#include <memory>
 
 class Clock;
 class Form;
+class WindowLossWatch;
 
 // The program's modal warning, showing its text as plain text.
 void showWarning(const QString &text);
@@ -28,18 +31,26 @@ public:
     explicit Forms(const Clock &clock, QObject *parent = nullptr);
     ~Forms() override;
 
-    // Adds a screen at the end of the chain and returns its id, its row in the chain.
-    int addScreen(const QString &name, Factory factory);
+    // Adds a screen at the end of the chain. Its row names the screen that follows it and, for a
+    // screen a clock may close, the one that screen gives way to when the time is up.
+    void addScreen(
+        const QString &name, Factory factory, const QString &next, const QString &afterTimeOut = QString());
     // Makes the screen of that row another way from its next loading on (a test's stand-in).
     void replaceScreen(int id, Factory factory);
     int screenCount() const { return int(chain.size()); }
     // The id of the screen declared under that name, or -1.
     int idOf(const QString &name) const;
+    // The screens that follow the one of that row, as its row names them.
+    QString nextOf(int id) const { return chain.at(id).next; }
+    QString afterTimeOutOf(int id) const { return chain.at(id).afterTimeOut; }
 
     // Shows the screen, creating it and running its Form_Load first when it is not loaded.
     // Returns null when the program ended meanwhile. An id outside the chain is a programming
     // error: the program stops at once.
     Form *show(int id);
+    // The same for the screen declared under that name; a name outside the chain is a
+    // programming error too.
+    Form *show(const QString &name);
     Form *find(int id) const;
     Form *find(const QString &name) const;
     template <class Screen> Screen *find() const
@@ -56,6 +67,8 @@ public:
 
     // Ends the program at once: every screen goes and no further handler runs.
     void End();
+    // Whether the native window of that id is a loaded screen's.
+    bool ownsWindow(WId window) const;
     bool hasEnded() const { return ended; }
 
     // A French message to the candidate, in a modal box.
@@ -80,9 +93,12 @@ private:
     struct Row {
         QString name;
         Factory make;
+        QString next;
+        QString afterTimeOut;
     };
 
     const Clock *currentClock;
+    std::unique_ptr<WindowLossWatch> windowLoss;
     QList<Row> chain;
     QList<Form *> loaded;
     bool ended = false;

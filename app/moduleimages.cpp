@@ -1,5 +1,6 @@
 #include "moduleimages.h"
 
+#include "logosize.h"
 #include "picturebox.h"
 #include "pictures.h"
 
@@ -27,7 +28,7 @@ void showDecoration(QWidget &screen, const char *boxName, const QString &fileNam
 void ShowLogo(QWidget &screen)
 {
     if (auto box = screen.findChild<PictureBox *>(QStringLiteral("Picture2")))
-        box->resize(101, 67);
+        box->resize(LogoSize);
     showDecoration(screen, "Picture2", QStringLiteral("Logo.gif"));
 }
 

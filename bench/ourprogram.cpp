@@ -10,7 +10,6 @@
 #include "reasoning/reasoningitem.h"
 #include "reasoning/reasoningitems.h"
 #include "resultats.h"
-#include "rightanswers.h"
 #include "titre.h"
 
 #include <QAbstractButton>
@@ -143,7 +142,7 @@ private:
         // last question, the next screen.
         QPointer<QWidget> picture = test->Picture1;
         return clickAndReportLatency(
-            test->Command2.at(rightButtonOf(*test)), [picture, test](const QWidget *widget) {
+            test->Command2.at(test->bank().rightButton(test->QuestionNumber)), [picture, test](const QWidget *widget) {
                 return widget == picture || isOtherScreen(widget, test);
             });
     }

@@ -61,6 +61,6 @@ bool Program::start()
 {
     if (!checkQuestionPictures(screens))
         return false;
-    screens.show(int(ScreenId::Titre));
+    showTitleScreen(screens);
     return true;
 }

@@ -5,17 +5,15 @@
 #include "dials/test4.h"
 #include "form.h"
 #include "forms.h"
+#include "instructionscreen.h"
 #include "lengths/lengthtable.h"
 #include "lengths/test5.h"
 #include "paths/pathtable.h"
 #include "paths/test2.h"
 #include "pictures.h"
-#include "presentation1.h"
-#include "presentation2.h"
-#include "presentation4.h"
-#include "presentation5.h"
 #include "reasoning/presentation3.h"
 #include "reasoning/reasoningitem.h"
+#include "reasoning/reasoningitems.h"
 #include "resultats.h"
 #include "spatial/spatialkey.h"
 #include "spatial/test1.h"
@@ -23,70 +21,89 @@
 
 namespace {
 
-template <class Screen> Form *make(Forms &forms)
+// What makes the screen of a row, from the row's name.
+using Maker = Forms::Factory (*)(const char *screen);
+
+template <class Screen> Forms::Factory own(const char *)
 {
-    return new Screen(forms);
+    return [](Forms &forms) -> Form * { return new Screen(forms); };
 }
 
+Forms::Factory instructionScreen(const char *screen)
+{
+    const InstructionContent &content = Instructions::content(screen);
+    return [&content](Forms &forms) -> Form * { return new InstructionScreen(forms, content); };
+}
+
+Forms::Factory reasoningItem(const char *screen)
+{
+    const ReasoningItems::Item &item = ReasoningItems::item(screen);
+    return [&item](Forms &forms) -> Form * { return new ReasoningItem(forms, item); };
+}
+
+// A screen of the chain and the one that follows it. The reasoning items also name the screen
+// that the reasoning clock brings up when it runs out on them.
 struct Row {
-    ScreenId id;
     const char *name;
-    Forms::Factory make;
+    Maker make;
+    const char *next;
+    const char *afterTimeOut = "";
 };
-
-void declare(Forms &forms, const Row &row)
-{
-    // A row out of place would send every screen after it to the wrong successor.
-    if (forms.addScreen(QString::fromLatin1(row.name), row.make) != int(row.id))
-        qFatal("Screen %s is declared out of its place in the chain", row.name);
-}
 
 } // namespace
 
 void declareScreens(Forms &forms)
 {
-    const Row beforeReasoning[] = {
-        { ScreenId::Titre, "Titre", make<Titre> },
-        { ScreenId::Presentation1, "Presentation1", make<Presentation1> },
-        { ScreenId::Test1, "Test1", make<Test1> },
-        { ScreenId::Presentation2, "Presentation2", make<Presentation2> },
-        { ScreenId::Test2, "Test2", make<Test2> },
-        { ScreenId::Presentation3, "Presentation3", make<Presentation3> },
+    const Row chain[] = {
+        { "Titre", own<Titre>, "Presentation1" },
+        { "Presentation1", instructionScreen, "Test1" },
+        { "Test1", own<Test1>, "Presentation2" },
+        { "Presentation2", instructionScreen, "Test2" },
+        { "Test2", own<Test2>, "Presentation3" },
+        { "Presentation3", own<Presentation3>, "Test3a" },
+        { "Test3a", reasoningItem, "Test3b", "Presentation4" },
+        { "Test3b", reasoningItem, "Test3c", "Presentation4" },
+        { "Test3c", reasoningItem, "Test3d", "Presentation4" },
+        { "Test3d", reasoningItem, "Test3e", "Presentation4" },
+        { "Test3e", reasoningItem, "Test3f", "Presentation4" },
+        { "Test3f", reasoningItem, "Test3g", "Presentation4" },
+        { "Test3g", reasoningItem, "Test3h", "Presentation4" },
+        { "Test3h", reasoningItem, "Test3i", "Presentation4" },
+        { "Test3i", reasoningItem, "Test3j", "Presentation4" },
+        { "Test3j", reasoningItem, "Test3k", "Presentation4" },
+        { "Test3k", reasoningItem, "Test3l", "Presentation4" },
+        { "Test3l", reasoningItem, "Test3m", "Presentation4" },
+        { "Test3m", reasoningItem, "Presentation4", "Presentation4" },
+        { "Presentation4", instructionScreen, "Test4" },
+        { "Test4", own<Test4>, "Presentation5" },
+        { "Presentation5", instructionScreen, "Test5" },
+        { "Test5", own<Test5>, "Calcul1" },
+        { "Calcul1", own<Calcul1>, "Resultats" },
+        // "Recommencer": the title screen, hidden since the first pass, shows again.
+        { "Resultats", own<Resultats>, "Titre" },
     };
-    const Row afterReasoning[] = {
-        { ScreenId::Presentation4, "Presentation4", make<Presentation4> },
-        { ScreenId::Test4, "Test4", make<Test4> },
-        { ScreenId::Presentation5, "Presentation5", make<Presentation5> },
-        { ScreenId::Test5, "Test5", make<Test5> },
-        { ScreenId::Calcul1, "Calcul1", make<Calcul1> },
-        { ScreenId::Resultats, "Resultats", make<Resultats> },
-    };
-    for (const Row &row : beforeReasoning)
-        declare(forms, row);
-    int place = int(ScreenId::FirstReasoningItem);
-    for (const ReasoningItems::Item &item : ReasoningItems::Items) {
-        declare(forms, { ScreenId(place++), item.screen, [&item](Forms &forms) -> Form * {
-                            return new ReasoningItem(forms, item);
-                        } });
+    for (const Row &row : chain) {
+        forms.addScreen(QString::fromLatin1(row.name), row.make(row.name), QString::fromLatin1(row.next),
+            QString::fromLatin1(row.afterTimeOut));
     }
-    for (const Row &row : afterReasoning)
-        declare(forms, row);
+}
+
+void showTitleScreen(Forms &forms)
+{
+    forms.show(QStringLiteral("Titre"));
 }
 
 QStringList questionPictureNames()
 {
     QStringList names;
-    // Question 1 of each test is stored with its screen.
-    auto addQuestions = [&names](QString (*pictureFile)(int), int questionCount) {
-        for (int question = 2; question <= questionCount; ++question) {
-            if (!names.contains(pictureFile(question)))
-                names.append(pictureFile(question));
+    for (const QuestionBank *bank :
+        { &SpatialKey::Bank, &PathTable::Bank, &DialBank::Bank, &LengthTable::Bank }) {
+        // Question 1 of each test is stored with its screen.
+        for (int question = 2; question <= bank->questionCount; ++question) {
+            if (!names.contains(bank->pictureFile(question)))
+                names.append(bank->pictureFile(question));
         }
-    };
-    addQuestions(SpatialKey::pictureFile, SpatialKey::QuestionCount);
-    addQuestions(PathTable::pictureFile, PathTable::QuestionCount);
-    addQuestions(DialBank::pictureFile, DialBank::QuestionCount);
-    addQuestions(LengthTable::pictureFile, LengthTable::QuestionCount);
+    }
     return names;
 }
 

@@ -1,17 +1,23 @@
 #include "resultats.h"
 
+#include "clock.h"
 #include "controls.h"
 #include "forms.h"
 #include "moduleimages.h"
 #include "picturebox.h"
 #include "titre.h"
 
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 
 namespace {
 constexpr int SuperFromScore = 60;
+// A candidate tapping a key through the computation screen goes on tapping until they see the
+// results: about half a second to notice and stop. Nobody reads the score and decides to start
+// again that fast.
+constexpr double KeyDeafSeconds = 1.0;
 }
 
 Resultats::Resultats(Forms &forms)
@@ -35,10 +41,13 @@ Resultats::Resultats(Forms &forms)
     Sortie = makeButton(this, "Sortie", QStringLiteral("Sortir"), 6600, 7080, 2055, 495);
     connect(Command1, &QPushButton::clicked, this, &Resultats::Command1_Click);
     connect(Sortie, &QPushButton::clicked, this, &Resultats::Sortie_Click);
+    for (QPushButton *button : { Command1, Sortie })
+        button->installEventFilter(this);
 }
 
 void Resultats::Form_Load()
 {
+    keysFrom = forms.clock().now() + KeyDeafSeconds;
     ShowLogo(*this);
     Titre &session = titre();
     const QString remark
@@ -54,10 +63,18 @@ void Resultats::Form_Load()
         + session.BestScoreOwner + QStringLiteral("."));
 }
 
+bool Resultats::eventFilter(QObject *watched, QEvent *event)
+{
+    // A press swallowed here never puts the button down, so its release clicks nothing either.
+    if (event->type() == QEvent::KeyPress && forms.clock().now() < keysFrom)
+        return true;
+    return SessionScreen::eventFilter(watched, event);
+}
+
 void Resultats::Command1_Click()
 {
     titre().Score = 0;
-    titre().Show(); // hidden since the first pass, never unloaded
+    showNext(); // the title screen, hidden since the first pass, never unloaded
     Unload();
 }
 

@@ -26,8 +26,12 @@ public:
 
 protected:
     void Form_Load() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void Command1_Click();
     void Sortie_Click();
+
+    // Keys pressed before this moment were meant for the wait, not for these buttons.
+    double keysFrom = 0;
 };

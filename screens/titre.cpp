@@ -59,7 +59,7 @@ void Titre::Form_Load()
 {
     ShowTitleImage(*this);
     ShowLogo(*this);
-    Time = 120;
+    Time = DefaultTimeLimit;
     Score = 0;
     BestScore = 0;
     BestScoreOwner = QStringLiteral("tout le monde");
@@ -97,7 +97,7 @@ void Titre::Command1_KeyDown(int keyCode, Qt::KeyboardModifiers)
     if (keyCode != Qt::Key_F5)
         return;
     const QString answer = forms.inputBox(QStringLiteral("Nouveau temps limite :"),
-        QStringLiteral("Nouvelle valeur de la limite de temps"), QStringLiteral("120"));
+        QStringLiteral("Nouvelle valeur de la limite de temps"), QString::number(DefaultTimeLimit));
     // Cancel or an empty answer keeps the limit in force without a word.
     if (answer.isEmpty())
         return;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "form.h"
+#include "timelimit.h"
 
 #include <QString>
 
@@ -19,7 +20,7 @@ public:
     // Session variables.
     qint16 Score = 0;
     qint16 BestScore = 0;
-    qint16 Time = 120; // seconds allowed to each timed test
+    qint16 Time = DefaultTimeLimit; // seconds allowed to each timed test
     QString Prenom;
     QString BestScoreOwner;
 

@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 
 # What the installed program needs is listed once, in data/runtime-packages.
 mapfile -t runtime <data/runtime-packages
-packages=(cmake ninja-build g++ qt6-base-dev libgif-dev libjpeg-dev poppler-utils clang libclang-rt-14-dev
+packages=(cmake ninja-build g++ qt6-base-dev qt6-base-private-dev libxcb1-dev libgif-dev libjpeg-dev poppler-utils
     "${runtime[@]}" "$@")
 
 missing=()

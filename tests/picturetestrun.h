@@ -3,53 +3,40 @@
 // A picture-and-button test driven the way a candidate takes it, on small picture files of its own.
 #include "testsupport.h"
 
-#include "dials/dialbank.h"
 #include "form.h"
 #include "gifwriter.h"
-#include "lengths/lengthtable.h"
-#include "paths/pathtable.h"
 #include "pictures.h"
 #include "picturetest.h"
-#include "rightanswers.h"
-#include "spatial/spatialkey.h"
 #include "titre.h"
 
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
-// What a test looks like from outside: its questions, its pictures and where it goes next.
+// What a test looks like from outside: its question bank, and the screen the chain names after it.
 struct TestShape {
     QString screen;
-    QString (*pictureFile)(int question);
-    int questions;
     QString next;
+    const QuestionBank *bank = nullptr;
+    int questions = 0;
     QString firstPicture;
 
-    // The dial test shows five questions to a panel, from panel 2.
+    QString file(int question) const { return bank->pictureFile(question); }
+    // The number in the name of the question's picture file: the dial test shows five questions
+    // to a panel, from panel 2.
     int fileNumber(int question) const
     {
-        return screen == QLatin1String("Test4") ? DialBank::panelOf(question) : question;
+        return QRegularExpression(QStringLiteral("\\d+")).match(file(question)).captured().toInt();
     }
-    QString file(int question) const { return pictureFile(question); }
 };
 
-inline TestShape shapeOf(const QString &screen)
+// The button a candidate who knows the key would click on the question on screen.
+inline int rightButtonOf(const PictureTest &test)
 {
-    static const QList<TestShape> shapes {
-        { "Test1", SpatialKey::pictureFile, 60, "Presentation2",
-            ":/assets/" + SpatialKey::embeddedPicture() },
-        { "Test2", PathTable::pictureFile, 30, "Presentation3", ":/assets/" + PathTable::embeddedPicture() },
-        { "Test4", DialBank::pictureFile, 40, "Presentation5", ":/assets/" + DialBank::embeddedPicture() },
-        { "Test5", LengthTable::pictureFile, 30, "Calcul1", ":/assets/" + LengthTable::embeddedPicture() },
-    };
-    for (const TestShape &shape : shapes) {
-        if (shape.screen == screen)
-            return shape;
-    }
-    qFatal("no test named %s", qPrintable(screen));
+    return test.bank().rightButton(test.QuestionNumber);
 }
 
 // Each picture file is as wide as its number plus ten pixels: the picture on screen tells which
@@ -102,13 +89,11 @@ public:
     enum NextScreenKind { StandIn, Real };
 
     explicit TestRun(const QString &screen, NextScreenKind kind = StandIn)
-        : shape(shapeOf(screen))
     {
-        bool written = true;
-        for (int question = 2; question <= shape.questions + 1; ++question)
-            written &= writePicture(folder.filePath(shape.file(question)), shape.fileNumber(question));
-        // The decoration too, or every screen would complain of its absence.
-        written &= writePicture(folder.filePath("Logo.gif"), 0);
+        shape.screen = screen;
+        shape.next = h.forms.nextOf(h.forms.idOf(screen));
+        // The decoration first, or every screen would complain of its absence.
+        bool written = writePicture(folder.filePath("Logo.gif"), 0);
         QImage title(8, 8, QImage::Format_RGB32);
         title.fill(Qt::white);
         written &= title.save(folder.filePath("Image.jpg"));
@@ -120,6 +105,14 @@ public:
         h.start();
         titre = &h.titre();
         test = qobject_cast<PictureTest *>(h.showAlone(shape.screen));
+        if (test) {
+            shape.bank = &test->bank();
+            shape.questions = shape.bank->questionCount;
+            shape.firstPicture = ":/assets/" + shape.bank->embeddedPicture();
+            // Read from question 2 on, once answered.
+            for (int question = 2; question <= shape.questions + 1; ++question)
+                written &= writePicture(folder.filePath(shape.file(question)), shape.fileNumber(question));
+        }
         ready = written && test;
     }
 

@@ -11,6 +11,8 @@
 #include <QLocale>
 #include <QRegularExpression>
 #include <QTest>
+#include <QWindow>
+#include <qpa/qwindowsysteminterface.h>
 
 namespace {
 
@@ -45,25 +47,20 @@ Harness::~Harness()
 
 void Harness::start()
 {
-    forms.show(int(ScreenId::Titre));
-}
-
-static int idOf(const Forms &forms, const QString &screen)
-{
-    const int id = forms.idOf(screen);
-    if (id < 0)
-        qFatal("No screen %s in the chain", qPrintable(screen));
-    return id;
+    showTitleScreen(forms);
 }
 
 Form *Harness::show(const QString &screen)
 {
-    return forms.show(idOf(forms, screen));
+    return forms.show(screen);
 }
 
 void Harness::replaceScreen(const QString &screen, Forms::Factory factory)
 {
-    forms.replaceScreen(idOf(forms, screen), std::move(factory));
+    const int id = forms.idOf(screen);
+    if (id < 0)
+        qFatal("No screen %s in the chain", qPrintable(screen));
+    forms.replaceScreen(id, std::move(factory));
 }
 
 Form *Harness::showAlone(const QString &screen)
@@ -108,4 +105,51 @@ bool clickButton(QWidget *screen, const char *name)
         return false;
     QTest::mouseClick(button, Qt::LeftButton);
     return true;
+}
+
+ulong PlatformInput::now = 0;
+
+PlatformInput::PlatformInput()
+{
+    now += 60000;
+}
+
+void PlatformInput::click(const QPoint &global)
+{
+    mouse(global, Qt::LeftButton, QEvent::MouseButtonPress);
+    wait(ReleaseAfter);
+    mouse(global, Qt::NoButton, QEvent::MouseButtonRelease);
+}
+
+void PlatformInput::clicks(const QPoint &global, int count, int apart)
+{
+    for (int i = 0; i < count; ++i) {
+        click(global);
+        wait(apart - ReleaseAfter);
+    }
+}
+
+void PlatformInput::key(QWidget *screen, Qt::Key key, const QString &text)
+{
+    QWindow *window = screen->windowHandle();
+    QWindowSystemInterface::handleKeyEvent<QWindowSystemInterface::SynchronousDelivery>(
+        window, now, QEvent::KeyPress, key, Qt::NoModifier, text);
+    wait(ReleaseAfter);
+    QWindowSystemInterface::handleKeyEvent<QWindowSystemInterface::SynchronousDelivery>(
+        window, now, QEvent::KeyRelease, key, Qt::NoModifier, text);
+}
+
+void PlatformInput::mouse(const QPoint &global, Qt::MouseButtons state, QEvent::Type type)
+{
+    QWidget *top = QApplication::topLevelAt(global);
+    if (!top)
+        qFatal("No window at (%d, %d)", global.x(), global.y());
+    QWindow *window = top->windowHandle();
+    QWindowSystemInterface::handleMouseEvent<QWindowSystemInterface::SynchronousDelivery>(
+        window, now, window->mapFromGlobal(global), global, state, Qt::LeftButton, type);
+}
+
+QPoint centreOf(const QWidget *widget)
+{
+    return widget->mapToGlobal(widget->rect().center());
 }

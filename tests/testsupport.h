@@ -4,6 +4,8 @@
 #include "forms.h"
 #include "sessionscreen.h"
 
+#include <QEvent>
+#include <QPoint>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -58,3 +60,30 @@ void failOnUnexpectedWarnings();
 
 // Clicks the named button of a screen with the mouse; false when the screen has no such button.
 [[nodiscard]] bool clickButton(QWidget *screen, const char *name);
+
+// Input as the platform feeds it to Qt, with its own timestamps, so that Qt itself makes a double
+// click of a quick second press, as it does for a real mouse: a timeline in milliseconds, and the
+// window under each point of the screen.
+class PlatformInput {
+public:
+    // Each test starts well clear of the last one: no double click spans two tests.
+    PlatformInput();
+
+    void wait(int ms) { now += ulong(ms); }
+    // A press and, 10 ms later, its release, on whatever window shows at that point of the screen.
+    void click(const QPoint &global);
+    // Clicks one after the other, a press every `apart` milliseconds.
+    void clicks(const QPoint &global, int count, int apart);
+    // A key pressed and released on the screen's window.
+    void key(QWidget *screen, Qt::Key key, const QString &text = QString());
+
+    static constexpr int ReleaseAfter = 10;
+
+private:
+    void mouse(const QPoint &global, Qt::MouseButtons state, QEvent::Type type);
+
+    static ulong now;
+};
+
+// The centre of a widget, on the screen.
+QPoint centreOf(const QWidget *widget);

@@ -1,5 +1,8 @@
 // The answer booklet as a reader gets it: its text extracted with poppler's pdftotext, question by
-// question against the tables that score the tests, and its outline and contents links.
+// question against the tables that score the tests and the geometry of the pictures, and its outline
+// and contents links.
+#include "spatialpuzzles.h"
+
 #include "dials/dialbank.h"
 #include "lengths/lengthtable.h"
 #include "paths/pathtable.h"
@@ -34,32 +37,89 @@ const QStringList SectionTitles
     = { QStringLiteral("Test spatial"), QStringLiteral("Chemins"), QStringLiteral("Test de raisonnement"),
           QStringLiteral("Lecture de cadrans"), QStringLiteral("Estimation de longueurs") };
 
-// The pages of the booklet as text, with blanks of every kind made plain spaces.
-QStringList pages()
+// What a page's running title says, after the booklet's own title; empty for the cover and the contents.
+QString runningTitle(const QString &page)
 {
-    QString text = run(QStringLiteral("pdftotext"), { BookletFile, QStringLiteral("-") });
-    text.replace(QChar(0x00A0), u' ').replace(QChar(0x202F), u' ');
-    return text.split(u'\f');
+    const QStringList lines = page.split(u'\n', Qt::SkipEmptyParts);
+    return lines.value(0) == QStringLiteral("Corrigé illustré") ? lines.value(1) : QString();
 }
 
-// The section a page belongs to, by the running title at its top; empty for the cover and the contents.
+// The test a page belongs to, by its running title: "Test spatial – questions 1 à 3".
 QString sectionOf(const QString &page)
 {
-    if (!page.contains(QStringLiteral("Question ")))
-        return {};
-    const QString header = page.left(120);
-    for (const QString &title : SectionTitles) {
-        if (header.contains(title))
-            return title;
+    const QString title = runningTitle(page).section(QStringLiteral(" – "), 0, 0);
+    return SectionTitles.contains(title) ? title : QString();
+}
+
+// Text as a reader copies it: ligatures undone, blanks of every kind made plain spaces.
+QString plain(const QString &text)
+{
+    return text.normalized(QString::NormalizationForm_KC);
+}
+
+// The pages of the booklet as text.
+QStringList pages()
+{
+    return plain(run(QStringLiteral("pdftotext"), { BookletFile, QStringLiteral("-") })).split(u'\f');
+}
+
+// The text of each question of the pages of `section`, by number, on one line: the part of its page
+// from its "Question n" line down to the next one below, across to the next one on the right. Text
+// extraction alone may put a column of one question after the next question.
+QMap<int, QString> questionTexts(const QStringList &pages, const QString &section)
+{
+    static const QRegularExpression word(
+        QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>([^<]*)</word>"));
+    static const QRegularExpression size(QStringLiteral("<page width=\"([0-9.]+)\" height=\"([0-9.]+)\""));
+    struct Header {
+        int question;
+        QPointF at;
+    };
+    QMap<int, QString> texts;
+    for (int page = 1; page <= pages.size(); ++page) {
+        if (sectionOf(pages[page - 1]) != section)
+            continue;
+        const QStringList thisPage
+            = { QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"), QString::number(page) };
+        const QString boxes = run(QStringLiteral("pdftotext"),
+            QStringList { QStringLiteral("-bbox") } + thisPage
+                + QStringList { BookletFile, QStringLiteral("-") });
+        const QRegularExpressionMatch pageSize = size.match(boxes);
+        QVector<Header> headers;
+        QString previous;
+        for (auto words = word.globalMatch(boxes); words.hasNext();) {
+            const QRegularExpressionMatch match = words.next();
+            if (previous == QLatin1String("Question") && match.captured(3).toInt() > 0)
+                headers.append({ match.captured(3).toInt(),
+                    { match.captured(1).toDouble(), match.captured(2).toDouble() } });
+            previous = match.captured(3);
+        }
+        for (const Header &header : headers) {
+            double right = pageSize.captured(1).toDouble();
+            double bottom = pageSize.captured(2).toDouble();
+            for (const Header &other : headers) {
+                if (std::abs(other.at.y() - header.at.y()) < 2 && other.at.x() > header.at.x())
+                    right = std::min(right, other.at.x());
+                if (std::abs(other.at.x() - header.at.x()) < 2 && other.at.y() > header.at.y())
+                    bottom = std::min(bottom, other.at.y());
+            }
+            const QString text = run(QStringLiteral("pdftotext"),
+                thisPage
+                    + QStringList { QStringLiteral("-x"), QString::number(int(header.at.x())),
+                        QStringLiteral("-y"), QString::number(int(header.at.y())), QStringLiteral("-W"),
+                        QString::number(int(right - header.at.x())), QStringLiteral("-H"),
+                        QString::number(int(bottom - header.at.y())), BookletFile, QStringLiteral("-") });
+            texts.insert(header.question, plain(text).simplified());
+        }
     }
-    return {};
+    return texts;
 }
 
 QString dialValue(double value)
 {
     QLocale french(QLocale::French, QLocale::France);
     french.setNumberOptions(QLocale::OmitGroupSeparator);
-    return french.toString(value);
+    return french.toString(value).replace(u'-', QChar(0x2212));
 }
 
 QStringList expectedAnswers(const QString &section)
@@ -80,6 +140,40 @@ QStringList expectedAnswers(const QString &section)
     } else {
         for (int answer : LengthTable::AnswerKey)
             answers.append(QString::number(answer));
+    }
+    return answers;
+}
+
+// The page whose running title is `title`, laid out as printed; empty when there is none.
+QString layoutOfPage(const QStringList &pages, const QString &title)
+{
+    for (int k = 0; k < pages.size(); ++k) {
+        if (runningTitle(pages[k]) == title)
+            return plain(run(QStringLiteral("pdftotext"),
+                { QStringLiteral("-layout"), QStringLiteral("-f"), QString::number(k + 1),
+                    QStringLiteral("-l"), QString::number(k + 1), BookletFile, QStringLiteral("-") }));
+    }
+    return {};
+}
+
+// The answers of one test on the key page, by question: the lines between its title and the next one.
+QMap<int, QString> keyAnswers(const QString &keyPage, const QString &section)
+{
+    static const QRegularExpression cell(QStringLiteral("(\\d+) +((?:[^\\s,]+, )*\\S+)"));
+    QMap<int, QString> answers;
+    bool inSection = false;
+    for (const QString &line : keyPage.split(u'\n')) {
+        const QString trimmed = line.trimmed();
+        if (SectionTitles.contains(trimmed)) {
+            inSection = trimmed == section;
+            continue;
+        }
+        if (!inSection)
+            continue;
+        for (auto matches = cell.globalMatch(trimmed); matches.hasNext();) {
+            const QRegularExpressionMatch match = matches.next();
+            answers.insert(match.captured(1).toInt(), match.captured(2).remove(QStringLiteral(", ")));
+        }
     }
     return answers;
 }
@@ -108,13 +202,26 @@ private slots:
     void initTestCase();
     void printedAnswersAreTheKeys_data();
     void printedAnswersAreTheKeys();
+    void statedTurnsAssembleThePieces_data();
+    void statedTurnsAssembleThePieces();
     void everyPathCountsTheTurnsItMarks();
     void everyDialMarksTheKeyedButton();
     void outlineAndContentsLeadToTheSections();
 
 private:
+    // Each question's text in a section, read once.
+    const QMap<int, QString> &questionsOf(const QString &section);
+
     QStringList text;
+    QMap<QString, QMap<int, QString>> questionText;
 };
+
+const QMap<int, QString> &tst_Booklet::questionsOf(const QString &section)
+{
+    if (!questionText.contains(section))
+        questionText.insert(section, questionTexts(text, section));
+    return questionText[section];
+}
 
 void tst_Booklet::initTestCase()
 {
@@ -126,9 +233,15 @@ void tst_Booklet::initTestCase()
 
 void tst_Booklet::printedAnswersAreTheKeys_data()
 {
+    // Besides the answer line, the explanation that names the answer again, where there is one.
     QTest::addColumn<QString>("section");
-    for (const QString &title : SectionTitles)
-        QTest::newRow(qPrintable(title)) << title;
+    QTest::addColumn<QString>("explanation");
+    // Spatial: the assembled figure, and the right figure each wrong one is compared with.
+    QTest::newRow("spatial") << SectionTitles[0] << QStringLiteral("figure ([A-E])");
+    QTest::newRow("paths") << SectionTitles[1] << QString();
+    QTest::newRow("reasoning") << SectionTitles[2] << QString();
+    QTest::newRow("dials") << SectionTitles[3] << QStringLiteral("l’aiguille indique (\\S+)\\.");
+    QTest::newRow("lengths") << SectionTitles[4] << QStringLiteral("mesure (\\d+)/10 de la plus longue");
 }
 
 void tst_Booklet::printedAnswersAreTheKeys()
@@ -146,6 +259,92 @@ void tst_Booklet::printedAnswersAreTheKeys()
     QCOMPARE(printed.size(), expected.size());
     for (int question = 1; question <= expected.size(); ++question)
         QCOMPARE(printed.value(question), expected[question - 1]);
+
+    // The running title of each page gives the questions it answers.
+    static const QRegularExpression range(QStringLiteral("questions? (\\d+)(?: à (\\d+))?$"));
+    for (const QString &page : text) {
+        if (sectionOf(page) != section)
+            continue;
+        QVector<int> onPage;
+        for (auto matches = answer.globalMatch(page); matches.hasNext();)
+            onPage.append(matches.next().captured(1).toInt());
+        const QRegularExpressionMatch header = range.match(runningTitle(page));
+        if (onPage.isEmpty()) {
+            QVERIFY2(!header.hasMatch(), qPrintable(runningTitle(page)));
+            continue;
+        }
+        std::sort(onPage.begin(), onPage.end());
+        QVERIFY2(header.hasMatch(), qPrintable(runningTitle(page)));
+        QCOMPARE(header.captured(1).toInt(), onPage.first());
+        QCOMPARE(header.captured(2).isEmpty() ? onPage.first() : header.captured(2).toInt(), onPage.last());
+    }
+
+    QFETCH(QString, explanation);
+    if (!explanation.isEmpty()) {
+        const QRegularExpression pattern(explanation);
+        const QMap<int, QString> &questions = questionsOf(section);
+        QCOMPARE(questions.size(), expected.size());
+        for (int question = 1; question <= expected.size(); ++question) {
+            auto matches = pattern.globalMatch(questions.value(question));
+            QVERIFY2(matches.hasNext(), qPrintable(questions.value(question)));
+            while (matches.hasNext())
+                QCOMPARE(matches.next().captured(1), expected[question - 1]);
+        }
+    }
+
+    // The one-page key.
+    const QMap<int, QString> key = keyAnswers(layoutOfPage(text, QStringLiteral("Corrigé express")), section);
+    QCOMPARE(key.size(), expected.size());
+    for (int question = 1; question <= expected.size(); ++question)
+        QCOMPARE(key.value(question), expected[question - 1]);
+}
+
+void tst_Booklet::statedTurnsAssembleThePieces_data()
+{
+    QTest::addColumn<int>("question");
+    for (int question = 1; question <= SpatialKey::QuestionCount; ++question)
+        QTest::addRow("question %d", question) << question;
+}
+
+void tst_Booklet::statedTurnsAssembleThePieces()
+{
+    // Each loose piece, as drawn, turned the way its line says, must lie as its piece does in the right
+    // figure: corner for corner, once their centres are put together.
+    QFETCH(int, question);
+    const QString block = questionsOf(SectionTitles[0]).value(question);
+    QVERIFY2(!block.isEmpty(), "question not found");
+
+    const SpatialPuzzles::Puzzle puzzle = SpatialPuzzles::puzzle(question);
+    const SpatialPuzzles::Candidate &right = puzzle.candidates[size_t(puzzle.answer - 1)];
+    static const QRegularExpression turnLine(QStringLiteral(
+        "Pièce (\\d) : (sans rotation|à tourner d’un demi-tour \\(180°\\)|à tourner de (\\d+)° \\(sens "
+        "(horaire|antihoraire)\\))"));
+    int stated = 0;
+    for (auto matches = turnLine.globalMatch(block); matches.hasNext();) {
+        const QRegularExpressionMatch match = matches.next();
+        const int piece = match.captured(1).toInt();
+        QCOMPARE(piece, ++stated);
+        QVERIFY(piece <= puzzle.loosePieces.size());
+        double clockwise = 0;
+        if (match.captured(2).contains(QStringLiteral("demi-tour")))
+            clockwise = 180;
+        else if (!match.captured(3).isEmpty())
+            clockwise = match.captured(3).toInt() * (match.captured(4) == QLatin1String("horaire") ? 1 : -1);
+
+        const SpatialPuzzles::LoosePiece &loose = puzzle.loosePieces[piece - 1];
+        const QPolygonF placed = right.placement.map(right.figure.pieces[loose.piece].outline);
+        // y grows downwards: a positive angle turns clockwise on the page.
+        const QPolygonF turned = QTransform().rotate(clockwise).map(loose.shown);
+        const QPointF shift = SpatialGeometry::centroid(placed) - SpatialGeometry::centroid(turned);
+        QCOMPARE(turned.size(), placed.size());
+        for (int corner = 0; corner < placed.size(); ++corner) {
+            const QPointF gap = turned[corner] + shift - placed[corner];
+            QVERIFY2(std::hypot(gap.x(), gap.y()) < 1,
+                qPrintable(
+                    QStringLiteral("piece %1 turned %2° does not lie in place").arg(piece).arg(clockwise)));
+        }
+    }
+    QCOMPARE(stated, puzzle.loosePieces.size());
 }
 
 void tst_Booklet::everyPathCountsTheTurnsItMarks()
@@ -167,6 +366,26 @@ void tst_Booklet::everyDialMarksTheKeyedButton()
     QCOMPARE(found.size(), DialBank::QuestionCount);
     for (int k = 0; k < found.size(); ++k)
         QCOMPARE(found[k].captured(1).toInt(), DialBank::AnswerKey[size_t(k)]);
+
+    // The traps the method page quotes are offered beside the right value of some question.
+    static const QRegularExpression quoted(QStringLiteral("\\((\\S+) proposé pour (\\S+)\\)"));
+    int quotes = 0;
+    for (const QString &page : text) {
+        for (auto matches = quoted.globalMatch(page); matches.hasNext(); ++quotes) {
+            const QRegularExpressionMatch match = matches.next();
+            bool offered = false;
+            for (int question = 1; question <= DialBank::QuestionCount; ++question) {
+                QStringList values;
+                for (const double value : DialBank::ChoiceValues[size_t(question - 1)])
+                    values.append(dialValue(value));
+                offered = offered
+                    || (dialValue(DialBank::rightValue(question)) == match.captured(2)
+                        && values.contains(match.captured(1)));
+            }
+            QVERIFY2(offered, qPrintable(match.captured(0)));
+        }
+    }
+    QCOMPARE(quotes, 2);
 }
 
 void tst_Booklet::outlineAndContentsLeadToTheSections()
@@ -178,11 +397,27 @@ void tst_Booklet::outlineAndContentsLeadToTheSections()
             BookletFile });
     QVERIFY(!xml.isEmpty());
     static const QRegularExpression item(QStringLiteral("<item page=\"(\\d+)\">([^<]+)</item>"));
+    static const QRegularExpression questionItem(QStringLiteral("^Question (\\d+)$"));
+    // Each section's entry, and under it a bookmark per question, leading to the page that answers it.
     QMap<QString, int> outline;
+    QMap<QString, int> bookmarks;
+    QString section;
     for (auto matches = item.globalMatch(xml); matches.hasNext();) {
         const QRegularExpressionMatch match = matches.next();
-        outline.insert(match.captured(2), match.captured(1).toInt());
+        const int page = match.captured(1).toInt();
+        const QRegularExpressionMatch question = questionItem.match(match.captured(2));
+        if (!question.hasMatch()) {
+            section = match.captured(2);
+            outline.insert(section, page);
+            continue;
+        }
+        QCOMPARE(sectionOf(text.value(page - 1)), section);
+        QVERIFY2(text.value(page - 1).contains(QStringLiteral("%1 : réponse").arg(match.captured(2))),
+            qPrintable(QStringLiteral("%1, %2").arg(section, match.captured(2))));
+        QCOMPARE(question.captured(1).toInt(), ++bookmarks[section]);
     }
+    for (int k = 0; k < SectionTitles.size(); ++k)
+        QCOMPARE(bookmarks.value(SectionTitles[k]), expectedAnswers(SectionTitles[k]).size());
     static const QRegularExpression link(QStringLiteral("<a href=\"[^\"#]*#(\\d+)\"><b>([^<]+)</b></a>"));
     QMap<QString, int> contents;
     for (auto matches = link.globalMatch(xml); matches.hasNext();) {

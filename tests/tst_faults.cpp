@@ -10,10 +10,15 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 
 #include <functional>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -70,6 +75,39 @@ QByteArray withSize(QByteArray gif, qsizetype at, int width, int height)
 
 using Fault = std::function<bool(const QString &path)>;
 
+bool runsAsRoot()
+{
+#ifdef Q_OS_UNIX
+    return geteuid() == 0;
+#else
+    return false;
+#endif
+}
+
+// The working folder for one test, which the picture lookup reads before the program's own folder.
+class WorkingFolder {
+public:
+    explicit WorkingFolder(bool used)
+        : previous(QDir::currentPath())
+    {
+        if (used)
+            QDir::setCurrent(folder.path());
+    }
+    ~WorkingFolder() { QDir::setCurrent(previous); }
+
+    // A copy, in the working folder, of a picture of another folder.
+    QString copyOf(const QString &path)
+    {
+        const QString copy = folder.filePath(QFileInfo(path).fileName());
+        QFile::copy(path, copy);
+        return copy;
+    }
+
+private:
+    QTemporaryDir folder;
+    QString previous;
+};
+
 bool writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile::remove(path);
@@ -109,6 +147,7 @@ void tst_Faults::brokenPicture_data()
     QTest::addColumn<QString>("file");
     QTest::addColumn<Fault>("fault");
     QTest::addColumn<bool>("namedAtStart");
+    QTest::addColumn<bool>("inWorkingFolder"); // else in the program's own picture folder
 
     const QByteArray good = goodGif();
     const qsizetype descriptor = imageDescriptorOf(good);
@@ -159,7 +198,7 @@ void tst_Faults::brokenPicture_data()
     for (const auto &place : places) {
         for (const Kind &kind : kinds) {
             QTest::addRow("%s, %s", place.file, kind.name)
-                << place.screen << place.question << place.file << kind.fault << kind.namedAtStart;
+                << place.screen << place.question << place.file << kind.fault << kind.namedAtStart << false;
         }
     }
     const QByteArray jpeg = goodJpeg();
@@ -173,7 +212,24 @@ void tst_Faults::brokenPicture_data()
     };
     for (const Kind &kind : jpegKinds)
         QTest::addRow("Image.jpg, %s", kind.name)
-            << "" << 0 << "Image.jpg" << kind.fault << kind.namedAtStart;
+            << "" << 0 << "Image.jpg" << kind.fault << kind.namedAtStart << false;
+
+    // The kernel lets root read any file: these rows mean something only for another user, which
+    // the unprivileged run of this suite is.
+    if (runsAsRoot())
+        return;
+    const Fault unreadable = [](const QString &path) { return QFile::setPermissions(path, {}); };
+    for (const auto &place : { places[0], places[4] }) {
+        for (bool inWorkingFolder : { false, true }) {
+            QTest::addRow(
+                "%s, unreadable, %s", place.file, inWorkingFolder ? "working folder" : "program folder")
+                << place.screen << place.question << place.file << unreadable << true << inWorkingFolder;
+        }
+    }
+    for (bool inWorkingFolder : { false, true }) {
+        QTest::addRow("Image.jpg, unreadable, %s", inWorkingFolder ? "working folder" : "program folder")
+            << "" << 0 << "Image.jpg" << unreadable << true << inWorkingFolder;
+    }
 }
 
 void tst_Faults::brokenPicture()
@@ -183,6 +239,14 @@ void tst_Faults::brokenPicture()
     QFETCH(QString, file);
     QFETCH(Fault, fault);
     QFETCH(bool, namedAtStart);
+    QFETCH(bool, inWorkingFolder);
+
+    WorkingFolder working(inWorkingFolder);
+    // Breaks the file of that folder, or a copy of it in the working folder, which is read first.
+    auto breakIn = [&](const QString &folder) {
+        const QString path = QDir(folder).filePath(file);
+        return fault(inWorkingFolder ? working.copyOf(path) : path);
+    };
 
     if (screen.isEmpty()) {
         // A broken decoration leaves its box empty, says which file on standard error, and the
@@ -190,7 +254,7 @@ void tst_Faults::brokenPicture()
         QTemporaryDir folder;
         writePicture(folder.filePath("Logo.gif"), 0);
         QVERIFY(writeFile(folder.filePath("Image.jpg"), goodJpeg()));
-        QVERIFY(fault(folder.filePath(file)));
+        QVERIFY(breakIn(folder.path()));
         Pictures::setProgramFolders({ folder.path() });
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QRegularExpression::escape(file)));
         Harness h;
@@ -206,7 +270,7 @@ void tst_Faults::brokenPicture()
         QTemporaryDir folder;
         for (const QString &name : questionPictureNames())
             writePicture(folder.filePath(name), 0);
-        QVERIFY(fault(folder.filePath(file)));
+        QVERIFY(breakIn(folder.path()));
         Pictures::setProgramFolders({ folder.path() });
         Harness h;
         QCOMPARE(!checkQuestionPictures(h.forms), namedAtStart);
@@ -219,7 +283,7 @@ void tst_Faults::brokenPicture()
     // Swapped in while the candidate is on the question before.
     TestRun run(screen);
     QVERIFY(run.answerUpTo(question - 1, true));
-    QVERIFY(fault(run.path(question)));
+    QVERIFY(breakIn(run.folder.path()));
     const qint16 score = run.titre->Score;
     const QString pictureBefore = run.test->Picture1->sourceName();
     const QImage imageBefore = run.test->Picture1->picture();

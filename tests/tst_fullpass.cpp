@@ -11,6 +11,7 @@
 #include "resultats.h"
 #include "titre.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -98,19 +99,15 @@ private:
     {
         if (!button)
             return false;
-        const QPoint place = button->mapToGlobal(button->rect().center());
-        QTest::mouseClick(button, Qt::LeftButton);
-        const QStringList visible = h.forms.visibleNames();
-        if (candidate != Candidate::AllRightDoubleClicking || visible.size() != 1)
+        if (candidate != Candidate::AllRightDoubleClicking) {
+            QTest::mouseClick(button, Qt::LeftButton);
             return true;
-        Form *next = h.forms.find(visible.first());
-        QWidget *there = next->childAt(next->mapFromGlobal(place));
-        if (!there)
-            there = next;
-        // 1 ms after the release, as in a double click.
-        QTest::lastMouseTimestamp -= QTest::mouseDoubleClickInterval;
-        QTest::mousePress(there, Qt::LeftButton, {}, there->mapFromGlobal(place));
-        QTest::mouseRelease(there, Qt::LeftButton, {}, there->mapFromGlobal(place));
+        }
+        const QPoint place = centreOf(button);
+        input.click(place);
+        input.wait(80);
+        if (QApplication::topLevelAt(place))
+            input.click(place);
         return true;
     }
 
@@ -134,6 +131,7 @@ private:
 
     Harness &h;
     Candidate candidate;
+    PlatformInput input;
 };
 
 const QStringList chain { "Presentation1", "Test1", "Presentation2", "Test2", "Presentation3", "Test3a",

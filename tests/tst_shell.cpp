@@ -13,6 +13,7 @@
 #include "timedtest.h"
 #include "titre.h"
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QDir>
 #include <QGroupBox>
@@ -27,6 +28,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+#if __has_include(<xcb/xproto.h>)
+#include <xcb/xproto.h>
+#endif
 
 namespace {
 
@@ -668,19 +673,37 @@ void tst_Shell::abandonEnds()
 void tst_Shell::closingAWindowEnds_data()
 {
     QTest::addColumn<QString>("screen");
-    for (const char *screen : { "Titre", "Presentation1", "Calcul1", "Resultats" })
-        QTest::newRow(screen) << screen;
+    QTest::addColumn<bool>("destroyedFromOutside"); // rather than closed by its frame
+    for (const char *screen : { "Titre", "Presentation1", "Test1", "Test3a", "Calcul1", "Resultats" }) {
+        QTest::addRow("%s closed", screen) << screen << false;
+#if __has_include(<xcb/xproto.h>)
+        QTest::addRow("%s destroyed by another X client", screen) << screen << true;
+#endif
+    }
 }
 
 void tst_Shell::closingAWindowEnds()
 {
     QFETCH(QString, screen);
+    QFETCH(bool, destroyedFromOutside);
 
     Harness h;
     h.start();
     QWidget *shown = h.show(screen);
     h.titre().Hide();
-    shown->close();
+    if (destroyedFromOutside) {
+#if __has_include(<xcb/xproto.h>)
+        // What the X server tells the program when another client destroys its window.
+        xcb_destroy_notify_event_t destroyed {};
+        destroyed.response_type = XCB_DESTROY_NOTIFY;
+        destroyed.event = destroyed.window = xcb_window_t(shown->winId());
+        qintptr result = 0;
+        QAbstractEventDispatcher::instance()->filterNativeEvent("xcb_generic_event_t", &destroyed, &result);
+        QCoreApplication::sendPostedEvents();
+#endif
+    } else {
+        shown->close();
+    }
     QVERIFY(h.forms.hasEnded());
     QVERIFY(h.forms.loadedNames().isEmpty());
     QCOMPARE(h.quitCalls, 1);

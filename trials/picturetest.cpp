@@ -25,7 +25,7 @@ PictureTest::PictureTest(Forms &forms, const PictureTestContent &content)
     growToFit(Label1);
     Picture1 = makePictureBox(this, "Picture1", content.pictureLeft, content.pictureTop, content.pictureWidth,
         content.pictureHeight);
-    const QString firstPicture = QStringLiteral(":/assets/") + content.embeddedPicture();
+    const QString firstPicture = QStringLiteral(":/assets/") + content.bank.embeddedPicture();
     Picture1->setPicture(Pictures::embedded(firstPicture, &firstPictureError), firstPicture);
 }
 
@@ -65,7 +65,7 @@ void PictureTest::Command2_Click(int index)
         return;
     if (isRight(index))
         ++titre().Score;
-    if (QuestionNumber < content.questionCount)
+    if (QuestionNumber < content.bank.questionCount)
         showNextQuestion();
     else
         handOver();
@@ -79,7 +79,7 @@ bool PictureTest::isRight(int index) const
 void PictureTest::showNextQuestion()
 {
     const int next = QuestionNumber + 1;
-    const QString file = content.pictureFile(next);
+    const QString file = content.bank.pictureFile(next);
     QString error;
     const QImage picture = Pictures::load(file, &error);
     if (picture.isNull()) {
@@ -96,7 +96,7 @@ void PictureTest::showNextQuestion()
 QString PictureTest::pictureName(int question) const
 {
     return QStringLiteral("Question %1 sur %2")
-        .arg(QString::number(question), QString::number(content.questionCount));
+        .arg(QString::number(question), QString::number(content.bank.questionCount));
 }
 
 void PictureTest::handOver()

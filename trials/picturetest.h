@@ -1,5 +1,6 @@
 #pragma once
 
+#include "questionbank.h"
 #include "timedtest.h"
 
 #include <QList>
@@ -18,11 +19,7 @@ struct PictureTestContent {
     int pictureTop;
     int pictureWidth;
     int pictureHeight;
-    // The test's table names the pictures: question 1's, stored with the screen, and the file
-    // read for question n from 2 on.
-    QString (*embeddedPicture)();
-    QString (*pictureFile)(int question);
-    int questionCount;
+    const QuestionBank &bank;
 };
 
 // A timed test that shows one picture per question and takes the answer from a row of buttons.
@@ -43,6 +40,9 @@ public:
     int QuestionNumber = 0;
 
     void Command2_Click(int index);
+
+    // Its questions, their pictures and the button that answers each.
+    const QuestionBank &bank() const { return content.bank; }
 
 protected:
     PictureTest(Forms &forms, const PictureTestContent &content);

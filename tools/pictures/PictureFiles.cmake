@@ -34,7 +34,7 @@ foreach(size IN LISTS PILOTES_ICON_SIZES)
     list(APPEND PILOTES_ICONS icon-${size}.png)
 endforeach()
 
-# The answer booklet (its own run of the generator), installed to share/doc/selection-pilotes.
+# The answer booklet (tools/booklet), installed to share/doc/selection-pilotes.
 set(PILOTES_BOOKLET_PATH ${CMAKE_BINARY_DIR}/doc/corrige-selection-pilotes.pdf)
 
 list(TRANSFORM PILOTES_PICTURES PREPEND ${PILOTES_PICTURES_DIR}/ OUTPUT_VARIABLE PILOTES_PICTURE_PATHS)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "logosize.h"
+
 #include <QByteArray>
 #include <QImage>
 
@@ -9,8 +11,8 @@ class PictureOutput;
 // the title screen.
 namespace Decoration {
 
-constexpr int LogoWidth = 101;
-constexpr int LogoHeight = 67;
+constexpr int LogoWidth = LogoSize.width();
+constexpr int LogoHeight = LogoSize.height();
 // The title screen shows the illustration in a 273 x 305 pixel frame, 32 pixels in and 64 down.
 constexpr int TitleImageWidth = 208;
 constexpr int TitleImageHeight = 200;

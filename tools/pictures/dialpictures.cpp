@@ -199,9 +199,17 @@ QVector<QRgb> dialPalette()
 QImage drawDialPanel(const DialPanel &panel, int scale)
 {
     QImage picture(DialPanels::Width * scale, DialPanels::Height * scale, QImage::Format_RGB32);
-    picture.fill(PanelColour);
     QPainter painter(&picture);
     painter.scale(scale, scale);
+    paintDialPanel(painter, panel);
+    painter.end();
+    return quantised(picture);
+}
+
+void paintDialPanel(QPainter &painter, const DialPanel &panel)
+{
+    painter.save();
+    painter.fillRect(QRect(0, 0, DialPanels::Width, DialPanels::Height), QColor(PanelColour));
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
     for (const Dial &dial : panel.dials) {
         painter.setPen(QPen(QColor(RimColour), RimWidth));
@@ -218,19 +226,16 @@ QImage drawDialPanel(const DialPanel &panel, int scale)
         drawNumerals(painter, dial);
     for (const Dial &dial : panel.dials)
         drawHub(painter, dial);
-    painter.end();
-    return quantised(picture);
+    painter.restore();
 }
 
 void writeDialPictures(PictureOutput &output)
 {
-    for (int panel = DialBank::FirstPanel; panel <= DialBank::LastPanel; ++panel) {
-        const DialPanel dials = DialPanels::questionPanel(panel);
-        const auto drawing = [&dials](int scale) { return drawDialPanel(dials, scale); };
-        output.gif(DialBank::panelFile(panel), drawing, dialPalette());
-        if (panel == DialBank::FirstPanel)
-            output.assetJpeg(DialBank::embeddedPicture(), drawing);
-    }
+    const auto drawingOf = [](int question) -> PictureOutput::Drawing {
+        return [dials = DialPanels::questionPanel(DialBank::panelOf(question))](
+                   int scale) { return drawDialPanel(dials, scale); };
+    };
+    output.questions(DialBank::Bank, drawingOf, dialPalette());
     const DialPanel example = DialPanels::examplePanel();
     output.assetJpeg(QStringLiteral("exemple-cadran.jpg"),
         [&example](int scale) { return drawDialPanel(example, scale); });

@@ -79,9 +79,15 @@ Lines layout(int question)
 QImage draw(const Lines &lines, int scale)
 {
     QImage picture(Width * scale, Height * scale, QImage::Format_RGB32);
-    picture.fill(Paper);
     QPainter painter(&picture);
     painter.scale(scale, scale);
+    paint(painter, lines);
+    return picture;
+}
+
+void paint(QPainter &painter, const Lines &lines)
+{
+    painter.fillRect(0, 0, Width, Height, QColor(Paper));
     // Whole-pixel rectangles only, so the lines measure exactly what the layout says.
     painter.fillRect(
         FrameInset, FrameInset, Width - 2 * FrameInset, Height - 2 * FrameInset, QColor(Outline));
@@ -89,7 +95,6 @@ QImage draw(const Lines &lines, int scale)
         InsideLeft, InsideTop, InsideRight - InsideLeft, InsideBottom - InsideTop, QColor(Paper));
     for (const Line &line : { lines.first, lines.second })
         painter.fillRect(line.left, line.top, LineWidth, line.length, QColor(Ink));
-    return picture;
 }
 
 void writeAll(PictureOutput &output)
@@ -99,9 +104,7 @@ void writeAll(PictureOutput &output)
         const Lines lines = layout(question);
         return [lines](int scale) { return draw(lines, scale); };
     };
-    output.assetJpeg(LengthTable::embeddedPicture(), drawingOf(1));
-    for (int question = 2; question <= LengthTable::QuestionCount; ++question)
-        output.gif(LengthTable::pictureFile(question), drawingOf(question), palette);
+    output.questions(LengthTable::Bank, drawingOf, palette);
 }
 
 } // namespace LengthPictures

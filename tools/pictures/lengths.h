@@ -3,6 +3,7 @@
 #include <QImage>
 
 class PictureOutput;
+class QPainter;
 
 // The pictures of the length-ratio test: a tall rectangle holding two parallel vertical lines, the
 // shorter measuring a whole number of tenths of the longer.
@@ -35,6 +36,8 @@ struct Lines {
 Lines layout(int question);
 
 QImage draw(const Lines &lines, int scale = 1);
+// The same drawing on any painter, in picture pixels from the top left corner.
+void paint(QPainter &painter, const Lines &lines);
 
 // barre2.gif to barre30.gif, and question 1 (the worked example) as the asset barre1.jpg.
 void writeAll(PictureOutput &output);

@@ -2,8 +2,6 @@
 // examples stored with the screens and the application icon. Usage:
 //   picture-generator PICTURES_DIR ASSETS_DIR ICONS_DIR EXPECTED_FILES
 // EXPECTED_FILES lists, one a line, every file the build expects; any difference is an error.
-// With --booklet FILE, it draws the answer booklet instead, from the same geometry.
-#include "booklet.h"
 #include "decoration.h"
 #include "dialpictures.h"
 #include "lengths.h"
@@ -56,17 +54,8 @@ int main(int argc, char *argv[])
 {
     QGuiApplication application(argc, argv);
     const QStringList arguments = application.arguments();
-    if (arguments.size() == 3 && arguments[1] == QLatin1String("--booklet")) {
-        QString error;
-        if (Booklet::write(arguments[2], &error))
-            return 0;
-        std::fprintf(stderr, "picture-generator: booklet: %s\n", qPrintable(error));
-        return 1;
-    }
     if (arguments.size() != 5) {
-        std::fprintf(stderr,
-            "usage: picture-generator PICTURES_DIR ASSETS_DIR ICONS_DIR EXPECTED_FILES\n"
-            "       picture-generator --booklet FILE\n");
+        std::fprintf(stderr, "usage: picture-generator PICTURES_DIR ASSETS_DIR ICONS_DIR EXPECTED_FILES\n");
         return 2;
     }
     for (const QString &folder : { arguments[1], arguments[2], arguments[3] }) {

@@ -224,9 +224,20 @@ Path layout(int question)
 QImage draw(const Path &path, int scale)
 {
     QImage picture(Size * scale, Size * scale, QImage::Format_RGB32);
-    picture.fill(Qt::white);
-    if (path.corners.size() < 2)
-        return picture;
+    QPainter painter(&picture);
+    painter.scale(scale, scale);
+    paint(painter, path);
+    return picture;
+}
+
+void paint(QPainter &painter, const Path &path)
+{
+    painter.save();
+    painter.fillRect(QRect(0, 0, Size, Size), Qt::white);
+    if (path.corners.size() < 2) {
+        painter.restore();
+        return;
+    }
 
     // Centred on pixel centres, the odd-width strokes fall on whole pixels.
     const QPointF centre(0.5, 0.5);
@@ -242,8 +253,6 @@ QImage draw(const Path &path, int scale)
         line.lineTo(QPointF(path.corners[i]) + centre);
     line.lineTo(arrowBase + direction); // under the arrow head, so no seam shows
 
-    QPainter painter(&picture);
-    painter.scale(scale, scale);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(Qt::black, LineWidth, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
     painter.drawPath(line);
@@ -251,7 +260,7 @@ QImage draw(const Path &path, int scale)
     painter.setBrush(Qt::black);
     painter.drawPolygon(QPolygonF(
         { tip, arrowBase + across * double(ArrowHalfWidth), arrowBase - across * double(ArrowHalfWidth) }));
-    return picture;
+    painter.restore();
 }
 
 void writeAll(PictureOutput &output)
@@ -264,9 +273,7 @@ void writeAll(PictureOutput &output)
         return [path](int scale) { return draw(path, scale); };
     };
     const QVector<QRgb> palette = shadedPalette({ qRgb(255, 255, 255), qRgb(0, 0, 0) }, 6);
-    output.assetJpeg(PathTable::embeddedPicture(), drawingOf(1));
-    for (int question = 2; question <= PathTable::QuestionCount; ++question)
-        output.gif(PathTable::pictureFile(question), drawingOf(question), palette);
+    output.questions(PathTable::Bank, drawingOf, palette);
 }
 
 } // namespace PathPictures

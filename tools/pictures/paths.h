@@ -5,6 +5,7 @@
 #include <QVector>
 
 class PictureOutput;
+class QPainter;
 
 // The pictures of the path turn-counting test: one thick path of straight stretches joined at
 // right-angle corners, walked from its open start on the lower edge to an arrow head.
@@ -27,6 +28,8 @@ struct Path {
 Path layout(int question);
 
 QImage draw(const Path &path, int scale = 1);
+// The same drawing on any painter, in picture pixels from the top left corner.
+void paint(QPainter &painter, const Path &path);
 
 // chemin2.gif to chemin30.gif, and question 1 (the worked example) as the asset chemin1.jpg.
 void writeAll(PictureOutput &output);

@@ -43,6 +43,19 @@ void PictureOutput::gif(const QString &name, const Drawing &drawing, const QVect
     }
 }
 
+void PictureOutput::questions(const QuestionBank &bank, const std::function<Drawing(int question)> &drawingOf,
+    const QVector<QRgb> &palette)
+{
+    assetJpeg(bank.embeddedPicture(), drawingOf(1));
+    QString previous;
+    for (int question = 2; question <= bank.questionCount; ++question) {
+        const QString name = bank.pictureFile(question);
+        if (name != previous)
+            gif(name, drawingOf(question), palette);
+        previous = name;
+    }
+}
+
 void PictureOutput::jpeg(const QString &name, const Drawing &drawing)
 {
     writeJpegs(pictures, name, drawing);

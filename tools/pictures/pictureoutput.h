@@ -1,5 +1,7 @@
 #pragma once
 
+#include "questionbank.h"
+
 #include <QByteArray>
 #include <QDir>
 #include <QImage>
@@ -22,6 +24,10 @@ public:
     PictureOutput(const QString &picturesFolder, const QString &assetsFolder, const QString &iconsFolder);
 
     void gif(const QString &name, const Drawing &drawing, const QVector<QRgb> &palette);
+    // The pictures of a test, as its bank names them: question 1's stored with the screen, then
+    // each file read by a later question, once.
+    void questions(const QuestionBank &bank, const std::function<Drawing(int question)> &drawingOf,
+        const QVector<QRgb> &palette);
     void jpeg(const QString &name, const Drawing &drawing);
     void assetJpeg(const QString &name, const Drawing &drawing);
     void iconPng(const QString &name, const QImage &picture);

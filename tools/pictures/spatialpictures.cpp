@@ -86,9 +86,16 @@ QImage drawSpatialPuzzle(const SpatialPuzzles::Puzzle &puzzle, int scale)
 {
     QImage image(
         SpatialPuzzles::PictureWidth * scale, SpatialPuzzles::PictureHeight * scale, QImage::Format_RGB32);
-    image.fill(Paper);
     QPainter painter(&image);
     painter.scale(scale, scale);
+    paintSpatialPuzzle(painter, puzzle);
+    return image;
+}
+
+void paintSpatialPuzzle(QPainter &painter, const SpatialPuzzles::Puzzle &puzzle)
+{
+    painter.save();
+    painter.fillRect(QRect(0, 0, SpatialPuzzles::PictureWidth, SpatialPuzzles::PictureHeight), QColor(Paper));
     drawGrid(painter);
     drawLetters(painter);
 
@@ -104,7 +111,7 @@ QImage drawSpatialPuzzle(const SpatialPuzzles::Puzzle &puzzle, int scale)
     painter.setPen(QPen(QColor(Ink), LineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     for (const QPainterPath &piece : pieces)
         painter.drawPath(piece);
-    return image;
+    painter.restore();
 }
 
 QVector<QRgb> spatialPalette()
@@ -114,13 +121,9 @@ QVector<QRgb> spatialPalette()
 
 void writeSpatialPictures(PictureOutput &output)
 {
-    const QVector<QRgb> palette = spatialPalette();
-    for (int question = 1; question <= SpatialKey::QuestionCount; ++question) {
-        const SpatialPuzzles::Puzzle puzzle = SpatialPuzzles::puzzle(question);
-        const auto drawing = [&puzzle](int scale) { return drawSpatialPuzzle(puzzle, scale); };
-        if (question == 1)
-            output.assetJpeg(SpatialKey::embeddedPicture(), drawing);
-        else
-            output.gif(SpatialKey::pictureFile(question), drawing, palette);
-    }
+    const auto drawingOf = [](int question) -> PictureOutput::Drawing {
+        return [puzzle = SpatialPuzzles::puzzle(question)](
+                   int scale) { return drawSpatialPuzzle(puzzle, scale); };
+    };
+    output.questions(SpatialKey::Bank, drawingOf, spatialPalette());
 }

@@ -6,9 +6,12 @@
 #include <QVector>
 
 class PictureOutput;
+class QPainter;
 
 // Draws a spatial puzzle: the loose pieces in the framed top-left cell, the candidates A to E in the others.
 QImage drawSpatialPuzzle(const SpatialPuzzles::Puzzle &puzzle, int scale = 1);
+// The same drawing on any painter, in picture pixels from the top left corner (the booklet's vectors).
+void paintSpatialPuzzle(QPainter &painter, const SpatialPuzzles::Puzzle &puzzle);
 
 // The colours of those pictures, with the shades their smoothed edges need.
 QVector<QRgb> spatialPalette();

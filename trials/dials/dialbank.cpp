@@ -74,4 +74,15 @@ QString embeddedPicture()
     return QStringLiteral("cadran%1.jpg").arg(FirstPanel);
 }
 
+namespace {
+
+int rightButton(int question)
+{
+    return AnswerKey[size_t(question - 1)] - 1;
+}
+
+} // namespace
+
+const QuestionBank Bank { QuestionCount, embeddedPicture, pictureFile, rightButton };
+
 } // namespace DialBank

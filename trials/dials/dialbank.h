@@ -1,5 +1,7 @@
 #pragma once
 
+#include "questionbank.h"
+
 #include <QString>
 
 #include <array>
@@ -40,5 +42,8 @@ inline double rightValue(int question)
 {
     return ChoiceValues[question - 1][AnswerKey[question - 1] - 1];
 }
+
+// The test's questions as its screen and the tests read them.
+extern const QuestionBank Bank;
 
 } // namespace DialBank

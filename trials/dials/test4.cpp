@@ -57,9 +57,7 @@ QString caption(const QVariant &value)
 } // namespace
 
 Test4::Test4(Forms &forms)
-    : PictureTest(forms,
-        { "Lecture de cadrans", 6735, 1080, 2760, 9060, 3060, DialBank::embeddedPicture,
-            DialBank::pictureFile, DialBank::QuestionCount })
+    : PictureTest(forms, { "Lecture de cadrans", 6735, 1080, 2760, 9060, 3060, DialBank::Bank })
 {
     placeClock(6000, 1560);
     const char firstCode = DialBank::InstrumentCodes[0];

@@ -1,5 +1,7 @@
 #include "lengthtable.h"
 
+#include <algorithm>
+
 namespace LengthTable {
 
 const std::array<std::array<int, ButtonCount>, QuestionCount> ChoiceValues = { {
@@ -50,5 +52,19 @@ QString embeddedPicture()
 {
     return QStringLiteral("barre1.jpg");
 }
+
+namespace {
+
+// The button offering the right value; -1 when none does.
+int rightButton(int question)
+{
+    const auto &offered = ChoiceValues[size_t(question - 1)];
+    const auto found = std::find(offered.begin(), offered.end(), AnswerKey[size_t(question - 1)]);
+    return found == offered.end() ? -1 : int(found - offered.begin());
+}
+
+} // namespace
+
+const QuestionBank Bank { QuestionCount, embeddedPicture, pictureFile, rightButton };
 
 } // namespace LengthTable

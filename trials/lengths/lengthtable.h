@@ -1,5 +1,7 @@
 #pragma once
 
+#include "questionbank.h"
+
 #include <QString>
 
 #include <array>
@@ -18,5 +20,8 @@ extern const std::array<int, QuestionCount> AnswerKey;
 QString pictureFile(int question);
 // Question 1's picture, stored with the screen.
 QString embeddedPicture();
+
+// The test's questions as its screen and the tests read them.
+extern const QuestionBank Bank;
 
 } // namespace LengthTable

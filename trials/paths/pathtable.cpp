@@ -24,4 +24,16 @@ QString embeddedPicture()
     return QStringLiteral("chemin1.jpg");
 }
 
+namespace {
+
+// The buttons read "1" to "8".
+int rightButton(int question)
+{
+    return Counts[size_t(question - 1)] - 1;
+}
+
+} // namespace
+
+const QuestionBank Bank { QuestionCount, embeddedPicture, pictureFile, rightButton };
+
 } // namespace PathTable

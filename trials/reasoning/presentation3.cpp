@@ -5,7 +5,6 @@
 #include "forms.h"
 #include "reasoning/puzzlecontrols.h"
 #include "reasoning/reasoningitem.h"
-#include "reasoning/reasoningitems.h"
 #include "temps.h"
 #include "titre.h"
 
@@ -15,11 +14,12 @@
 #include <QTimer>
 
 Presentation3::Presentation3(Forms &forms)
-    : InstructionScreen(forms, { "Test de raisonnement", 1200, 720 })
+    : InstructionScreen(forms, Instructions::content("Presentation3"))
+    , Label2(timeSentenceLabel())
     , Timer1(makeTimer(100))
 {
     // The worked example: a series and its filled box, drawn like the boxes of the items. The
-    // frames start below the logo, which reaches lower here than on the other screens.
+    // frame starts below the logo, which reaches lower here than on the other screens.
     Frame1 = makeFrame(this, "Frame1", QStringLiteral("Exemple"), 600, 1800, 4560, 5520);
     Label6 = makeLineLabel(Frame1, "Label6", QStringLiteral("36   12   24   4"), 360, 2520, 0, puzzleFont());
     // The answer is the next term of the series: it stands the series' own gap after the text.
@@ -29,20 +29,6 @@ Presentation3::Presentation3(Forms &forms)
     Text1->setText(QStringLiteral("8"));
     Text1->setReadOnly(true);
     Text1->setFocusPolicy(Qt::NoFocus);
-
-    textFrame = makeFrame(this, "textFrame", QString(), 5400, 1800, 5415, 5520);
-    Explications = addExplanation(textFrame, "Explications",
-        QStringLiteral(
-            "Vous allez à présent être confronté à divers exercices, que vous résoudrez en "
-            "remplissant des cases blanches par des chiffres ou des lettres, ou par un mot approprié "
-            "(une lettre ou un chiffre devant se substituer à chacune des cases)."),
-        240, 240, 4935, 255);
-    Label7 = addExplanation(textFrame, "Label7",
-        QStringLiteral("Vous pourrez corriger vos éventuelles erreurs en cliquant sur les cases à modifier."),
-        240, 2160, 4935, 255);
-    Label2 = addTimeSentence(textFrame, "Label2", 240, 3120, 4935, 495);
-    addGoodLuck(textFrame, 240, 4560);
-    stackLabels({ Explications, Label7, Label2, Label3 });
 
     connect(Timer1, &QTimer::timeout, this, &Presentation3::Timer1_Timer);
 }
@@ -71,9 +57,6 @@ void Presentation3::Timer1_Timer()
         return;
     }
     Timer1->stop();
-    // Closed unanswered: its boxes are not examined.
     if (item)
-        item->Unload();
-    // The items follow this screen in the chain, in the order of their table.
-    forms.show(chainId() + ReasoningItems::ItemCount + 1);
+        item->timeOut();
 }

@@ -15,9 +15,7 @@ public:
     QGroupBox *Frame1;
     QLabel *Label6;
     QLineEdit *Text1;
-    QGroupBox *textFrame;
-    QLabel *Explications;
-    QLabel *Label2;
+    QLabel *Label2; // the time sentence
     QTimer *Timer1;
     double Start = 0; // clock reading when the candidate started the test
 

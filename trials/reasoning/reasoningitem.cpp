@@ -125,6 +125,12 @@ bool ReasoningItem::isRight() const
     return true;
 }
 
+void ReasoningItem::timeOut()
+{
+    Unload();
+    showAfterTimeOut();
+}
+
 void ReasoningItem::Form_Load()
 {
     ShowLogo(*this);

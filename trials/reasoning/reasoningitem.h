@@ -33,6 +33,9 @@ public:
     const ReasoningItems::Item &item() const { return content; }
     // Every box holds its key character; letters may be typed in either case.
     bool isRight() const;
+    // Closes the item unanswered, its boxes not examined, for the screen the chain names after
+    // a time-out.
+    void timeOut();
 
     ReasoningItem(Forms &forms, const ReasoningItems::Item &item);
 

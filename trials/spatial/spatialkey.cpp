@@ -21,4 +21,16 @@ QString embeddedPicture()
     return QStringLiteral("spatial1.jpg");
 }
 
+namespace {
+
+// The buttons read "A" to "E", from the top.
+int rightButton(int question)
+{
+    return AnswerValues[size_t(question - 1)] - 1;
+}
+
+} // namespace
+
+const QuestionBank Bank { QuestionCount, embeddedPicture, pictureFile, rightButton };
+
 } // namespace SpatialKey

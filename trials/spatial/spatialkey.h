@@ -1,5 +1,7 @@
 #pragma once
 
+#include "questionbank.h"
+
 #include <QString>
 
 #include <array>
@@ -22,5 +24,8 @@ constexpr char letterOf(int answerValue)
 {
     return static_cast<char>('A' + answerValue - 1);
 }
+
+// The test's questions as its screen and the tests read them.
+extern const QuestionBank Bank;
 
 } // namespace SpatialKey

@@ -3,9 +3,7 @@
 #include "spatialkey.h"
 
 Test1::Test1(Forms &forms)
-    : PictureTest(forms,
-        { "Test spatial", 8175, 1800, 2160, 3960, 5160, SpatialKey::embeddedPicture,
-            SpatialKey::pictureFile, SpatialKey::QuestionCount })
+    : PictureTest(forms, { "Test spatial", 8175, 1800, 2160, 3960, 5160, SpatialKey::Bank })
 {
     placeClock(7380, 2880);
     // "&A" to "&E": Alt and the letter answer like a click.

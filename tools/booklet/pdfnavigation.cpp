@@ -3,6 +3,9 @@
 #include <QMap>
 #include <QRegularExpression>
 
+#include <optional>
+#include <utility>
+
 namespace PdfNavigation {
 
 namespace {
@@ -85,9 +88,45 @@ QByteArray real(double value)
     return QByteArray::number(value, 'f', 2);
 }
 
+QByteArray destination(const QVector<int> &pages, int page, double top)
+{
+    if (top < 0)
+        return "[" + ref(pages[page]) + " /Fit]";
+    return "[" + ref(pages[page]) + " /XYZ null " + real(top) + " null]";
+}
+
+// Writes `entries` as the children of object `parent`, numbering them from `*next`; the first and the
+// last object written at this level, or nothing when an entry leads outside the document.
+std::optional<std::pair<int, int>> writeOutline(const QVector<OutlineEntry> &entries, int parent,
+    const QVector<int> &pages, int *next, QMap<int, QByteArray> *written)
+{
+    const int first = *next;
+    *next += entries.size();
+    for (int k = 0; k < entries.size(); ++k) {
+        const OutlineEntry &entry = entries[k];
+        if (entry.page < 0 || entry.page >= pages.size())
+            return std::nullopt;
+        QByteArray item = "<<\n/Title " + textString(entry.title) + "\n/Parent " + ref(parent);
+        if (k > 0)
+            item += "\n/Prev " + ref(first + k - 1);
+        if (k + 1 < entries.size())
+            item += "\n/Next " + ref(first + k + 1);
+        if (!entry.children.isEmpty()) {
+            const auto children = writeOutline(entry.children, first + k, pages, next, written);
+            if (!children)
+                return std::nullopt;
+            item += "\n/First " + ref(children->first) + "\n/Last " + ref(children->second) + "\n/Count -"
+                + QByteArray::number(entry.children.size());
+        }
+        (*written)[first + k] = item + "\n/Dest " + destination(pages, entry.page, entry.top) + "\n>>";
+    }
+    return std::pair { first, first + int(entries.size()) - 1 };
+}
+
 } // namespace
 
-bool add(QByteArray &pdf, const QVector<OutlineEntry> &outline, const QVector<PageLink> &links, QString *error)
+bool add(
+    QByteArray &pdf, const QVector<OutlineEntry> &outline, const QVector<PageLink> &links, QString *error)
 {
     auto fail = [error](const QString &reason) {
         *error = reason;
@@ -113,8 +152,7 @@ bool add(QByteArray &pdf, const QVector<OutlineEntry> &outline, const QVector<Pa
     const QByteArray catalog = objectBody(pdf, offsets, root);
     const QByteArray pageTree = objectBody(pdf, offsets, reference(catalog, "Pages"));
     const qint64 kidsAt = pageTree.indexOf("/Kids");
-    const QVector<int> pages
-        = references(pageTree.mid(kidsAt, pageTree.indexOf(']', kidsAt) - kidsAt));
+    const QVector<int> pages = references(pageTree.mid(kidsAt, pageTree.indexOf(']', kidsAt) - kidsAt));
     if (!catalog.endsWith(">>") || catalog.contains("/Outlines") || pages.isEmpty())
         return fail(QStringLiteral("unexpected catalog or page tree"));
 
@@ -143,25 +181,17 @@ bool add(QByteArray &pdf, const QVector<OutlineEntry> &outline, const QVector<Pa
         written[annots] = array + " ]";
     }
 
-    // The outline: one level, in reading order.
+    // The outline in reading order, its second level folded.
     const int outlines = nextNumber++;
-    const int firstItem = nextNumber;
-    nextNumber += outline.size();
-    for (int k = 0; k < outline.size(); ++k) {
-        if (outline[k].page < 0 || outline[k].page >= pages.size())
-            return fail(QStringLiteral("outline entry outside the document"));
-        QByteArray item = "<<\n/Title " + textString(outline[k].title) + "\n/Parent " + ref(outlines);
-        if (k > 0)
-            item += "\n/Prev " + ref(firstItem + k - 1);
-        if (k + 1 < outline.size())
-            item += "\n/Next " + ref(firstItem + k + 1);
-        written[firstItem + k] = item + "\n/Dest [" + ref(pages[outline[k].page]) + " /Fit]\n>>";
-    }
+    const auto level = writeOutline(outline, outlines, pages, &nextNumber, &written);
+    if (!level)
+        return fail(QStringLiteral("outline entry outside the document"));
     QByteArray outlineRoot = "<<\n/Type /Outlines\n/Count " + QByteArray::number(outline.size());
     if (!outline.isEmpty())
-        outlineRoot += "\n/First " + ref(firstItem) + "\n/Last " + ref(firstItem + outline.size() - 1);
+        outlineRoot += "\n/First " + ref(level->first) + "\n/Last " + ref(level->second);
     written[outlines] = outlineRoot + "\n>>";
-    written[root] = catalog.chopped(2).trimmed() + "\n/Outlines " + ref(outlines) + "\n/PageMode /UseOutlines\n>>";
+    written[root]
+        = catalog.chopped(2).trimmed() + "\n/Outlines " + ref(outlines) + "\n/PageMode /UseOutlines\n>>";
 
     if (!pdf.endsWith('\n'))
         pdf += '\n';
@@ -178,7 +208,8 @@ bool add(QByteArray &pdf, const QVector<OutlineEntry> &outline, const QVector<Pa
     pdf += "trailer\n<<\n/Size " + QByteArray::number(nextNumber) + "\n/Root " + ref(root);
     if (info >= 0)
         pdf += "\n/Info " + ref(info);
-    pdf += "\n/Prev " + QByteArray::number(previous) + "\n>>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n";
+    pdf += "\n/Prev " + QByteArray::number(previous) + "\n>>\nstartxref\n" + QByteArray::number(xref)
+        + "\n%%EOF\n";
     return true;
 }
 

@@ -14,12 +14,12 @@ const char *const Rules[ReasoningItems::ItemCount] = {
     "Chaque nombre moins sa parenthèse donne toujours 411 (420 − 9, 418 − 7, 415 − 4) : 413 − 411 = 2.",
     "Le dernier mot nomme ce que sont les autres : sagesse, honnêteté… sont des vertus ; lilas, tulipe, "
     "narcisse et pensée sont des FLEURS.",
-    "Chaque groupe prend les trois lettres suivantes de l'alphabet dans l'ordre 1re, 3e, 2e : MNO donne MON, "
+    "Chaque groupe prend les trois lettres suivantes de l’alphabet dans l’ordre 1ʳᵉ, 3ᵉ, 2ᵉ : MNO donne MON, "
     "PQR donne PRQ, STU donne SUT, donc VWX donne VXW.",
     "À chaque nombre son mot de quantité : 300 beaucoup, 40 moyen, 2 PEU.",
     "Le chiffre classe par taille, 1 pour le plus grand : océan 1, lac 2, flaque 3 ; de même rocher 1, "
     "pierre 2, gravier 3.",
-    "Le second nombre est le premier lu à l'envers : 1379 donne 9731, 3791 donne 1973.",
+    "Le second nombre est le premier lu à l’envers : 1379 donne 9731, 3791 donne 1973.",
     "Chaque groupe monte de deux lettres puis redescend, en partant une lettre plus loin : bcdcb, cdedc, "
     "defed, puis EFGFE.",
     "Les dix nombres de 140 à 149 y sont chacun une fois : les pairs en haut, les impairs en bas ; il manque "
@@ -28,7 +28,7 @@ const char *const Rules[ReasoningItems::ItemCount] = {
     "Chaque véhicule va avec ce qui le fait avancer : le train à vapeur, la voiture à cheval, le voilier au "
     "VENT.",
     "Les notes sont les deux premières lettres du nombre écrit en lettres : MIlle, DOuze, SIx.",
-    "Le chiffre compte les traits du chiffre romain (V et X en valent deux) : XIII = 2 + 1 + 1 + 1 = 5.",
+    "Le chiffre compte les traits du nombre romain (V et X en valent deux) : XIII = 2 + 1 + 1 + 1 = 5.",
     "Les deux chiffres de chaque nombre font 10 : 1 + 9, 5 + 5, 2 + 8, 7 + 3, donc 6 + 4, soit 64.",
 };
 
@@ -92,10 +92,17 @@ double drawPuzzle(BookletWriter &writer, const ReasoningItems::Item &item, doubl
     for (const ReasoningItems::Caption &caption : item.captions)
         writer.line(
             place(caption.left, caption.top), QString::fromUtf8(caption.text), writer.font(points, true));
+    // A box never stands on the text before it, however wide this font draws it; the boxes of a strip
+    // move along with the first.
+    QPointF previous;
     for (size_t k = 0; k < item.boxes.size(); ++k) {
-        QPointF corner = place(item.boxes[k].left, item.boxes[k].top) - QPointF(0, 0.6);
-        if (item.boxes[k].followsText)
-            corner.setX(std::max(corner.x(), textEnd(item.boxes[k]) + 0.3));
+        const ReasoningItems::Box &box = item.boxes[k];
+        QPointF corner = place(box.left, box.top) - QPointF(0, 0.6);
+        corner.setX(std::max(corner.x(), textEnd(box) + (box.followsText ? 0.3 : 1.5)));
+        if (k > 0 && box.top == item.boxes[k - 1].top
+            && box.left == item.boxes[k - 1].left + ReasoningItems::BoxPitch)
+            corner.setX(std::max(corner.x(), previous.x() + ReasoningItems::BoxPitch * scale));
+        previous = corner;
         const QRectF cell(corner, QSizeF(ReasoningItems::BoxSize * scale, ReasoningItems::BoxSize * scale));
         painter.save();
         painter.setPen(QPen(Qt::black, writer.mm(0.4)));
@@ -109,12 +116,21 @@ double drawPuzzle(BookletWriter &writer, const ReasoningItems::Item &item, doubl
 
 } // namespace
 
+QStringList reasoningAnswers()
+{
+    QStringList answers;
+    for (const ReasoningItems::Item &item : ReasoningItems::Items)
+        answers.append(answerOf(item));
+    return answers;
+}
+
 void reasoningSection(BookletWriter &writer)
 {
-    BookletGrid grid(writer, ReasoningPerPage);
+    BookletGrid grid(writer, ReasoningLayout.perPage);
     for (int k = 0; k < ReasoningItems::ItemCount; ++k) {
         const ReasoningItems::Item &item = ReasoningItems::Items[size_t(k)];
         double top = grid.nextCell().top();
+        writer.beginQuestion(k + 1, top);
         writer.text({ BookletWriter::Margin, top, BookletWriter::ContentWidth, 7 },
             answerLine(k + 1, answerOf(item)), writer.font(11, true));
         top += 10;

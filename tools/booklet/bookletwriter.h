@@ -8,8 +8,9 @@
 #include <QVector>
 
 // The pages of the answer booklet: an A4 PDF drawn with QPainter, in millimetres from the top left
-// corner of the page, with a running title and a page number on every page but the cover. It also
-// records where each section starts and where each table-of-contents line stands, for the links.
+// corner of the page, with a running title (the section and the questions of the page) and a page
+// number on every page of a section. It also records where each section and each question starts
+// and where each table-of-contents line stands, for the outline and the links.
 class BookletWriter {
 public:
     static constexpr double PageWidth = 210;
@@ -20,9 +21,15 @@ public:
     static constexpr double ContentTop = 26;
     static constexpr double ContentBottom = PageHeight - 20;
 
+    struct Question {
+        int number = 0;
+        int page = 0; // counted from 1
+        double top = 0; // millimetres from the top of the page
+    };
     struct Section {
         QString title;
         int firstPage = 0; // counted from 1
+        QVector<Question> questions;
     };
     struct Link {
         int page = 0; // where the link stands
@@ -39,6 +46,8 @@ public:
     void newPage();
     // A new section on a new page; its title runs at the top of its pages.
     void beginSection(const QString &title);
+    // Question `number` of the current section starts on this page, `top` millimetres down.
+    void beginQuestion(int number, double top);
     int pageNumber() const { return page; }
     const QVector<Section> &sections() const { return sectionList; }
     const QVector<Link> &links() const { return linkList; }
@@ -60,12 +69,14 @@ public:
     void line(QPointF topLeft, const QString &text, const QFont &font);
 
 private:
+    // The running title and the page number, once the page is full and its questions known.
     void decorate();
 
     QPdfWriter pdf;
     QPainter paint;
     int page = 1;
     bool pageUsed = false;
+    int pageSection = -1; // the section of the current page; -1 before the first
     QVector<Section> sectionList;
     QVector<Link> linkList;
 };
@@ -89,7 +100,8 @@ private:
     int used = 0;
 };
 
-// Text with French punctuation: the no-break space before « : ; ? ! » and inside guillemets.
+// Text with French punctuation: the no-break space before « : ; ? ! » and inside guillemets, none
+// around the signs of a calculation; numbers with a decimal comma and a minus sign.
 namespace French {
 const QChar NoBreakSpace(0x00A0);
 const QChar NarrowNoBreakSpace(0x202F);

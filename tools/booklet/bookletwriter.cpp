@@ -34,22 +34,28 @@ BookletWriter::~BookletWriter()
 void BookletWriter::newPage()
 {
     if (pageUsed) {
+        decorate();
         pdf.newPage();
         ++page;
     }
     pageUsed = true;
-    if (!sectionList.isEmpty())
-        decorate();
+    pageSection = int(sectionList.size()) - 1;
 }
 
 void BookletWriter::beginSection(const QString &title)
 {
-    sectionList.append({ title, pageUsed ? page + 1 : page });
+    sectionList.append({ title, pageUsed ? page + 1 : page, {} });
     newPage();
+}
+
+void BookletWriter::beginQuestion(int number, double top)
+{
+    sectionList.last().questions.append({ number, page, top });
 }
 
 bool BookletWriter::finish()
 {
+    decorate();
     return paint.end();
 }
 
@@ -94,14 +100,26 @@ void BookletWriter::line(QPointF topLeft, const QString &text, const QFont &font
 
 void BookletWriter::decorate()
 {
+    if (pageSection < 0)
+        return;
+    const Section &section = sectionList[pageSection];
+    QVector<int> numbers;
+    for (const Question &question : section.questions) {
+        if (question.page == page)
+            numbers.append(question.number);
+    }
+    QString heading = section.title;
+    if (numbers.size() == 1)
+        heading += QStringLiteral(" – question %1").arg(numbers.first());
+    else if (numbers.size() > 1)
+        heading += QStringLiteral(" – questions %1 à %2").arg(numbers.first()).arg(numbers.last());
     paint.save();
     paint.setPen(Qt::black);
     const QFont small = font(8.5);
     paint.setFont(small);
     paint.drawText(mm(QRectF(Margin, 10, ContentWidth, 6)), Qt::AlignLeft | Qt::AlignVCenter,
         QStringLiteral("Corrigé illustré"));
-    paint.drawText(mm(QRectF(Margin, 10, ContentWidth, 6)), Qt::AlignRight | Qt::AlignVCenter,
-        sectionList.last().title);
+    paint.drawText(mm(QRectF(Margin, 10, ContentWidth, 6)), Qt::AlignRight | Qt::AlignVCenter, heading);
     paint.setPen(QPen(Qt::black, mm(0.2)));
     paint.drawLine(mm(QPointF(Margin, 17)), mm(QPointF(PageWidth - Margin, 17)));
     paint.setFont(font(9));
@@ -141,6 +159,9 @@ QString typeset(const QString &text)
         result.replace(QString(u' ') + mark, QString(NarrowNoBreakSpace) + mark);
     result.replace(QStringLiteral("« "), QString(u'«') + NoBreakSpace);
     result.replace(QStringLiteral(" »"), QString(NoBreakSpace) + u'»');
+    // A calculation stays on one line: no break around its signs.
+    for (const QChar sign : { u'−', u'+', u'=', u'×' })
+        result.replace(QString(u' ') + sign + u' ', QString(NoBreakSpace) + sign + NoBreakSpace);
     return result;
 }
 
@@ -148,7 +169,8 @@ QString number(double value)
 {
     QLocale french(QLocale::French, QLocale::France);
     french.setNumberOptions(QLocale::OmitGroupSeparator);
-    return french.toString(value);
+    // A minus sign, not a hyphen.
+    return french.toString(value).replace(u'-', QChar(0x2212));
 }
 
 } // namespace French

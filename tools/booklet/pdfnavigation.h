@@ -13,6 +13,8 @@ namespace PdfNavigation {
 struct OutlineEntry {
     QString title;
     int page = 0; // counted from 0
+    double top = -1; // PDF points from the bottom of the page; the whole page when negative
+    QVector<OutlineEntry> children; // shown folded
 };
 
 struct PageLink {
@@ -22,7 +24,8 @@ struct PageLink {
 };
 
 // False, with the reason, when the PDF is not laid out as QPdfWriter writes it.
-bool add(QByteArray &pdf, const QVector<OutlineEntry> &outline, const QVector<PageLink> &links, QString *error);
+bool add(
+    QByteArray &pdf, const QVector<OutlineEntry> &outline, const QVector<PageLink> &links, QString *error);
 
 // Overwrites the creation date in place with a fixed one, so that the same source gives the same file.
 void fixCreationDate(QByteArray &pdf);

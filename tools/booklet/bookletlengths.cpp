@@ -42,29 +42,60 @@ void drawRuler(BookletWriter &writer, const QTransform &toPage, const LengthPict
     painter.restore();
 }
 
+// Where the shorter line stands among the landmarks of the method: the quarter, the half, three quarters.
+QString landmarkText(int tenths)
+{
+    if (tenths == 5)
+        return QStringLiteral("exactement la moitié");
+    if (tenths < 3)
+        return QStringLiteral("moins du quart (2,5)");
+    if (tenths < 5)
+        return QStringLiteral("entre le quart (2,5) et la moitié (5)");
+    if (tenths < 8)
+        return QStringLiteral("entre la moitié (5) et les trois quarts (7,5)");
+    return QStringLiteral("plus des trois quarts (7,5)");
+}
+
 void drawQuestion(BookletWriter &writer, int question, const QRectF &cell)
 {
     const LengthPictures::Lines lines = LengthPictures::layout(question);
     const int answer = LengthTable::AnswerKey[size_t(question - 1)];
-    writer.text({ cell.left(), cell.top(), cell.width(), 6 }, answerLine(question, QString::number(answer)),
-        writer.font(10, true));
-    const QTransform toPage = BookletDrawing::placePicture(
-        writer, LengthPictures::draw(lines), { cell.left() + 6, cell.top() + 8, 28, 56 });
+    writer.beginQuestion(question, cell.top());
+    writer.text({ cell.left(), cell.top(), cell.width(), 6 },
+        answerLine(question, lengthAnswers()[question - 1]), writer.font(10, true));
+    const QTransform toPage = BookletDrawing::placePicture(writer,
+        { LengthPictures::Width, LengthPictures::Height }, { cell.left() + 2, cell.top() + 7, 19, 38 },
+        [&lines](QPainter &painter) { LengthPictures::paint(painter, lines); });
     drawRuler(writer, toPage, lines, toPage.map(QPointF(LengthPictures::Width, 0)).x() + writer.mm(4));
-    writer.text({ cell.left(), cell.top() + 67, cell.width(), 14 },
-        French::typeset(
-            QStringLiteral("La plus courte, reportée sur la règle (hachures) : %1/10 de la plus longue")
-                .arg(answer)),
-        writer.font(8.5));
+    const double textLeft = cell.left() + 34;
+    const double textWidth = cell.width() - 34;
+    double y = cell.top() + 9;
+    y += writer.text({ textLeft, y, textWidth, 14 },
+             French::typeset(QStringLiteral("La plus courte, reportée sur la règle (hachures), mesure %1/10 "
+                                            "de la plus longue.")
+                                 .arg(answer)),
+             writer.font(8.5))
+        + 1.5;
+    writer.text({ textLeft, y, textWidth, 14 },
+        French::typeset(QStringLiteral("Repère : %1.").arg(landmarkText(answer))),
+        writer.font(8.5, false, true));
 }
 
 } // namespace
 
+QStringList lengthAnswers()
+{
+    QStringList answers;
+    for (const int answer : LengthTable::AnswerKey)
+        answers.append(QString::number(answer));
+    return answers;
+}
+
 void lengthSection(BookletWriter &writer)
 {
-    constexpr int columns = 3;
-    constexpr double gap = 3; // millimetres
-    BookletGrid grid(writer, LengthsPerPage, columns, gap);
+    constexpr int columns = 2;
+    constexpr double gap = 4; // millimetres
+    BookletGrid grid(writer, LengthLayout.perPage, columns, gap);
     for (int question = 1; question <= LengthTable::QuestionCount; ++question)
         drawQuestion(writer, question, grid.nextCell());
 }

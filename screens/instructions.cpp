@@ -1,0 +1,121 @@
+#include "instructions.h"
+
+#include <stdexcept>
+
+namespace Instructions {
+
+namespace {
+
+constexpr const char *TimeSentence = nullptr;
+const InstructionContent::Example OwnExample {};
+
+} // namespace
+
+const std::vector<InstructionContent> Screens = {
+    { "Presentation1", "Test spatial", 1080, 600, { 5400, 1680, 5415, 5640 },
+        {
+            { "Explications",
+                "Regardez l'exemple ci-contre. Dans la case entourée de bleu, en haut à gauche, il y a "
+                "deux morceaux.",
+                { 240, 240, 4935, 255 } },
+            { "Label2", "Regardez maintenant les cinq figures désignées par les lettres A, B, C, D, E.",
+                { 240, 1080, 4935, 255 } },
+            { "Label5",
+                "Parmi ces figures, vous devez trouver celle qui montre comment ces morceaux peuvent "
+                "être assemblés.",
+                { 240, 1920, 4935, 255 } },
+            { "Label6",
+                "La figure E a bien l'aspect qu'auraient les deux morceaux en haut à gauche s'ils "
+                "étaient assemblés. La bonne réponse est donc E.",
+                { 240, 2760, 4935, 255 } },
+            { "Label7", TimeSentence, { 240, 4080, 4935, 495 } },
+        },
+        4920, { ":/assets/spatial1.jpg", { 600, 1680, 4560, 5640 }, { 300, 300, 0, 0 }, false, {}, {}, {} },
+        nullptr },
+    { "Presentation2", "Chemins", 840, 480, { 5400, 1680, 5415, 5640 },
+        {
+            { "Label5", "Regardez bien l'exemple ci-contre : le tracé d'un parcours y est représenté.",
+                { 240, 240, 4935, 255 } },
+            { "Label2",
+                "Vous partirez de l'endroit désigné ci-contre par une flèche, et vous avencerez le long "
+                "de ce chemin.",
+                { 240, 1080, 4935, 255 } },
+            { "Explications",
+                "Le but de cet exercice est de déterminer le nombre de virages, tantôt à gauche, tantôt "
+                "à droite que vous ferez en cheminant le long de ce parcours.",
+                { 240, 2160, 4935, 255 } },
+            { "Label7", TimeSentence, { 240, 3600, 4935, 495 } },
+        },
+        4560,
+        // The "Départ" arrow points at the open start of the path, on the lower edge of the picture.
+        { ":/assets/chemin1.jpg", { 600, 1680, 4560, 5640 }, { 960, 540, 0, 0 }, true,
+            { { "Label6", "Départ", { 480, 4140, 1095, 300 } } },
+            { { "Line2", 1200, 4080, 1440, 3600 }, { "Line1", 1440, 3720, 1440, 3600 },
+                { "Line3", 1320, 3720, 1440, 3600 } },
+            {} },
+        "Test1" },
+    // The example, a series and its filled box, is drawn by the screen like the items' boxes.
+    { "Presentation3", "Test de raisonnement", 1200, 720, { 5400, 1800, 5415, 5520 },
+        {
+            { "Explications",
+                "Vous allez à présent être confronté à divers exercices, que vous résoudrez en "
+                "remplissant des cases blanches par des chiffres ou des lettres, ou par un mot approprié "
+                "(une lettre ou un chiffre devant se substituer à chacune des cases).",
+                { 240, 240, 4935, 255 } },
+            { "Label7", "Vous pourrez corriger vos éventuelles erreurs en cliquant sur les cases à modifier.",
+                { 240, 2160, 4935, 255 } },
+            { "Label2", TimeSentence, { 240, 3120, 4935, 495 } },
+        },
+        4560, OwnExample, "Test2" },
+    // Below the logo, which reaches lower here than on the other screens. The example box keeps
+    // its designed size: only the left of the panel shows.
+    { "Presentation4", "Lecture de cadrans", 1080, 720, { 720, 1800, 9975, 1335 },
+        {
+            { "Explications",
+                "A chaque question, il vous sera demandé de lire sur un cadran la valeur d'une donnée "
+                "physique, et de choisir parmi 5 valeurs laquelle se rapporte à ce cadran. Vous avez 2 "
+                "minutes pour trouver le plus possible de bonnes réponses.",
+                { 240, 240, 9495, 255 } },
+        },
+        0,
+        { ":/assets/exemple-cadran.jpg", { 720, 3240, 9975, 3975 }, { 360, 480, 4095, 2895 }, true, {}, {},
+            {
+                { "Label2", "Par exemple, ici, le compte-tours indique environ 6200 tours/min.",
+                    { 4800, 720, 4935, 255 } },
+                { "Label7", TimeSentence, { 4800, 1800, 4935, 495 } },
+            } },
+        nullptr },
+    { "Presentation5", "Estimation de longueurs", 1080, 240, { 3600, 1680, 7215, 5640 },
+        {
+            { "Explications",
+                "Ce test a pour but de mesurer votre capacité à estimer un rapport entre deux longueurs.",
+                { 240, 240, 6735, 255 } },
+            { "Label2",
+                "Chaque exercice comporte un rectangle contenant deux lignes parallèles de longueurs "
+                "différentes.",
+                { 240, 840, 6735, 255 } },
+            { "Label5",
+                " Il s'agit pour vous de déterminer en dixièmes le rapport de la plus courte à la plus "
+                "grande.",
+                { 240, 1440, 6735, 255 } },
+            { "Label6",
+                " Regardez l'exemple ci-contre : la ligne la plus courte mesure le cinquième de l'autre, "
+                "autrement dit, elle en représente les 2/10e. La bonne réponse est donc 2. Vous avez deux "
+                "minutes pour effectuer ce test.",
+                { 240, 2040, 6735, 255 } },
+            { "Label7", TimeSentence, { 240, 3240, 6735, 495 } },
+        },
+        4080, { ":/assets/barre1.jpg", { 600, 1680, 2760, 5640 }, { 600, 1200, 0, 0 }, true, {}, {}, {} },
+        "Test4" },
+};
+
+const InstructionContent &content(std::string_view screen)
+{
+    for (const InstructionContent &candidate : Screens) {
+        if (candidate.screen == screen)
+            return candidate;
+    }
+    throw std::out_of_range("no instructions for this screen");
+}
+
+} // namespace Instructions

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+// The instruction screens before the tests, one row a screen: what each shows and where.
+// Places are in twips; texts are UTF-8.
+
+// A control's place inside its container, in twips.
+struct TwipsPlace {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+// What an instruction screen shows.
+struct InstructionContent {
+    // A label of the explanation. The time sentence has no text of its own: it states the
+    // limit in force at each showing.
+    struct Label {
+        const char *name;
+        const char *text;
+        TwipsPlace place;
+    };
+    // A line drawn over the example, from (x1, y1) to (x2, y2).
+    struct Line {
+        const char *name;
+        int x1;
+        int y1;
+        int x2;
+        int y2;
+    };
+    // The "Exemple" frame and its picture stored with the program.
+    struct Example {
+        const char *resource;
+        TwipsPlace frame;
+        // Picture1 in the frame; a zero size takes the picture's own.
+        TwipsPlace picture;
+        bool border;
+        // Captions over the picture, in the frames' small bold face, and lines.
+        std::vector<Label> captions;
+        std::vector<Line> lines;
+        // Explanation labels in the frame, beside the picture, from top to bottom.
+        std::vector<Label> explanation;
+    };
+
+    const char *screen;
+    const char *title;
+    int logoLeft;
+    int logoTop;
+    // The frame of the explanation and its labels, from top to bottom.
+    TwipsPlace textFrame;
+    std::vector<Label> explanation;
+    // The top of "BONNE CHANCE !" under the explanation; 0 for none.
+    int goodLuckTop;
+    // No resource: the screen draws an example of its own.
+    Example example;
+    // The timed test before this screen, whose clock stops as it loads; null when none.
+    const char *stopsClockOf;
+};
+
+// The instruction screens, one row a screen ("Presentation1"...).
+namespace Instructions {
+
+extern const std::vector<InstructionContent> Screens;
+
+// The content of a screen; throws std::out_of_range for a screen that has none.
+const InstructionContent &content(std::string_view screen);
+
+} // namespace Instructions

@@ -1,0 +1,244 @@
+#!/usr/bin/env bash
+# Drives the real program as a candidate would, in a private X server with a window manager, with
+# real input events from xdotool only:
+#  1. a whole pass with every answer right (mnemonics for the spatial test, mouse clicks 70 ms
+#     apart for the paths, dials and lengths, typed answers and one double click on "Suivant" for
+#     the reasoning items), Return tapped through the computation screen, and 173 on the results;
+#  2. a pass guessing against the clock, one button clicked every 60 ms: each test ends after
+#     exactly its number of clicks, and "Sortir" ends the program;
+#  3. the window destroyed by another X client, on the title screen and on an instruction screen:
+#     the program ends.
+# What the program shows is read from a watching plugin that writes its visible texts to a file.
+#   pass.sh PROGRAM ANSWERS_TOOL PLUGIN_FOLDER
+set -euo pipefail
+program=$1
+answers_tool=$2
+plugins=$3
+for tool in Xvfb openbox xdotool xprop; do
+    command -v $tool >/dev/null || { echo "$tool is missing"; exit 77; }
+done
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.05; done
+export DISPLAY=:$(cat "$work/display")
+openbox >/dev/null 2>&1 &
+pids+=($!)
+# Windows mapped before the window manager runs are not given the focus.
+for _ in $(seq 600); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.05
+done
+xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' || { echo "FAIL: openbox did not start"; exit 1; }
+
+report=$work/report
+mapfile -t key_lines < <("$answers_tool")
+declare -A key
+items=() # the reasoning items, in their order
+for line in "${key_lines[@]}"; do
+    key[${line%% *}]=${line#* }
+    if [[ $line == Test3* ]]; then items+=("${line%% *}"); fi
+done
+
+fail() {
+    echo "FAIL: $*" >&2
+    echo "--- what the program shows:" >&2
+    cat "$report" >&2 2>/dev/null || true
+    echo "--- what it wrote:" >&2
+    cat "$work/program.log" >&2 2>/dev/null || true
+    echo "--- the windows on the screen:" >&2
+    xwininfo -root -children >&2 2>/dev/null || true
+    exit 1
+}
+
+# Waits until the program shows a line matching the pattern (grep -E), 20 s at most unless told.
+wait_for() {
+    local pattern=$1 seconds=${2:-20}
+    for _ in $(seq $((seconds * 20))); do
+        grep -qE -- "$pattern" "$report" 2>/dev/null && return 0
+        sleep 0.05
+    done
+    fail "waited ${seconds}s for: $pattern"
+}
+shows() { grep -qE -- "$1" "$report" 2>/dev/null; }
+wait_gone() {
+    for _ in $(seq 400); do
+        shows "$1" || return 0
+        sleep 0.05
+    done
+    fail "still shown after 20 s: $1"
+}
+
+# The screen position of the button of that object name: "x y".
+place_of() {
+    local line
+    line=$(grep -F "button $1 " "$report" | head -n 1)
+    [[ -n $line ]] || fail "no button $1"
+    echo "$line" | cut -d' ' -f3,4
+}
+
+click() {
+    local at
+    at=$(place_of "$1") || exit 1
+    xdotool mousemove $at click 1
+}
+
+# Clicks the answer buttons by their numbers (1 = the first), one press every `apart` ms.
+click_answers() {
+    local apart=$1 chain=() pause at
+    shift
+    pause=$(printf '0.%03d' $((apart - 10))) # a click takes about 10 ms
+    for number in "$@"; do
+        at=$(place_of "Command2[$((number - 1))]") || exit 1
+        chain+=(mousemove $at click 1 sleep "$pause")
+    done
+    xdotool "${chain[@]}"
+}
+
+start_program() {
+    rm -f "$report"
+    mkdir -p "$work/empty"
+    (cd "$work/empty" && exec env E2E_REPORT="$report" QT_PLUGIN_PATH="$plugins" QT_QPA_GENERIC_PLUGINS=e2ewatch \
+        HOME="$work/empty" "$program") 2>>"$work/program.log" &
+    app=$!
+    pids+=($app)
+    wait_for '^window Titre .*exposed' 60
+    # Keys go to the active window: the window manager may not have made it so yet.
+    xdotool search --sync --onlyvisible --pid "$app" --name Simulation windowactivate --sync
+    wait_for '^window Titre .*exposed active'
+}
+
+# Answers the input box with a text, once it shows.
+answer_prompt() {
+    wait_for '^window .* QInputDialog exposed active'
+    xdotool key ctrl+a type --delay 40 "$1"
+    xdotool key Return
+    wait_gone '^window .* QInputDialog'
+}
+
+expect_exit() {
+    for _ in $(seq 100); do
+        kill -0 "$app" 2>/dev/null || { wait "$app" || fail "the program exited with $?"; return 0; }
+        sleep 0.05
+    done
+    fail "the program is still running: $1"
+}
+
+begin_pass() {
+    local name=$1
+    wait_for '^button Command1 .*Suivant'
+    click Command1
+    answer_prompt "$name"
+    wait_for '^window Presentation1 .*exposed active'
+}
+
+leave_instructions() {
+    wait_for "^window $1 .*exposed active"
+    click Command1
+    wait_for "^window $2 .*exposed active"
+}
+
+echo "1. every answer right, fast"
+start_program
+# F5 on "Suivant" (focused at start) sets the limit of each test.
+xdotool key F5
+answer_prompt 300
+begin_pass Zoé
+shows '^label Label7 .*300 secondes' || fail "the limit set with F5 should show"
+leave_instructions Presentation1 Test1
+keys=()
+for value in ${key[Test1]}; do keys+=("alt+$(printf "\\x$(printf %x $((96 + value)))")"); done
+xdotool key --delay 70 "${keys[@]}"
+leave_instructions Presentation2 Test2
+click_answers 70 ${key[Test2]}
+leave_instructions Presentation3 Test3a
+for item in "${items[@]}"; do
+    # Keys go where the window manager sends them: to the new item once it is active.
+    wait_for "^window $item .*exposed active"
+    xdotool type --delay 60 "${key[$item]}"
+    for _ in $(seq 40); do
+        typed=$(grep -c '^box Text2 .' "$report" || true)
+        [[ $typed -eq ${#key[$item]} ]] && break
+        sleep 0.05
+    done
+    [[ $typed -eq ${#key[$item]} ]] || fail "$typed of the ${#key[$item]} characters typed reached $item"
+    if [[ $item == "${items[3]}" ]]; then
+        # A double click moves one item on: its second press falls on the next item's "Suivant".
+        xdotool mousemove $(place_of Command2 || exit 1) click --repeat 2 --delay 80 1
+    else
+        click Command2
+    fi
+done
+leave_instructions Presentation4 Test4
+click_answers 70 ${key[Test4]}
+leave_instructions Presentation5 Test5
+click_answers 70 ${key[Test5]}
+wait_for '^window Calcul1 .*exposed active'
+# An impatient candidate taps Return through the wait, and a moment after the results show.
+for _ in $(seq 120); do
+    xdotool key Return
+    sleep 0.3
+    shows '^window Resultats ' && break
+done
+xdotool key Return sleep 0.3 key Return
+sleep 0.5
+shows '^window Resultats ' || fail "Return tapped through the wait left the results"
+shows '^window .* QInputDialog' && fail "Return tapped through the wait asked for a name"
+shows '^label Label2 173$' || fail "the score should be 173"
+shows '^label Label1 Super, Zoé !$' || fail "the greeting should be «Super, Zoé !»"
+
+echo "2. guessing against the clock, one click every 60 ms"
+sleep 1
+click Command1
+wait_for '^window Titre .*exposed active'
+begin_pass Léa
+# Each test takes exactly its number of clicks: one fewer leaves it on screen, one more ends it.
+guess_through() {
+    local test=$1 questions=$2 next=$3
+    wait_for "^window $test .*exposed active"
+    click_answers 60 $(yes 1 | head -n $((questions - 1)))
+    sleep 0.5
+    shows "^window $test " || fail "$test ended before its $questions clicks"
+    click_answers 60 1
+    wait_for "^window $next .*exposed active" 5
+}
+leave_instructions Presentation1 Test1
+guess_through Test1 60 Presentation2
+leave_instructions Presentation2 Test2
+guess_through Test2 30 Presentation3
+leave_instructions Presentation3 Test3a
+for item in "${items[@]}"; do
+    wait_for "^window $item .*exposed active"
+    # Two clicks on "Suivant" quicker than a double click make one: the second is dropped.
+    sleep 0.45
+    click Command2
+done
+leave_instructions Presentation4 Test4
+guess_through Test4 40 Presentation5
+leave_instructions Presentation5 Test5
+guess_through Test5 30 Calcul1
+wait_for '^window Resultats .*exposed active' 40
+shows '^label Label5 .*meilleur score est de 173 et a été obtenu par Zoé\.$' ||
+    fail "the best score of the run should be Zoé's 173"
+sleep 1
+click Sortie
+expect_exit "after «Sortir»"
+
+echo "3. the window destroyed by another X client"
+start_program
+xdotool search --sync --onlyvisible --pid "$app" --name 'Simulation' windowclose
+expect_exit "its title screen was destroyed"
+start_program
+begin_pass Zoé
+xdotool search --sync --onlyvisible --pid "$app" --name 'Simulation' windowclose
+expect_exit "its instruction screen was destroyed"
+
+echo "All passes went as a candidate expects."
