@@ -6,6 +6,7 @@
 
 #include <QFontInfo>
 #include <QGroupBox>
+#include <QHash>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -46,8 +47,14 @@ QFont sansFont(double pointSize, bool bold, bool italic)
     font.setBold(bold);
     font.setItalic(italic);
     // Any other face is wider than the ones the layouts were designed with: narrow it so the
-    // texts keep to their places.
-    if (!designedSans().contains(QFontInfo(font).family()))
+    // texts keep to their places. Which face the system gives does not change while the program
+    // runs: asked once for each of the few fonts of the screens, not for each control.
+    static QHash<QString, bool> substituted;
+    const QString key = font.key();
+    auto found = substituted.constFind(key);
+    if (found == substituted.cend())
+        found = substituted.insert(key, !designedSans().contains(QFontInfo(font).family()));
+    if (*found)
         font.setStretch(SubstituteStretch);
     return font;
 }

@@ -18,9 +18,7 @@ Form::Form(Forms &forms, int clientWidthTwips, int clientHeightTwips)
 {
     setWindowTitle(windowCaption());
     setFixedSize(twipsSize(clientWidthTwips, clientHeightTwips));
-    QPalette grey = palette();
-    grey.setColor(QPalette::Window, QColor(192, 192, 192));
-    setPalette(grey);
+    // Grey from the palette every screen shares (see Forms::show).
     setAutoFillBackground(true);
 }
 
@@ -32,6 +30,16 @@ void Form::Show()
 void Form::Hide()
 {
     hide();
+    // A hidden screen keeps its state, not its window: the window system's window and the
+    // screen's picture in memory (megabytes) come back at the next showing. Once the event that
+    // hid it is done, as that event may still be on its way through the window.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (isHidden())
+                destroy();
+        },
+        Qt::QueuedConnection);
 }
 
 void Form::Unload()

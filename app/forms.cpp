@@ -5,6 +5,7 @@
 #include "inputbox.h"
 #include "windowloss.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -19,6 +20,25 @@ void showWarning(const QString &text)
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
+
+namespace {
+
+// Every screen is grey, from one palette that all of them share, held by the application for the
+// screens' class: the style caches each button face under its palette, so a palette of each
+// screen's own would add the faces of every screen shown to the cache, without end. Compared
+// at each loading, as a new style or desktop theme puts back the application's palettes.
+void shareScreenPalette()
+{
+    QPalette grey = QApplication::palette();
+    grey.setColor(QPalette::Window, QColor(192, 192, 192));
+    // With nothing marked as its own, each screen and control takes the palette as it is, shared,
+    // instead of a copy of its own merged with it.
+    grey.setResolveMask(0);
+    if (QApplication::palette(Form::staticMetaObject.className()) != grey)
+        QApplication::setPalette(grey, Form::staticMetaObject.className());
+}
+
+} // namespace
 
 Forms::Forms(const Clock &clock, QObject *parent)
     : QObject(parent)
@@ -63,6 +83,7 @@ Form *Forms::show(int id)
         return nullptr;
     Form *form = find(id);
     if (!form) {
+        shareScreenPalette();
         const Row &row = chain.at(id);
         form = row.make(*this);
         form->setObjectName(row.name);

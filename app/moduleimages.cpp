@@ -14,7 +14,7 @@ void showDecoration(QWidget &screen, const char *boxName, const QString &fileNam
     if (!box)
         return;
     QString error;
-    const QImage picture = Pictures::load(fileName, &error);
+    const QImage picture = Pictures::reload(fileName, &error);
     if (picture.isNull()) {
         box->clearPicture();
         qWarning("selection-pilotes: %s : %s", qPrintable(fileName), qPrintable(error));

@@ -1,5 +1,6 @@
 #include "picturebox.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 
 PictureBox::PictureBox(QWidget *parent)
@@ -23,19 +24,23 @@ void PictureBox::setPicture(const QImage &picture, const QString &sourceName)
         const QSize laidOut = image.deviceIndependentSize().toSize();
         resize(laidOut.width() + border, laidOut.height() + border);
     }
-    update();
+    // The border stays as it is.
+    update(contentsRect());
 }
 
 void PictureBox::clearPicture()
 {
     image = QImage();
     source.clear();
-    update();
+    update(contentsRect());
 }
 
 void PictureBox::paintEvent(QPaintEvent *event)
 {
-    QFrame::paintEvent(event);
+    // Drawing the sunken border costs the raster engine far more than the picture: it is drawn
+    // only where it is to be repainted, not at each new picture.
+    if (!contentsRect().contains(event->rect()))
+        QFrame::paintEvent(event);
     if (image.isNull())
         return;
     QPainter painter(this);

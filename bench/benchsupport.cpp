@@ -6,6 +6,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <valgrind/callgrind.h>
+
 #include <chrono>
 #include <cstdio>
 
@@ -15,22 +17,53 @@ double steadySeconds()
     return std::chrono::duration_cast<Seconds>(std::chrono::steady_clock::now().time_since_epoch()).count();
 }
 
-double peakResidentMegabytes()
+namespace {
+
+// A "Vm...:   1234 kB" line of /proc/self/status, in megabytes.
+double statusMegabytes(const QByteArray &field)
 {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly))
         return -1;
     for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine()) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024;
+        if (line.startsWith(field))
+            return line.mid(field.size()).trimmed().split(' ').value(0).toDouble() / 1024;
     }
     return -1;
+}
+
+} // namespace
+
+double peakResidentMegabytes()
+{
+    return statusMegabytes("VmHWM:");
+}
+
+double residentMegabytes()
+{
+    return statusMegabytes("VmRSS:");
 }
 
 void report(const char *key, double value)
 {
     std::printf("%s %.9f\n", key, value);
     std::fflush(stdout);
+}
+
+void startCounting()
+{
+    CALLGRIND_START_INSTRUMENTATION;
+}
+
+void stopCounting()
+{
+    CALLGRIND_STOP_INSTRUMENTATION;
+}
+
+double patience(double seconds)
+{
+    constexpr double ValgrindSlowdown = 100;
+    return RUNNING_ON_VALGRIND ? seconds * ValgrindSlowdown : seconds;
 }
 
 int timeLimitOfPass(int pass)
@@ -54,7 +87,12 @@ double PaintWatchingApplication::waitForPaint(double timeoutSeconds)
 {
     if (paintedAt < 0 && target) {
         QEventLoop waiting;
-        QTimer::singleShot(int(timeoutSeconds * 1000), &waiting, &QEventLoop::quit);
+        // Owned here rather than a single shot, which would stay behind until it fired and make
+        // the harness's own memory grow with each wait.
+        QTimer timeout;
+        timeout.setSingleShot(true);
+        QObject::connect(&timeout, &QTimer::timeout, &waiting, &QEventLoop::quit);
+        timeout.start(int(timeoutSeconds * 1000));
         loop = &waiting;
         waiting.exec();
         loop = nullptr;

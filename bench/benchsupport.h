@@ -15,8 +15,20 @@ double steadySeconds();
 // The peak resident memory of this process so far (VmHWM), in megabytes.
 double peakResidentMegabytes();
 
+// The resident memory of this process now (VmRSS), in megabytes.
+double residentMegabytes();
+
 // One sample for the driver, on standard output: "key value".
 void report(const char *key, double value);
+
+// Instructions are counted by valgrind's callgrind, which the driver runs a child under: from the
+// process start, or from the first startCounting(), to stopCounting(). Outside valgrind these do
+// nothing.
+void startCounting();
+void stopCounting();
+// How long to wait for something to come on screen: much longer under valgrind, which runs the
+// program dozens of times slower.
+double patience(double seconds);
 
 // The time-out runs: the limit of the timed tests in each pass, 1 to 3 seconds.
 int timeLimitOfPass(int pass);

@@ -5,7 +5,6 @@
 #include "calcul1.h"
 #include "picturebox.h"
 #include "picturetest.h"
-#include "picturetestrun.h"
 #include "program.h"
 #include "reasoning/presentation3.h"
 #include "reasoning/reasoningitem.h"
@@ -14,29 +13,36 @@
 #include "titre.h"
 
 #include <QAbstractButton>
+#include <QDir>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPointer>
+#include <QPushButton>
 #include <QTest>
 
 #include <cstdio>
 #include <functional>
+#include <optional>
 
 namespace {
 
 // Long enough for any screen to come up on a loaded machine, short enough not to hang the run.
-constexpr double ScreenTimeoutSeconds = 10;
+const double ScreenTimeoutSeconds = patience(10);
 
 // The steady clock, which the answering passes move forward to skip the computation screen's
-// wait: its timing is what the time-out passes measure.
+// wait: its timing is what the time-out passes measure. Frozen, it stands still but for the
+// skips, so that no test runs out of time however slowly it is run, and every clock shows the
+// same time.
 class SkippingClock : public Clock {
 public:
-    double now() const override { return steady.now() + skipped; }
+    double now() const override { return (frozenAt ? *frozenAt : steady.now()) + skipped; }
     void skip(double seconds) { skipped += seconds; }
+    void freeze() { frozenAt = steady.now(); }
 
 private:
     SteadyClock steady;
     double skipped = 0;
+    std::optional<double> frozenAt;
 };
 
 double milliseconds(double seconds)
@@ -59,11 +65,19 @@ public:
             [](const QString &text) { std::fprintf(stderr, "message: %s\n", qPrintable(text)); });
     }
 
+    // Called with each screen on display before the walker acts on it, once per question.
+    std::function<void(Form *)> onScreen = [](Form *) {};
+
+    void freezeClock() { clock.freeze(); }
+
     bool answerEverything()
     {
+        if (Form *title = screen())
+            onScreen(title);
         if (!leave(screen(), "Command1"))
             return false;
         for (Form *current = screen(); current; current = screen()) {
+            onScreen(current);
             if (auto test = qobject_cast<PictureTest *>(current)) {
                 if (!answer(test))
                     return false;
@@ -128,7 +142,7 @@ private:
         // last question, the next screen.
         QPointer<QWidget> picture = test->Picture1;
         return clickAndReportLatency(
-            test->Command2.at(rightButtonOf(*test)), [picture, test](const QWidget *widget) {
+            test->Command2.at(test->bank().rightButton(test->QuestionNumber)), [picture, test](const QWidget *widget) {
                 return widget == picture || isOtherScreen(widget, test);
             });
     }
@@ -252,6 +266,7 @@ int startUp(PaintWatchingApplication &application)
 {
     Program program(application);
     const double painted = startOnTitle(application, program);
+    stopCounting();
     if (painted < 0)
         return 1;
     report("painted_at", painted);
@@ -266,11 +281,45 @@ int answerPasses(PaintWatchingApplication &application, int passes)
         for (int pass = 1; pass <= passes; ++pass) {
             if (!walker.answerEverything())
                 return false;
-            if (pass == 1)
-                report("peak_one_pass", peakResidentMegabytes());
+            report("peak_after_pass", peakResidentMegabytes());
+            report("resident_after_pass", residentMegabytes());
         }
-        report("peak_all_passes", peakResidentMegabytes());
         return true;
+    });
+}
+
+int countedPass(PaintWatchingApplication &application)
+{
+    return walkFromTitle(application, [](ChainWalker &walker) {
+        walker.freezeClock();
+        startCounting();
+        const bool walked = walker.answerEverything();
+        stopCounting();
+        return walked;
+    });
+}
+
+int screenshots(PaintWatchingApplication &application, const QString &folder)
+{
+    const QStringList wanted = { "Titre", "Presentation1", "Test1", "Test3b", "Test4", "Resultats" };
+    return walkFromTitle(application, [&wanted, &folder](ChainWalker &walker) {
+        walker.freezeClock();
+        QStringList taken;
+        walker.onScreen = [&wanted, &folder, &taken](Form *screen) {
+            const QString name = screen->objectName();
+            if (!wanted.contains(name) || taken.contains(name))
+                return;
+            // The clocks show their time from their first tick on.
+            QTest::qWait(300);
+            if (screen->grab().save(QDir(folder).filePath(name + QStringLiteral(".png"))))
+                taken.append(name);
+        };
+        if (!walker.answerEverything())
+            return false;
+        if (taken.size() == wanted.size())
+            return true;
+        std::fprintf(stderr, "screenshots taken: %s\n", qPrintable(taken.join(' ')));
+        return false;
     });
 }
 

@@ -6,18 +6,28 @@
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
+#include <QImageReader>
 #include <QLibraryInfo>
+#include <QPixmap>
 
 #include <cstdio>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 namespace {
 
-// The icon of the launcher, at each of its sizes, stored with the program.
+// The icon of the launcher, at each of its sizes, stored with the program. Read as the PNG files
+// they are: left to guess, Qt would load every picture plugin to ask each whether it knows them.
 QIcon applicationIcon()
 {
     QIcon icon;
-    for (const QFileInfo &file : QDir(QStringLiteral(":/icons")).entryInfoList(QDir::Files))
-        icon.addFile(file.filePath());
+    for (const QFileInfo &file : QDir(QStringLiteral(":/icons")).entryInfoList(QDir::Files)) {
+        QImageReader reader(file.filePath(), "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    }
     return icon;
 }
 
@@ -25,6 +35,12 @@ QIcon applicationIcon()
 
 Program::Program(QApplication &application)
 {
+#ifdef __GLIBC__
+    // The pictures (up to half a megabyte each) go back to the system as soon as they are
+    // dropped. Left to adjust its threshold, the allocator would keep them in its heap after
+    // the first one, and the program would hold several at once for nothing.
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+#endif
     application.setApplicationName(QStringLiteral("selection-pilotes"));
     // So the desktop matches the windows to the launcher and its icon.
     application.setDesktopFileName(QStringLiteral(PILOTES_APP_ID));

@@ -8,7 +8,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QHash>
 #include <QImageReader>
+
+#include <algorithm>
 
 namespace Pictures {
 
@@ -46,7 +49,9 @@ QByteArray readFile(const QString &path, QString *error)
         *error = QStringLiteral("fichier illisible");
         return QByteArray();
     }
-    QByteArray bytes = file.read(PictureCheck::MaxFileBytes + 1);
+    // One byte more than allowed tells a file too big; no more than the file holds is asked
+    // for, as the buffer is allocated whole before reading.
+    QByteArray bytes = file.read(std::min(file.size(), PictureCheck::MaxFileBytes) + 1);
     if (bytes.size() > PictureCheck::MaxFileBytes) {
         *error = QStringLiteral("fichier trop gros");
         return QByteArray();
@@ -56,17 +61,34 @@ QByteArray readFile(const QString &path, QString *error)
     return bytes;
 }
 
-QImage decodeFile(const QString &path, const QString &bareName, QString *error)
+QImage decodeFileBytes(const QByteArray &bytes, const QString &path, const QString &bareName, QString *error)
 {
-    const QByteArray bytes = readFile(path, error);
-    if (bytes.isEmpty())
-        return QImage();
     QImage image = decode(bytes, QFileInfo(path).fileName(), error);
     if (image.isNull())
         return image;
     // Laid out at the plain picture's size, drawn with every pixel of the double-size one.
     image.setDevicePixelRatio(QFileInfo(path).fileName() == bareName ? 1 : DoubleSize);
     return image;
+}
+
+QImage decodeFile(const QString &path, const QString &bareName, QString *error)
+{
+    const QByteArray bytes = readFile(path, error);
+    if (bytes.isEmpty())
+        return QImage();
+    return decodeFileBytes(bytes, path, bareName, error);
+}
+
+// The picture last decoded from a file, with the bytes it was decoded from.
+struct Decoded {
+    QByteArray bytes;
+    QImage image;
+};
+
+QHash<QString, Decoded> &lastDecoded()
+{
+    static QHash<QString, Decoded> pictures;
+    return pictures;
 }
 
 } // namespace
@@ -79,6 +101,9 @@ QImage decode(const QByteArray &bytes, const QString &fileName, QString *error)
     QBuffer buffer;
     buffer.setData(bytes);
     QImageReader reader(&buffer, QFileInfo(fileName).suffix().toLatin1());
+    // The check above vouches for the format the name gives: only its plugin is loaded, where
+    // guessing would load each plugin in turn to ask it.
+    reader.setAutoDetectImageFormat(false);
     reader.setAllocationLimit(AllocationLimitMegabytes);
     QImage image = reader.read();
     if (image.isNull())
@@ -136,6 +161,26 @@ QImage load(const QString &bareName, QString *error)
         return QImage();
     }
     return decodeFile(path, bareName, error);
+}
+
+QImage reload(const QString &bareName, QString *error)
+{
+    const QString path = locate(bareName);
+    if (path.isEmpty()) {
+        *error = QStringLiteral("fichier introuvable");
+        return QImage();
+    }
+    const QByteArray bytes = readFile(path, error);
+    if (bytes.isEmpty())
+        return QImage();
+    Decoded &last = lastDecoded()[path];
+    if (last.bytes != bytes || last.image.isNull()) {
+        // A picture that does not decode is not kept: the next reading tries again, and tells why.
+        last = { bytes, decodeFileBytes(bytes, path, bareName, error) };
+        if (last.image.isNull())
+            return QImage();
+    }
+    return last.image;
 }
 
 QImage embedded(const QString &resource, QString *error)

@@ -18,6 +18,9 @@ QString locate(const QString &bareName);
 QImage load(const QString &bareName, QString *error);
 // The same, on the bytes of a file of that name.
 QImage decode(const QByteArray &bytes, const QString &fileName, QString *error);
+// As load, for a picture read again at each showing (the decoration): its file is read each
+// time, and decoded again only when its bytes are not those of the last reading.
+QImage reload(const QString &bareName, QString *error);
 
 // A picture stored with the screens (":/assets/..."), its double-size variant on a high-density
 // screen. Null when the resource is missing.

@@ -114,6 +114,7 @@ private slots:
 
     void startUpCheckListsMissingPictures();
     void logoIsCutToItsBox();
+    void replacedLogoShowsFromTheNextScreen();
     void doubleSizeLookup_data();
     void doubleSizeLookup();
     void embeddedExampleKeepsItsLayoutAtDoubleSize();
@@ -754,6 +755,30 @@ void tst_Shell::logoIsCutToItsBox()
     QCOMPARE(logo->picture().size(), QSize(200, 100));
     QCOMPARE(logo->grab().size(), QSize(101, 67));
     QCOMPARE(logo->grab().toImage().pixelColor(100, 66), QColor(Qt::red));
+}
+
+void tst_Shell::replacedLogoShowsFromTheNextScreen()
+{
+    QTemporaryDir folder;
+    const auto writeLogo = [&folder](QRgb colour) {
+        QImage logo(101, 67, QImage::Format_RGB32);
+        logo.fill(colour);
+        QString error;
+        return writeGif(folder.filePath("Logo.gif"), logo, { colour }, &error);
+    };
+    QVERIFY(writeLogo(qRgb(255, 0, 0)));
+    Pictures::setProgramFolders({ folder.path() });
+
+    QTest::ignoreMessage(QtWarningMsg, "selection-pilotes: Image.jpg : fichier introuvable");
+    Harness h;
+    h.start();
+    QVERIFY(writeLogo(qRgb(0, 0, 255)));
+    Form *next = h.showAlone(QStringLiteral("Presentation1"));
+    const auto logoOf = [](QWidget *screen) {
+        return screen->findChild<PictureBox *>("Picture2")->picture().pixelColor(50, 30);
+    };
+    QCOMPARE(logoOf(&h.titre()), QColor(Qt::red));
+    QCOMPARE(logoOf(next), QColor(Qt::blue));
 }
 
 // Files are given as "working/NAME" or "program/NAME"; "broken/..." writes garbage instead.

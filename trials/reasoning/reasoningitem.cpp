@@ -16,7 +16,6 @@
 #include <QLineEdit>
 #include <QMap>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QShowEvent>
 #include <QTimer>
 
@@ -43,23 +42,36 @@ int inkWidth(const QLabel *label)
     return label->fontMetrics().horizontalAdvance(text);
 }
 
+// The blanks between the words of a caption, as a regular expression's \s sees them.
+bool isBlank(QChar character)
+{
+    return character == u' ' || (character >= u'\t' && character <= u'\r');
+}
+
 // The left of a piece written below a word of the first line of the puzzle.
 int leftUnderWord(const QLabel *line, const Piece &piece)
 {
     const QString text = line->text();
     const QFontMetrics metrics = line->fontMetrics();
-    auto words = QRegularExpression(QStringLiteral("\\S+")).globalMatch(text);
-    for (int index = 0; words.hasNext(); ++index) {
-        const QRegularExpressionMatch match = words.next();
-        if (index != piece.underWord)
+    int index = 0;
+    for (qsizetype start = 0; start < text.size();) {
+        if (isBlank(text.at(start))) {
+            ++start;
             continue;
-        const int wordLeft = line->x() + metrics.horizontalAdvance(text.left(match.capturedStart()));
-        const int wordWidth = metrics.horizontalAdvance(match.captured());
-        // Where it was designed, while that still stands under the word; else centred below it.
-        const int designedCentre = piece.designedLeft + piece.inkWidth / 2;
-        if (designedCentre > wordLeft && designedCentre < wordLeft + wordWidth)
-            return piece.designedLeft;
-        return wordLeft + wordWidth / 2 - piece.inkWidth / 2;
+        }
+        qsizetype end = start;
+        while (end < text.size() && !isBlank(text.at(end)))
+            ++end;
+        if (index++ == piece.underWord) {
+            const int wordLeft = line->x() + metrics.horizontalAdvance(text.left(start));
+            const int wordWidth = metrics.horizontalAdvance(text.mid(start, end - start));
+            // Where it was designed, while that still stands under the word; else centred below it.
+            const int designedCentre = piece.designedLeft + piece.inkWidth / 2;
+            if (designedCentre > wordLeft && designedCentre < wordLeft + wordWidth)
+                return piece.designedLeft;
+            return wordLeft + wordWidth / 2 - piece.inkWidth / 2;
+        }
+        start = end;
     }
     return piece.designedLeft;
 }
