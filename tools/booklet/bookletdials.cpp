@@ -14,6 +14,12 @@ namespace Booklet {
 
 namespace {
 
+// The answer printed for a question, as the key page and the answer pages both show it.
+QString answerOf(int question)
+{
+    return French::number(DialBank::rightValue(question));
+}
+
 QString questionText(char code)
 {
     switch (code) {
@@ -112,7 +118,7 @@ void drawQuestion(BookletWriter &writer, const DialPanel &panel, int question, d
     const Dial dial = panel.dial(code);
     const int rightButton = DialBank::AnswerKey[size_t(question - 1)];
     const double right = DialBank::rightValue(question);
-    const QString reading = dialAnswers()[question - 1];
+    const QString reading = answerOf(question);
     writer.beginQuestion(question, top);
     writer.text({ BookletWriter::Margin, top, BookletWriter::ContentWidth, 6 }, answerLine(question, reading),
         writer.font(11, true));
@@ -164,7 +170,7 @@ QStringList dialAnswers()
 {
     QStringList answers;
     for (int question = 1; question <= DialBank::QuestionCount; ++question)
-        answers.append(French::number(DialBank::rightValue(question)));
+        answers.append(answerOf(question));
     return answers;
 }
 

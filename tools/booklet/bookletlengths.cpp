@@ -9,6 +9,12 @@ namespace Booklet {
 
 namespace {
 
+// The answer printed for a question, as the key page and the answer pages both show it.
+QString answerOf(int question)
+{
+    return QString::number(LengthTable::AnswerKey[size_t(question - 1)]);
+}
+
 // A ruler beside the picture, as long as the longer line and graduated in its tenths, with the shorter
 // line carried over onto it from the bottom.
 void drawRuler(BookletWriter &writer, const QTransform &toPage, const LengthPictures::Lines &lines, double x)
@@ -61,8 +67,8 @@ void drawQuestion(BookletWriter &writer, int question, const QRectF &cell)
     const LengthPictures::Lines lines = LengthPictures::layout(question);
     const int answer = LengthTable::AnswerKey[size_t(question - 1)];
     writer.beginQuestion(question, cell.top());
-    writer.text({ cell.left(), cell.top(), cell.width(), 6 },
-        answerLine(question, lengthAnswers()[question - 1]), writer.font(10, true));
+    writer.text({ cell.left(), cell.top(), cell.width(), 6 }, answerLine(question, answerOf(question)),
+        writer.font(10, true));
     const QTransform toPage = BookletDrawing::placePicture(writer,
         { LengthPictures::Width, LengthPictures::Height }, { cell.left() + 2, cell.top() + 7, 19, 38 },
         [&lines](QPainter &painter) { LengthPictures::paint(painter, lines); });
@@ -86,8 +92,8 @@ void drawQuestion(BookletWriter &writer, int question, const QRectF &cell)
 QStringList lengthAnswers()
 {
     QStringList answers;
-    for (const int answer : LengthTable::AnswerKey)
-        answers.append(QString::number(answer));
+    for (int question = 1; question <= LengthTable::QuestionCount; ++question)
+        answers.append(answerOf(question));
     return answers;
 }
 

@@ -13,6 +13,12 @@ namespace Booklet {
 
 namespace {
 
+// The answer printed for a question, as the key page and the answer pages both show it.
+QString answerOf(int question)
+{
+    return QString::number(PathTable::Counts[size_t(question - 1)]);
+}
+
 // 'D' for a turn to the right at corner `i` of the walk, 'G' for a turn to the left (y grows downward).
 QChar turnAt(const PathPictures::Path &path, int i)
 {
@@ -40,8 +46,8 @@ void drawQuestion(BookletWriter &writer, int question, const QRectF &cell)
     const PathPictures::Path path = PathPictures::layout(question);
     const QChar asked = PathTable::Directions[size_t(question - 1)] == 'R' ? u'D' : u'G';
     writer.beginQuestion(question, cell.top());
-    writer.text({ cell.left(), cell.top(), cell.width(), 6 },
-        answerLine(question, pathAnswers()[question - 1]), writer.font(11, true));
+    writer.text({ cell.left(), cell.top(), cell.width(), 6 }, answerLine(question, answerOf(question)),
+        writer.font(11, true));
     writer.text({ cell.left(), cell.top() + 5.5, cell.width(), 6 },
         asked == u'D' ? QStringLiteral("Virages à droite (D)") : QStringLiteral("Virages à gauche (G)"),
         writer.font(9));
@@ -91,8 +97,8 @@ void drawQuestion(BookletWriter &writer, int question, const QRectF &cell)
 QStringList pathAnswers()
 {
     QStringList answers;
-    for (const int count : PathTable::Counts)
-        answers.append(QString::number(count));
+    for (int question = 1; question <= PathTable::QuestionCount; ++question)
+        answers.append(answerOf(question));
     return answers;
 }
 

@@ -15,6 +15,12 @@ namespace Booklet {
 
 namespace {
 
+// The answer printed for a question, as the key page and the answer pages both show it.
+QString answerOf(int question)
+{
+    return QString(QLatin1Char(SpatialKey::letterOf(SpatialKey::AnswerValues[size_t(question - 1)])));
+}
+
 using namespace SpatialPuzzles;
 using BookletDrawing::badge;
 
@@ -204,7 +210,7 @@ void drawQuestion(BookletWriter &writer, int question, double top)
     const QChar letter = QLatin1Char(SpatialKey::letterOf(puzzle.answer));
     writer.beginQuestion(question, top);
     writer.text({ BookletWriter::Margin, top, BookletWriter::ContentWidth, 7 },
-        answerLine(question, spatialAnswers()[question - 1]), writer.font(11, true));
+        answerLine(question, answerOf(question)), writer.font(11, true));
 
     const double pictureTop = top + 7;
     const QTransform toPage = BookletDrawing::placePicture(writer, { PictureWidth, PictureHeight },
@@ -251,8 +257,8 @@ void drawQuestion(BookletWriter &writer, int question, double top)
 QStringList spatialAnswers()
 {
     QStringList answers;
-    for (const int value : SpatialKey::AnswerValues)
-        answers.append(QString(QLatin1Char(SpatialKey::letterOf(value))));
+    for (int question = 1; question <= SpatialKey::QuestionCount; ++question)
+        answers.append(answerOf(question));
     return answers;
 }
 
