@@ -121,14 +121,6 @@ void PlatformInput::click(const QPoint &global)
     mouse(global, Qt::NoButton, QEvent::MouseButtonRelease);
 }
 
-void PlatformInput::clicks(const QPoint &global, int count, int apart)
-{
-    for (int i = 0; i < count; ++i) {
-        click(global);
-        wait(apart - ReleaseAfter);
-    }
-}
-
 void PlatformInput::key(QWidget *screen, Qt::Key key, const QString &text)
 {
     QWindow *window = screen->windowHandle();

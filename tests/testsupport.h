@@ -72,8 +72,6 @@ public:
     void wait(int ms) { now += ulong(ms); }
     // A press and, 10 ms later, its release, on whatever window shows at that point of the screen.
     void click(const QPoint &global);
-    // Clicks one after the other, a press every `apart` milliseconds.
-    void clicks(const QPoint &global, int count, int apart);
     // A key pressed and released on the screen's window.
     void key(QWidget *screen, Qt::Key key, const QString &text = QString());
 

@@ -78,7 +78,8 @@ void tst_Input::everyPressAnswers()
     int score = 0;
     for (int i = 0; i < clicks; ++i) {
         score += run.rightButton() == 0;
-        input.clicks(first, 1, apart);
+        input.click(first);
+        input.wait(apart - PlatformInput::ReleaseAfter);
     }
     QCOMPARE(run.test->QuestionNumber, 1 + clicks);
     QCOMPARE(run.titre->Score, qint16(score));
