@@ -37,7 +37,6 @@ public:
         const QString &name, Factory factory, const QString &next, const QString &afterTimeOut = QString());
     // Makes the screen of that row another way from its next loading on (a test's stand-in).
     void replaceScreen(int id, Factory factory);
-    int screenCount() const { return int(chain.size()); }
     // The id of the screen declared under that name, or -1.
     int idOf(const QString &name) const;
     // The screens that follow the one of that row, as its row names them.

@@ -2,6 +2,7 @@
 // size, built in the same tree with the same flags, doing for each figure the least any Qt
 // program does. One mode per run, samples on standard output:
 //   bench_bare_window --start-up WIDTH HEIGHT
+//   bench_bare_window --start-up-with-text WIDTH HEIGHT
 //   bench_bare_window --clicks COUNT WIDTH HEIGHT
 //   bench_bare_window --time-outs PASSES WIDTH HEIGHT
 #include "benchsupport.h"
@@ -27,8 +28,12 @@ double showAndWait(PaintWatchingApplication &application, QWidget &window)
     return application.waitForPaint(TimeoutSeconds);
 }
 
-int startUp(PaintWatchingApplication &application, QWidget &window)
+// With text, the window also pays for what any Qt program that draws a line of text pays: the
+// system's font configuration read and its faces listed, one face loaded and rasterised.
+int startUp(PaintWatchingApplication &application, QWidget &window, bool withText)
 {
+    if (withText)
+        (new QLabel(QStringLiteral("Simulation de sélection"), &window))->move(20, 20);
     const double painted = showAndWait(application, window);
     stopCounting();
     if (painted < 0)
@@ -126,13 +131,15 @@ int main(int argc, char *argv[])
     const int width = arguments.value(arguments.size() - 2).toInt();
     const int height = arguments.value(arguments.size() - 1).toInt();
     if (width <= 0 || height <= 0) {
-        std::fprintf(stderr, "usage: bench_bare_window --start-up|--clicks N|--time-outs N WIDTH HEIGHT\n");
+        std::fprintf(stderr,
+            "usage: bench_bare_window --start-up|--start-up-with-text|--clicks N|--time-outs N WIDTH "
+            "HEIGHT\n");
         return 2;
     }
     QWidget window;
     window.setFixedSize(width, height);
-    if (mode == QLatin1String("--start-up"))
-        return startUp(application, window);
+    if (mode == QLatin1String("--start-up") || mode == QLatin1String("--start-up-with-text"))
+        return startUp(application, window, mode.endsWith(QLatin1String("text")));
     const int count = arguments.value(2).toInt();
     if (mode == QLatin1String("--clicks"))
         return clicks(application, window, count);

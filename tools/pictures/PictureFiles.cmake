@@ -1,29 +1,53 @@
-# Every file the picture generator writes, listed once. The build declares them as the
-# generator's outputs (a deleted one is drawn again, `clean` removes them), embeds or installs
+# Every picture the generator draws, kind by kind: the sources in tools/pictures that draw a kind
+# (PILOTES_DRAWINGS) and the files it writes, each listed once. The build declares the files as
+# the generator's outputs (a deleted one is drawn again, `clean` removes them), embeds or installs
 # them from here, and the generator fails when what it wrote differs from this list.
 
 # Read by bare name at run time, installed to share/selection-pilotes/pictures.
 set(PILOTES_PICTURES_DIR ${CMAKE_BINARY_DIR}/pictures)
+# Compiled into the program as resources under ":/assets/".
+set(PILOTES_EMBEDDED_DIR ${CMAKE_BINARY_DIR}/embedded-pictures)
+
+# The decoration: the logo and the title picture.
+set(PILOTES_DRAWINGS decoration.h decoration.cpp)
 set(PILOTES_PICTURES Logo.gif Image.jpg)
+set(PILOTES_EMBEDDED_PICTURES)
+
+# Spatial assembly: question 1 stored with the screen, 2 to 60 read by name.
+list(APPEND PILOTES_DRAWINGS spatialgeometry.h spatialgeometry.cpp spatialfigures.h spatialfigures.cpp
+    spatialpuzzles.h spatialpuzzles.cpp spatialpictures.h spatialpictures.cpp)
+list(APPEND PILOTES_EMBEDDED_PICTURES spatial1.jpg)
 foreach(question RANGE 2 60)
     list(APPEND PILOTES_PICTURES image${question}.gif)
 endforeach()
+
+# Paths: question 1 stored with the screen, 2 to 30 read by name.
+list(APPEND PILOTES_DRAWINGS paths.h paths.cpp)
+list(APPEND PILOTES_EMBEDDED_PICTURES chemin1.jpg)
 foreach(question RANGE 2 30)
-    list(APPEND PILOTES_PICTURES chemin${question}.gif barre${question}.gif)
+    list(APPEND PILOTES_PICTURES chemin${question}.gif)
 endforeach()
+
+# Dials: one picture per panel of five questions; panel 2 is also stored with the screen, beside
+# the example of the instructions.
+list(APPEND PILOTES_DRAWINGS dialpanel.h dialpanel.cpp dialpictures.h dialpictures.cpp)
+list(APPEND PILOTES_EMBEDDED_PICTURES cadran2.jpg exemple-cadran.jpg)
 foreach(panel RANGE 2 9)
     list(APPEND PILOTES_PICTURES cadran${panel}.gif)
 endforeach()
 
-# Each also drawn at twice the size for high-density screens.
-list(TRANSFORM PILOTES_PICTURES REPLACE "^(.*)(\\.[a-z]+)$" "\\1@2x\\2" OUTPUT_VARIABLE double_size)
-list(APPEND PILOTES_PICTURES ${double_size})
+# Lengths: question 1 stored with the screen, 2 to 30 read by name.
+list(APPEND PILOTES_DRAWINGS lengths.h lengths.cpp)
+list(APPEND PILOTES_EMBEDDED_PICTURES barre1.jpg)
+foreach(question RANGE 2 30)
+    list(APPEND PILOTES_PICTURES barre${question}.gif)
+endforeach()
 
-# Compiled into the program as resources under ":/assets/".
-set(PILOTES_EMBEDDED_DIR ${CMAKE_BINARY_DIR}/embedded-pictures)
-set(PILOTES_EMBEDDED_PICTURES cadran2.jpg exemple-cadran.jpg barre1.jpg chemin1.jpg spatial1.jpg)
-list(TRANSFORM PILOTES_EMBEDDED_PICTURES REPLACE "^(.*)(\\.[a-z]+)$" "\\1@2x\\2" OUTPUT_VARIABLE double_size)
-list(APPEND PILOTES_EMBEDDED_PICTURES ${double_size})
+# Each also drawn at twice the size for high-density screens.
+foreach(list_name PILOTES_PICTURES PILOTES_EMBEDDED_PICTURES)
+    list(TRANSFORM ${list_name} REPLACE "^(.*)(\\.[a-z]+)$" "\\1@2x\\2" OUTPUT_VARIABLE double_size)
+    list(APPEND ${list_name} ${double_size})
+endforeach()
 
 # The application icon at each size of the hicolor theme, and scalable; embedded for the window
 # icon and installed to share/icons/hicolor/<size>/apps/. The Windows program carries the sizes

@@ -13,15 +13,32 @@ constexpr int QuestionCount = 30;
 constexpr int ButtonCount = 8;
 
 // 'R': count the turns to the right, 'L': to the left.
-extern const std::array<char, QuestionCount> Directions;
-extern const std::array<int, QuestionCount> Counts;
+inline constexpr std::array<char, QuestionCount> Directions = {
+    'R', 'L', 'R', 'R', 'L', 'L', 'R', 'L', 'L', 'L', // 1 to 10
+    'L', 'L', 'R', 'L', 'R', 'R', 'L', 'R', 'R', 'L', // 11 to 20
+    'L', 'L', 'R', 'R', 'L', 'L', 'R', 'R', 'L', 'L', // 21 to 30
+};
+
+inline constexpr std::array<int, QuestionCount> Counts = {
+    4, 3, 4, 2, 3, 4, 6, 6, 5, 6, // 1 to 10
+    5, 4, 4, 5, 6, 4, 6, 4, 5, 6, // 11 to 20
+    4, 4, 6, 5, 4, 4, 6, 4, 4, 6, // 21 to 30
+};
 
 // The picture of question n (from 2), read by its bare file name.
-QString pictureFile(int question);
-// Question 1's picture, stored with the screen.
-QString embeddedPicture();
+inline QString pictureFile(int question)
+{
+    return QStringLiteral("chemin%1.gif").arg(question);
+}
 
-// The test's questions as its screen and the tests read them.
-extern const QuestionBank Bank;
+// Question 1's picture, stored with the screen.
+inline QString embeddedPicture()
+{
+    return QStringLiteral("chemin1.jpg");
+}
+
+// The test's questions as its screen and the tests read them. The buttons read "1" to "8".
+inline constexpr QuestionBank Bank { QuestionCount, embeddedPicture, pictureFile,
+    [](int question) { return Counts[size_t(question - 1)] - 1; } };
 
 } // namespace PathTable

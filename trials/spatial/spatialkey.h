@@ -12,12 +12,26 @@ namespace SpatialKey {
 constexpr int QuestionCount = 60;
 constexpr int ChoiceCount = 5;
 
-extern const std::array<int, QuestionCount> AnswerValues;
+inline constexpr std::array<int, QuestionCount> AnswerValues = {
+    5, 3, 1, 4, 2, 1, 4, 2, 4, 2, // 1 to 10
+    5, 3, 4, 5, 1, 3, 4, 1, 1, 3, // 11 to 20
+    5, 1, 4, 4, 2, 1, 1, 3, 1, 3, // 21 to 30
+    3, 4, 5, 5, 2, 2, 5, 2, 2, 4, // 31 to 40
+    5, 2, 1, 1, 1, 3, 5, 4, 2, 3, // 41 to 50
+    2, 2, 3, 2, 2, 5, 4, 5, 2, 4, // 51 to 60
+};
 
 // The picture of question n (from 2), read by its bare file name.
-QString pictureFile(int question);
+inline QString pictureFile(int question)
+{
+    return QStringLiteral("image%1.gif").arg(question);
+}
+
 // Question 1's picture, stored with the screen.
-QString embeddedPicture();
+inline QString embeddedPicture()
+{
+    return QStringLiteral("spatial1.jpg");
+}
 
 // Letter of an answer value: 1 -> 'A'.
 constexpr char letterOf(int answerValue)
@@ -25,7 +39,9 @@ constexpr char letterOf(int answerValue)
     return static_cast<char>('A' + answerValue - 1);
 }
 
-// The test's questions as its screen and the tests read them.
-extern const QuestionBank Bank;
+// The test's questions as its screen and the tests read them. The buttons read "A" to "E", from
+// the top.
+inline constexpr QuestionBank Bank { QuestionCount, embeddedPicture, pictureFile,
+    [](int question) { return AnswerValues[size_t(question - 1)] - 1; } };
 
 } // namespace SpatialKey
