@@ -19,6 +19,11 @@ as_invoking_user bash -c '
     build=$(realpath -m "$1") qt=$2
     cmake -S . -B "$build/host" -G Ninja -DBUILD_TESTING=OFF -DPILOTES_WERROR=ON
     cmake --build "$build/host" --target host-tools --parallel "$(nproc)"
+    # A cross build configured against another Qt (older options, say) keeps it: start it afresh.
+    if [[ -f $build/cross/CMakeCache.txt ]] &&
+        ! grep -qxF "Qt6_DIR:PATH=$qt/lib/cmake/Qt6" "$build/cross/CMakeCache.txt"; then
+        rm -rf "$build/cross"
+    fi
     # Qt remembers the toolchain file it was built with; this checkout'"'"'s copy is the same file.
     cmake -S . -B "$build/cross" -G Ninja -DCMAKE_BUILD_TYPE=Release -DPILOTES_WERROR=ON \
         -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \

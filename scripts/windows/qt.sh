@@ -18,11 +18,13 @@ qt_upstream=${qt_version%%+*}
 qt_upstream=${qt_upstream%%-*}
 
 # Kept to what the program, its tests and the windows, offscreen, gif and jpeg plugins need.
-# Tablet events need the wintab headers Debian's source leaves out. Direct2D stays: without it Qt
-# 6.4 leaves its DirectWrite font database out of QtGui and the windows plugin fails to link.
+# Qt builds the offscreen plugin only with FreeType: its own copy is built for it, while the
+# windows plugin keeps to DirectWrite. Tablet events need the wintab headers Debian's source
+# leaves out. Direct2D stays: without it Qt 6.4 leaves its DirectWrite font database out of
+# QtGui and the windows plugin fails to link.
 qt_options=(-xplatform win32-g++ -device-option CROSS_COMPILE=x86_64-w64-mingw32-
     -qt-host-path /usr -release -shared -nomake examples -nomake tests
-    -no-opengl -no-dbus -no-icu -no-openssl -no-zstd -no-freetype -no-fontconfig
+    -no-opengl -no-dbus -no-icu -no-openssl -no-zstd -qt-freetype -no-fontconfig
     -qt-zlib -qt-libpng -qt-libjpeg -qt-pcre -qt-harfbuzz
     -no-feature-network -no-feature-sql -no-feature-xml -no-feature-concurrent
     -no-feature-printsupport -no-feature-vulkan -no-feature-tabletevent -no-feature-ico
