@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <iterator>
 #include <optional>
 #include <vector>
 
@@ -133,6 +134,8 @@ struct Figures {
 
 // Who a start-up is measured on.
 enum class Side { Ours, Floor, FloorWithText };
+constexpr Side StartUpSides[] = { Side::Ours, Side::Floor, Side::FloorWithText };
+constexpr int SideCount = int(std::size(StartUpSides));
 
 class Harness {
 public:
@@ -218,16 +221,15 @@ private:
 
     bool measureStartUp()
     {
-        const Side sides[] = { Side::Ours, Side::Floor, Side::FloorWithText };
         // A first run of each fills the file cache and tells the window size; it is not counted.
-        for (Side side : sides) {
+        for (Side side : StartUpSides) {
             if (!startOnce(side, false))
                 return false;
         }
         for (int run = 0; run < startUps; ++run) {
             // Rotate which side goes first, so none always starts on a cold machine or a warm one.
-            for (int k = 0; k < 3; ++k) {
-                if (!startOnce(sides[(run + k) % 3], true))
+            for (int k = 0; k < SideCount; ++k) {
+                if (!startOnce(StartUpSides[(run + k) % SideCount], true))
                     return false;
             }
         }
@@ -265,7 +267,7 @@ private:
     bool countInstructions()
     {
         const auto clicksPerPass = QString::number(figures.ours.value("latency").size() / AnswerPasses);
-        for (Side side : { Side::Ours, Side::Floor, Side::FloorWithText }) {
+        for (Side side : StartUpSides) {
             if (!count(startUpProgram(side), startUpArguments(side), Counting::FromProcessStart,
                     figuresOf(side), "start_up_instructions"))
                 return false;
