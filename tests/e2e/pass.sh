@@ -143,11 +143,11 @@ answer_prompt() {
     for _ in 1 2 3; do
         xdotool key ctrl+a type --delay 40 "$1"
         for _ in $(seq 20); do
-            grep -qE "^box [^ ]* $1\$" "$report" && break 2
+            shows "^box [^ ]* $1\$" && break 2
             sleep 0.05
         done
     done
-    grep -qE "^box [^ ]* $1\$" "$report" || fail "could not type «$1» into the box"
+    shows "^box [^ ]* $1\$" || fail "could not type «$1» into the box"
     press_closing Return
     wait_gone '^window .* QInputDialog'
 }
