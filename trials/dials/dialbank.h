@@ -22,6 +22,7 @@ inline constexpr std::array<char, QuestionCount> InstrumentCodes = {
     'C', 'V', 'P', 'A', 'E', 'T', 'A', 'P', 'V', 'C', // 21 to 30
     'T', 'A', 'P', 'V', 'E', 'T', 'E', 'P', 'C', 'A', // 31 to 40
 };
+
 // Offered values, top button first. Fuel values are fractions of a tank; all others are whole numbers.
 inline constexpr std::array<std::array<double, ButtonCount>, QuestionCount> ChoiceValues = { {
     { 250, 2155, 2460, 2540, 3500 }, // 1
@@ -65,6 +66,7 @@ inline constexpr std::array<std::array<double, ButtonCount>, QuestionCount> Choi
     { 2850, 3150, 280, 2650, 3100 },
     { 205, 18, 26, 20, 27 },
 } };
+
 // Number (1 to 5, from the top) of the button carrying the right value.
 inline constexpr std::array<int, QuestionCount> AnswerKey = {
     3, 3, 4, 2, 4, 2, 2, 3, 3, 4, // 1 to 10

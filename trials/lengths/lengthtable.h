@@ -46,6 +46,7 @@ inline constexpr std::array<std::array<int, ButtonCount>, QuestionCount> ChoiceV
     { 2, 1, 3, 4, 7 },
     { 7, 2, 8, 3, 4 },
 } };
+
 inline constexpr std::array<int, QuestionCount> AnswerKey = {
     2, 6, 1, 8, 8, 7, 4, 3, 2, 6, // 1 to 10
     6, 6, 7, 4, 5, 7, 8, 6, 4, 1, // 11 to 20
