@@ -146,11 +146,7 @@ press_closing() {
 answer_prompt() {
     wait_for '^window .* QInputDialog exposed active'
     xdotool key ctrl+a type --delay 40 "$1"
-    for _ in $(seq 40); do
-        shows "^box [^ ]* $1\$" && break
-        sleep 0.05
-    done
-    shows "^box [^ ]* $1\$" || fail "«$1» typed, but the box does not hold it"
+    wait_for "^box [^ ]* $1\$" 2
     press_closing Return
     wait_gone '^window .* QInputDialog'
 }
