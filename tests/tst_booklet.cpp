@@ -1,6 +1,7 @@
 // The answer booklet as a reader gets it: its text extracted with poppler's pdftotext, question by
 // question against the tables that score the tests and the geometry of the pictures, and its outline
 // and contents links.
+#include "series.h"
 #include "spatialpuzzles.h"
 
 #include "dials/dialbank.h"
@@ -314,7 +315,7 @@ void tst_Booklet::statedTurnsAssembleThePieces()
     const QString block = questionsOf(SectionTitles[0]).value(question);
     QVERIFY2(!block.isEmpty(), "question not found");
 
-    const SpatialPuzzles::Puzzle puzzle = SpatialPuzzles::puzzle(question);
+    const SpatialPuzzles::Puzzle puzzle = SpatialPuzzles::puzzle(question, Series::Own);
     const SpatialPuzzles::Candidate &right = puzzle.candidates[size_t(puzzle.answer - 1)];
     static const QRegularExpression turnLine(QStringLiteral(
         "Pièce (\\d) : (sans rotation|à tourner d’un demi-tour \\(180°\\)|à tourner de (\\d+)° \\(sens "

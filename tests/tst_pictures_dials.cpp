@@ -3,6 +3,7 @@
 #include "dials/dialbank.h"
 #include "doublesize.h"
 #include "pictureoutput.h"
+#include "series.h"
 
 #include <QDir>
 #include <QFile>
@@ -61,7 +62,7 @@ std::vector<DialOnPanel> everyDial()
 {
     std::vector<DialOnPanel> dials;
     for (int panel = DialBank::FirstPanel; panel <= DialBank::LastPanel; ++panel) {
-        for (const Dial &dial : DialPanels::questionPanel(panel).dials)
+        for (const Dial &dial : DialPanels::questionPanel(panel, Series::Own).dials)
             dials.push_back({ QStringLiteral("panel %1 %2").arg(panel).arg(dial.code), dial });
     }
     for (const Dial &dial : DialPanels::examplePanel().dials)
@@ -450,7 +451,7 @@ void tst_pictures_dials::needleShowsRightValue()
     const char code = DialBank::InstrumentCodes[size_t(question - 1)];
     const double right = DialBank::rightValue(question);
     const int panel = DialBank::panelOf(question);
-    const Dial dial = DialPanels::questionPanel(panel).dial(code);
+    const Dial dial = DialPanels::questionPanel(panel, Series::Own).dial(code);
 
     const QImage picture(written.filePath("pictures/" + DialBank::panelFile(panel)));
     double seen = qQNaN();
@@ -529,7 +530,7 @@ void tst_pictures_dials::scaleWidenedOnlyWhereValueFallsOutside()
 {
     QStringList widened;
     for (int panel = DialBank::FirstPanel; panel <= DialBank::LastPanel; ++panel) {
-        for (const Dial &dial : DialPanels::questionPanel(panel).dials) {
+        for (const Dial &dial : DialPanels::questionPanel(panel, Series::Own).dials) {
             const DialScale usual = DialPanels::standardDial(dial.code).scale;
             const bool changed = dial.scale.minimum != usual.minimum || dial.scale.maximum != usual.maximum;
             QCOMPARE(changed, !usual.contains(dial.reading()));
@@ -539,7 +540,7 @@ void tst_pictures_dials::scaleWidenedOnlyWhereValueFallsOutside()
         }
     }
     QCOMPARE(widened, QStringList { QStringLiteral("9T") });
-    QCOMPARE(DialPanels::questionPanel(9).dial('T').scale.minimum, 0.0);
+    QCOMPARE(DialPanels::questionPanel(9, Series::Own).dial('T').scale.minimum, 0.0);
 }
 
 void tst_pictures_dials::unaskedDialShowsPlausibleValue()
@@ -551,7 +552,7 @@ void tst_pictures_dials::unaskedDialShowsPlausibleValue()
                 asked.append(QLatin1Char(DialBank::InstrumentCodes[size_t(question - 1)]));
         }
         QCOMPARE(asked.size(), DialBank::QuestionsPerPanel);
-        const DialPanel dials = DialPanels::questionPanel(panel);
+        const DialPanel dials = DialPanels::questionPanel(panel, Series::Own);
         int unasked = 0;
         for (const Dial &dial : dials.dials) {
             if (asked.contains(QLatin1Char(dial.code)))
@@ -587,8 +588,8 @@ void tst_pictures_dials::exampleShowsRevCounterNear6200()
 
 void tst_pictures_dials::onlyPanelsTwoToNineExist()
 {
-    QVERIFY_THROWS_EXCEPTION(std::out_of_range, DialPanels::questionPanel(1));
-    QVERIFY_THROWS_EXCEPTION(std::out_of_range, DialPanels::questionPanel(10));
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range, DialPanels::questionPanel(1, Series::Own));
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range, DialPanels::questionPanel(10, Series::Own));
     QVERIFY_THROWS_EXCEPTION(std::invalid_argument, DialPanels::examplePanel().dial('X'));
 }
 
@@ -637,7 +638,7 @@ void tst_pictures_dials::needlesAreDrawnAtTheirAngles()
     QFETCH(int, panel);
     const QImage picture(written.filePath("pictures/" + DialBank::panelFile(panel)));
     QVERIFY(!picture.isNull());
-    for (const Dial &dial : DialPanels::questionPanel(panel).dials) {
+    for (const Dial &dial : DialPanels::questionPanel(panel, Series::Own).dials) {
         // Near the pivot, and between the numerals (drawn over the needle) and the tip.
         for (double radius : { dial.markRadius * 0.3, dial.markRadius - 8, dial.markRadius - 3 }) {
             QVERIFY2(isNeedleColour(dial, pixelAt(picture, pointOnDial(dial, radius, dial.needleAngle))),
@@ -669,7 +670,7 @@ void tst_pictures_dials::picturesUseTheirPalette()
 {
     const QVector<QRgb> palette = dialPalette();
     QVERIFY(palette.size() <= 256);
-    const QImage drawn = drawDialPanel(DialPanels::questionPanel(5));
+    const QImage drawn = drawDialPanel(DialPanels::questionPanel(5, Series::Own));
     QCOMPARE(drawn.format(), QImage::Format_RGB32);
     QSet<QRgb> used;
     for (int y = 0; y < drawn.height(); ++y) {

@@ -6,6 +6,7 @@
 #include "paths.h"
 #include "paths/pathtable.h"
 #include "pictureoutput.h"
+#include "series.h"
 
 #include <QDataStream>
 #include <QDir>
@@ -201,7 +202,7 @@ void PathAndLengthPicturesTest::initTestCase()
     QVERIFY(generated->isValid());
     generateInto(generated->path());
     for (int question = 1; question <= PathTable::QuestionCount; ++question)
-        paths.append(PathPictures::layout(question));
+        paths.append(PathPictures::layout(question, Series::Own));
 }
 
 void PathAndLengthPicturesTest::pathTurnsMatchTheTable_data()
@@ -371,7 +372,7 @@ void PathAndLengthPicturesTest::lengthRatioMeasuredFromTheGifMatchesTheKey()
         qPrintable(QStringLiteral("%1 tenths for key %2").arg(tenths).arg(key)));
 
     // The geometry the generator kept is what it drew.
-    const LengthPictures::Lines kept = LengthPictures::layout(question);
+    const LengthPictures::Lines kept = LengthPictures::layout(question, Series::Own);
     for (const auto &[measured, line] :
         { std::pair { lines[0], kept.first }, std::pair { lines[1], kept.second } }) {
         QCOMPARE(measured.left, line.left);
@@ -386,7 +387,7 @@ void PathAndLengthPicturesTest::lengthPicturesVary()
     QSet<int> bottoms;
     int leftLonger = 0;
     for (int question = 2; question <= LengthTable::QuestionCount; ++question) {
-        const LengthPictures::Lines lines = LengthPictures::layout(question);
+        const LengthPictures::Lines lines = LengthPictures::layout(question, Series::Own);
         longerLengths.insert(qMax(lines.first.length, lines.second.length));
         bottoms.insert(lines.first.top + lines.first.length);
         leftLonger += lines.first.length > lines.second.length ? 1 : 0;

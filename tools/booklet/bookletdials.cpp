@@ -3,6 +3,7 @@
 #include "bookletwriter.h"
 #include "dialpanel.h"
 #include "dialpictures.h"
+#include "series.h"
 
 #include "dials/dialbank.h"
 
@@ -192,7 +193,7 @@ void dialSection(BookletWriter &writer)
     // A page holds one panel's questions, so each panel starts a page.
     BookletGrid grid(writer, DialLayout.perPage);
     for (int panelNumber = DialBank::FirstPanel; panelNumber <= DialBank::LastPanel; ++panelNumber) {
-        const DialPanel panel = DialPanels::questionPanel(panelNumber);
+        const DialPanel panel = DialPanels::questionPanel(panelNumber, Series::Own);
         for (int k = 0; k < DialBank::QuestionsPerPanel; ++k) {
             const int question = (panelNumber - DialBank::FirstPanel) * DialBank::QuestionsPerPanel + k + 1;
             drawQuestion(writer, panel, question, grid.nextCell().top());

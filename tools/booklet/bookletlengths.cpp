@@ -2,6 +2,7 @@
 #include "bookletdrawing.h"
 #include "bookletwriter.h"
 #include "lengths.h"
+#include "series.h"
 
 #include "lengths/lengthtable.h"
 
@@ -64,7 +65,7 @@ QString landmarkText(int tenths)
 
 void drawQuestion(BookletWriter &writer, int question, const QRectF &cell)
 {
-    const LengthPictures::Lines lines = LengthPictures::layout(question);
+    const LengthPictures::Lines lines = LengthPictures::layout(question, Series::Own);
     const int answer = LengthTable::AnswerKey[size_t(question - 1)];
     writer.beginQuestion(question, cell.top());
     writer.text({ cell.left(), cell.top(), cell.width(), 6 }, answerLine(question, answerOf(question)),

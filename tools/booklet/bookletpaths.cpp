@@ -2,6 +2,7 @@
 #include "bookletdrawing.h"
 #include "bookletwriter.h"
 #include "paths.h"
+#include "series.h"
 
 #include "paths/pathtable.h"
 
@@ -43,7 +44,7 @@ QPointF unit(QPointF vector)
 
 void drawQuestion(BookletWriter &writer, int question, const QRectF &cell)
 {
-    const PathPictures::Path path = PathPictures::layout(question);
+    const PathPictures::Path path = PathPictures::layout(question, Series::Own);
     const QChar asked = PathTable::Directions[size_t(question - 1)] == 'R' ? u'D' : u'G';
     writer.beginQuestion(question, cell.top());
     writer.text({ cell.left(), cell.top(), cell.width(), 6 }, answerLine(question, answerOf(question)),

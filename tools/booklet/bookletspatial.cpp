@@ -1,6 +1,7 @@
 #include "booklet.h"
 #include "bookletdrawing.h"
 #include "bookletwriter.h"
+#include "series.h"
 #include "spatialexplanation.h"
 #include "spatialpictures.h"
 #include "spatialpuzzles.h"
@@ -206,7 +207,7 @@ void drawDifference(BookletWriter &writer, const Puzzle &puzzle, int slot,
 
 void drawQuestion(BookletWriter &writer, int question, double top)
 {
-    const Puzzle puzzle = SpatialPuzzles::puzzle(question);
+    const Puzzle puzzle = SpatialPuzzles::puzzle(question, Series::Own);
     const QChar letter = QLatin1Char(SpatialKey::letterOf(puzzle.answer));
     writer.beginQuestion(question, top);
     writer.text({ BookletWriter::Margin, top, BookletWriter::ContentWidth, 7 },

@@ -10,7 +10,7 @@ set(PILOTES_EMBEDDED_DIR ${CMAKE_BINARY_DIR}/embedded-pictures)
 
 # The decoration: the logo and the title picture.
 set(PILOTES_DRAWINGS decoration.h decoration.cpp)
-set(PILOTES_PICTURES Logo.gif Image.jpg)
+set(PILOTES_DECORATION_PICTURES Logo.gif Image.jpg)
 set(PILOTES_EMBEDDED_PICTURES)
 
 # Spatial assembly: question 1 stored with the screen, 2 to 60 read by name.
@@ -18,14 +18,14 @@ list(APPEND PILOTES_DRAWINGS spatialgeometry.h spatialgeometry.cpp spatialfigure
     spatialpuzzles.h spatialpuzzles.cpp spatialpictures.h spatialpictures.cpp)
 list(APPEND PILOTES_EMBEDDED_PICTURES spatial1.jpg)
 foreach(question RANGE 2 60)
-    list(APPEND PILOTES_PICTURES image${question}.gif)
+    list(APPEND PILOTES_QUESTION_PICTURES image${question}.gif)
 endforeach()
 
 # Paths: question 1 stored with the screen, 2 to 30 read by name.
 list(APPEND PILOTES_DRAWINGS paths.h paths.cpp)
 list(APPEND PILOTES_EMBEDDED_PICTURES chemin1.jpg)
 foreach(question RANGE 2 30)
-    list(APPEND PILOTES_PICTURES chemin${question}.gif)
+    list(APPEND PILOTES_QUESTION_PICTURES chemin${question}.gif)
 endforeach()
 
 # Dials: one picture per panel of five questions; panel 2 is also stored with the screen, beside
@@ -33,18 +33,18 @@ endforeach()
 list(APPEND PILOTES_DRAWINGS dialpanel.h dialpanel.cpp dialpictures.h dialpictures.cpp)
 list(APPEND PILOTES_EMBEDDED_PICTURES cadran2.jpg exemple-cadran.jpg)
 foreach(panel RANGE 2 9)
-    list(APPEND PILOTES_PICTURES cadran${panel}.gif)
+    list(APPEND PILOTES_QUESTION_PICTURES cadran${panel}.gif)
 endforeach()
 
 # Lengths: question 1 stored with the screen, 2 to 30 read by name.
 list(APPEND PILOTES_DRAWINGS lengths.h lengths.cpp)
 list(APPEND PILOTES_EMBEDDED_PICTURES barre1.jpg)
 foreach(question RANGE 2 30)
-    list(APPEND PILOTES_PICTURES barre${question}.gif)
+    list(APPEND PILOTES_QUESTION_PICTURES barre${question}.gif)
 endforeach()
 
 # Each also drawn at twice the size for high-density screens.
-foreach(list_name PILOTES_PICTURES PILOTES_EMBEDDED_PICTURES)
+foreach(list_name PILOTES_DECORATION_PICTURES PILOTES_QUESTION_PICTURES PILOTES_EMBEDDED_PICTURES)
     list(TRANSFORM ${list_name} REPLACE "^(.*)(\\.[a-z]+)$" "\\1@2x\\2" OUTPUT_VARIABLE double_size)
     list(APPEND ${list_name} ${double_size})
 endforeach()
@@ -62,7 +62,21 @@ endforeach()
 # The answer booklet (tools/booklet), installed to share/doc/selection-pilotes.
 set(PILOTES_BOOKLET_PATH ${CMAKE_BINARY_DIR}/doc/corrige-selection-pilotes.pdf)
 
+set(PILOTES_PICTURES ${PILOTES_DECORATION_PICTURES} ${PILOTES_QUESTION_PICTURES})
 list(TRANSFORM PILOTES_PICTURES PREPEND ${PILOTES_PICTURES_DIR}/ OUTPUT_VARIABLE PILOTES_PICTURE_PATHS)
 list(TRANSFORM PILOTES_EMBEDDED_PICTURES PREPEND ${PILOTES_EMBEDDED_DIR}/ OUTPUT_VARIABLE PILOTES_EMBEDDED_PATHS)
 list(TRANSFORM PILOTES_ICONS PREPEND ${PILOTES_ICONS_DIR}/ OUTPUT_VARIABLE PILOTES_ICON_PATHS)
 set(PILOTES_GENERATED_PATHS ${PILOTES_PICTURE_PATHS} ${PILOTES_EMBEDDED_PATHS} ${PILOTES_ICON_PATHS})
+
+# Fresh series of the question pictures read by name, held to the same answer tables
+# (tools/pictures/series.h): series 1 is the set above, series 2 to PILOTES_SERIES_COUNT each take
+# a folder of their own, PILOTES_SERIES_DIR/<n>, whose files are listed in PILOTES_SERIES_<n>_PATHS.
+# A series is played by starting the program with its folder as the working folder.
+set(PILOTES_SERIES_COUNT 6)
+set(PILOTES_SERIES_DIR ${CMAKE_BINARY_DIR}/series)
+set(PILOTES_SERIES_PATHS)
+foreach(series RANGE 2 ${PILOTES_SERIES_COUNT})
+    list(TRANSFORM PILOTES_QUESTION_PICTURES PREPEND ${PILOTES_SERIES_DIR}/${series}/
+        OUTPUT_VARIABLE PILOTES_SERIES_${series}_PATHS)
+    list(APPEND PILOTES_SERIES_PATHS ${PILOTES_SERIES_${series}_PATHS})
+endforeach()

@@ -168,8 +168,9 @@ Dial standardDial(char code)
     throw std::invalid_argument(std::string("no dial of code ") + code);
 }
 
-DialPanel questionPanel(int panel)
+DialPanel questionPanel(int panel, int series)
 {
+    Q_UNUSED(series)
     if (panel < DialBank::FirstPanel || panel > DialBank::LastPanel)
         throw std::out_of_range("no dial panel " + std::to_string(panel));
     std::array<Reading, 6> readings;

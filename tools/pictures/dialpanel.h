@@ -71,9 +71,9 @@ constexpr int ExampleHeight = 189;
 
 // The dial as laid out on every panel, with its usual scale and its needle at the minimum.
 Dial standardDial(char code);
-// Panel p of the test (2 to 9): its five questions' right values, and a plausible reading on the
-// dial that none of them asks about.
-DialPanel questionPanel(int panel);
+// Panel p of the test (2 to 9) in a series (series.h): its five questions' right values, and a
+// plausible reading on the dial that none of them asks about.
+DialPanel questionPanel(int panel, int series);
 // The worked example of the instruction screen: the rev counter near 6200 tours/min.
 DialPanel examplePanel();
 

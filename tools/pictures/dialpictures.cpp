@@ -3,6 +3,7 @@
 #include "dials/dialbank.h"
 #include "gifwriter.h"
 #include "pictureoutput.h"
+#include "series.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -231,11 +232,13 @@ void paintDialPanel(QPainter &painter, const DialPanel &panel)
 
 void writeDialPictures(PictureOutput &output)
 {
-    const auto drawingOf = [](int question) -> PictureOutput::Drawing {
-        return [dials = DialPanels::questionPanel(DialBank::panelOf(question))](
+    const auto drawingOf = [series = output.series()](int question) -> PictureOutput::Drawing {
+        return [dials = DialPanels::questionPanel(DialBank::panelOf(question), series)](
                    int scale) { return drawDialPanel(dials, scale); };
     };
     output.questions(DialBank::Bank, drawingOf, dialPalette());
+    if (output.series() != Series::Own)
+        return;
     const DialPanel example = DialPanels::examplePanel();
     output.assetJpeg(QStringLiteral("exemple-cadran.jpg"),
         [&example](int scale) { return drawDialPanel(example, scale); });

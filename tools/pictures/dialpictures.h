@@ -14,6 +14,6 @@ QVector<QRgb> dialPalette();
 QImage drawDialPanel(const DialPanel &panel, int scale = 1);
 // The same drawing on any painter, in panel pixels from the top left corner, without the palette.
 void paintDialPanel(QPainter &painter, const DialPanel &panel);
-// cadran2.gif to cadran9.gif; panel 2 again as the test screen's first picture (cadran2.jpg); the
-// instruction screen's example (exemple-cadran.jpg).
+// cadran2.gif to cadran9.gif of the output's series; for series 1, panel 2 again as the test
+// screen's first picture (cadran2.jpg) and the instruction screen's example (exemple-cadran.jpg).
 void writeDialPictures(PictureOutput &output);

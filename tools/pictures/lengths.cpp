@@ -4,6 +4,7 @@
 #include "lengths/lengthtable.h"
 #include "pictureoutput.h"
 #include "seededrange.h"
+#include "series.h"
 
 #include <QPainter>
 
@@ -49,13 +50,13 @@ std::pair<int, int> tops(Placement placement, int longer, int shorter, std::mt19
 
 } // namespace
 
-Lines layout(int question)
+Lines layout(int question, int series)
 {
     if (question == 1) {
         // The worked example: both lines stand on the bottom, the short one a fifth of the long one.
         return { { 30, InsideBottom - 150, 150 }, { 64, InsideBottom - 30, 30 } };
     }
-    std::mt19937 random(static_cast<std::uint32_t>(5300 + question));
+    std::mt19937 random(static_cast<std::uint32_t>(Series::seed(5300 + question, series)));
     const int key = LengthTable::AnswerKey[size_t(question - 1)];
     const int longer = seededInt(random, ShortestLonger, InsideBottom - InsideTop - 2 * Clearance);
     const int hundredths = key * 100 + seededInt(random, -Stray, Stray);
@@ -100,8 +101,8 @@ void paint(QPainter &painter, const Lines &lines)
 void writeAll(PictureOutput &output)
 {
     const QVector<QRgb> palette { Paper, Ink, Outline };
-    auto drawingOf = [](int question) {
-        const Lines lines = layout(question);
+    auto drawingOf = [series = output.series()](int question) {
+        const Lines lines = layout(question, series);
         return [lines](int scale) { return draw(lines, scale); };
     };
     output.questions(LengthTable::Bank, drawingOf, palette);

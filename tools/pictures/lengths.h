@@ -32,14 +32,16 @@ struct Lines {
     Line second;
 };
 
-// The lines of question 1 to 30; the same question always gives the same lines.
-Lines layout(int question);
+// The lines of question 1 to 30 in a series (series.h); the same question of the same series always
+// gives the same lines. Question 1 is the worked example, the same in every series.
+Lines layout(int question, int series);
 
 QImage draw(const Lines &lines, int scale = 1);
 // The same drawing on any painter, in picture pixels from the top left corner.
 void paint(QPainter &painter, const Lines &lines);
 
-// barre2.gif to barre30.gif, and question 1 (the worked example) as the asset barre1.jpg.
+// barre2.gif to barre30.gif of the output's series, and for series 1 question 1 (the worked
+// example) as the asset barre1.jpg.
 void writeAll(PictureOutput &output);
 
 } // namespace LengthPictures

@@ -1,12 +1,15 @@
 // Draws every picture of the program: the question pictures read by name, the decoration, the
-// examples stored with the screens and the application icon. Usage:
+// examples stored with the screens and the application icon; or, with --series, the question
+// pictures of another series (series.h). Usage:
 //   picture-generator PICTURES_DIR ASSETS_DIR ICONS_DIR EXPECTED_FILES
+//   picture-generator --series N SERIES_DIR EXPECTED_FILES
 // EXPECTED_FILES lists, one a line, every file the build expects; any difference is an error.
 #include "decoration.h"
 #include "dialpictures.h"
 #include "lengths.h"
 #include "paths.h"
 #include "pictureoutput.h"
+#include "series.h"
 #include "spatialpictures.h"
 
 #include <QDir>
@@ -16,8 +19,12 @@
 #include <QSet>
 
 #include <cstdio>
+#include <memory>
 
 namespace {
+
+constexpr char Usage[] = "usage: picture-generator PICTURES_DIR ASSETS_DIR ICONS_DIR EXPECTED_FILES\n"
+                         "       picture-generator --series N SERIES_DIR EXPECTED_FILES (N from 2)\n";
 
 QSet<QString> cleanPaths(const QStringList &paths)
 {
@@ -54,28 +61,35 @@ int main(int argc, char *argv[])
 {
     QGuiApplication application(argc, argv);
     const QStringList arguments = application.arguments();
-    if (arguments.size() != 5) {
-        std::fprintf(stderr, "usage: picture-generator PICTURES_DIR ASSETS_DIR ICONS_DIR EXPECTED_FILES\n");
+    const bool series = arguments.value(1) == QLatin1String("--series");
+    bool numbered = true;
+    const int seriesNumber = series ? arguments.value(2).toInt(&numbered) : Series::Own;
+    if (arguments.size() != 5 || !numbered || seriesNumber < Series::Own || (series && seriesNumber == Series::Own)) {
+        std::fprintf(stderr, "%s", Usage);
         return 2;
     }
-    for (const QString &folder : { arguments[1], arguments[2], arguments[3] }) {
+    const QStringList folders = series ? QStringList { arguments[3] } : arguments.mid(1, 3);
+    for (const QString &folder : folders) {
         if (!QDir().mkpath(folder)) {
             std::fprintf(stderr, "picture-generator: cannot create %s\n", qPrintable(folder));
             return 1;
         }
     }
 
-    PictureOutput output(arguments[1], arguments[2], arguments[3]);
-    // Each kind of picture adds its own call here.
-    writeDialPictures(output);
-    PathPictures::writeAll(output);
-    LengthPictures::writeAll(output);
-    Decoration::writeAll(output);
-    writeSpatialPictures(output);
+    const std::unique_ptr<PictureOutput> output = series
+        ? std::make_unique<PictureOutput>(seriesNumber, folders[0])
+        : std::make_unique<PictureOutput>(folders[0], folders[1], folders[2]);
+    // Each kind of picture adds its own call here; a later series takes only its question pictures.
+    writeDialPictures(*output);
+    PathPictures::writeAll(*output);
+    LengthPictures::writeAll(*output);
+    if (!series)
+        Decoration::writeAll(*output);
+    writeSpatialPictures(*output);
 
-    QStringList errors = output.errors();
+    QStringList errors = output->errors();
     if (errors.isEmpty())
-        errors = differences(arguments[4], output.writtenFiles());
+        errors = differences(arguments[4], output->writtenFiles());
     for (const QString &error : errors)
         std::fprintf(stderr, "picture-generator: %s\n", qPrintable(error));
     return errors.isEmpty() ? 0 : 1;

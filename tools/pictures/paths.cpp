@@ -4,6 +4,7 @@
 #include "paths/pathtable.h"
 #include "pictureoutput.h"
 #include "seededrange.h"
+#include "series.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -197,9 +198,10 @@ double roominess(const QVector<QPoint> &corners)
 
 } // namespace
 
-Path layout(int question)
+Path layout(int question, int series)
 {
-    std::mt19937 random(static_cast<std::uint32_t>(7100 + question));
+    const int drawnFrom = question == 1 ? Series::Own : series;
+    std::mt19937 random(static_cast<std::uint32_t>(Series::seed(7100 + question, drawnFrom)));
     std::vector<int> turns = turnsOf(question, random);
     Path best;
     double bestRoominess = -1.0;
@@ -265,11 +267,11 @@ void paint(QPainter &painter, const Path &path)
 
 void writeAll(PictureOutput &output)
 {
-    auto drawingOf = [](int question) {
-        const Path path = layout(question);
+    auto drawingOf = [series = output.series()](int question) {
+        const Path path = layout(question, series);
         // The layouts are fixed by their seeds: a failure here is a change that left no room.
         if (path.corners.isEmpty())
-            qFatal("picture-generator: no room found for the path of question %d", question);
+            qFatal("picture-generator: no room found for the path of question %d, series %d", question, series);
         return [path](int scale) { return draw(path, scale); };
     };
     const QVector<QRgb> palette = shadedPalette({ qRgb(255, 255, 255), qRgb(0, 0, 0) }, 6);

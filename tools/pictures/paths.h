@@ -23,15 +23,17 @@ struct Path {
     QVector<QPoint> corners;
 };
 
-// The path of question 1 to 30; the same question always gives the same path (no corners at all
-// if none fits the picture).
-Path layout(int question);
+// The path of question 1 to 30 in a series (series.h); the same question of the same series always
+// gives the same path (no corners at all if none fits the picture). Question 1 is the worked
+// example, the same in every series.
+Path layout(int question, int series);
 
 QImage draw(const Path &path, int scale = 1);
 // The same drawing on any painter, in picture pixels from the top left corner.
 void paint(QPainter &painter, const Path &path);
 
-// chemin2.gif to chemin30.gif, and question 1 (the worked example) as the asset chemin1.jpg.
+// chemin2.gif to chemin30.gif of the output's series, and for series 1 question 1 (the worked
+// example) as the asset chemin1.jpg.
 void writeAll(PictureOutput &output);
 
 } // namespace PathPictures

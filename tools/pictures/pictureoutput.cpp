@@ -3,6 +3,7 @@
 #include "doublesize.h"
 #include "gifwriter.h"
 #include "jpegwriter.h"
+#include "series.h"
 
 #include <QFile>
 #include <QImageWriter>
@@ -21,10 +22,27 @@ QString scaledName(const QString &name, int scale)
 
 PictureOutput::PictureOutput(
     const QString &picturesFolder, const QString &assetsFolder, const QString &iconsFolder)
-    : pictures(picturesFolder)
+    : seriesNumber(Series::Own)
+    , pictures(picturesFolder)
     , assets(assetsFolder)
     , icons(iconsFolder)
 {
+}
+
+PictureOutput::PictureOutput(int series, const QString &seriesFolder)
+    : seriesNumber(series)
+    , pictures(seriesFolder)
+{
+}
+
+// A picture stored with the program, or its icon, asked of a later series is a mistake of the
+// caller: said as an error rather than written into the series' folder.
+bool PictureOutput::ownsProgramPictures(const QString &name)
+{
+    if (seriesNumber == Series::Own)
+        return true;
+    failures.append(QStringLiteral("%1: belongs to the program, not to series %2").arg(name).arg(seriesNumber));
+    return false;
 }
 
 void PictureOutput::gif(const QString &name, const Drawing &drawing, const QVector<QRgb> &palette)
@@ -46,7 +64,9 @@ void PictureOutput::gif(const QString &name, const Drawing &drawing, const QVect
 void PictureOutput::questions(const QuestionBank &bank, const std::function<Drawing(int question)> &drawingOf,
     const QVector<QRgb> &palette)
 {
-    assetJpeg(bank.embeddedPicture(), drawingOf(1));
+    // Question 1 is stored with the screen, the same in every series.
+    if (seriesNumber == Series::Own)
+        assetJpeg(bank.embeddedPicture(), drawingOf(1));
     QString previous;
     for (int question = 2; question <= bank.questionCount; ++question) {
         const QString name = bank.pictureFile(question);
@@ -58,16 +78,20 @@ void PictureOutput::questions(const QuestionBank &bank, const std::function<Draw
 
 void PictureOutput::jpeg(const QString &name, const Drawing &drawing)
 {
-    writeJpegs(pictures, name, drawing);
+    if (ownsProgramPictures(name))
+        writeJpegs(pictures, name, drawing);
 }
 
 void PictureOutput::assetJpeg(const QString &name, const Drawing &drawing)
 {
-    writeJpegs(assets, name, drawing);
+    if (ownsProgramPictures(name))
+        writeJpegs(assets, name, drawing);
 }
 
 void PictureOutput::iconPng(const QString &name, const QImage &picture)
 {
+    if (!ownsProgramPictures(name))
+        return;
     const QString path = icons.filePath(name);
     QImageWriter writer(path, "png");
     if (!writer.write(picture)) {
@@ -79,6 +103,8 @@ void PictureOutput::iconPng(const QString &name, const QImage &picture)
 
 void PictureOutput::iconFile(const QString &name, const QByteArray &contents)
 {
+    if (!ownsProgramPictures(name))
+        return;
     const QString path = icons.filePath(name);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(contents) != contents.size()) {

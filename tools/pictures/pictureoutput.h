@@ -16,12 +16,19 @@
 // application icon. Every picture is written twice: at its own size, and drawn afresh at twice
 // the size as "name@2x.ext" for high-density screens; the icon comes at the sizes of the icon
 // theme instead. It keeps the path of every file written, for the build to check.
+// An output for a later series (series.h) takes only the question pictures read by name: question
+// 1, the examples, the decoration and the icon belong to the program and stay series 1's.
 class PictureOutput {
 public:
     // Draws the picture with every length multiplied by the scale (1 or 2).
     using Drawing = std::function<QImage(int scale)>;
 
+    // Series 1: every picture of the program.
     PictureOutput(const QString &picturesFolder, const QString &assetsFolder, const QString &iconsFolder);
+    // A later series: its question pictures, into one folder.
+    PictureOutput(int series, const QString &seriesFolder);
+
+    int series() const { return seriesNumber; }
 
     void gif(const QString &name, const Drawing &drawing, const QVector<QRgb> &palette);
     // The pictures of a test, as its bank names them: question 1's stored with the screen, then
@@ -40,7 +47,9 @@ public:
 
 private:
     void writeJpegs(const QDir &folder, const QString &name, const Drawing &drawing);
+    bool ownsProgramPictures(const QString &name);
 
+    int seriesNumber;
     QDir pictures;
     QDir assets;
     QDir icons;

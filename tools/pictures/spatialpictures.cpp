@@ -121,8 +121,8 @@ QVector<QRgb> spatialPalette()
 
 void writeSpatialPictures(PictureOutput &output)
 {
-    const auto drawingOf = [](int question) -> PictureOutput::Drawing {
-        return [puzzle = SpatialPuzzles::puzzle(question)](
+    const auto drawingOf = [series = output.series()](int question) -> PictureOutput::Drawing {
+        return [puzzle = SpatialPuzzles::puzzle(question, series)](
                    int scale) { return drawSpatialPuzzle(puzzle, scale); };
     };
     output.questions(SpatialKey::Bank, drawingOf, spatialPalette());

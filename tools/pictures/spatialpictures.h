@@ -16,6 +16,6 @@ void paintSpatialPuzzle(QPainter &painter, const SpatialPuzzles::Puzzle &puzzle)
 // The colours of those pictures, with the shades their smoothed edges need.
 QVector<QRgb> spatialPalette();
 
-// Question 1 as the example stored with the screens (spatial1.jpg), questions 2 to 60 as image2.gif to
-// image60.gif.
+// Questions 2 to 60 of the output's series as image2.gif to image60.gif; for series 1, question 1 as
+// the example stored with the screens (spatial1.jpg).
 void writeSpatialPictures(PictureOutput &output);

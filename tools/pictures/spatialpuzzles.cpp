@@ -1,5 +1,6 @@
 #include "spatialpuzzles.h"
 
+#include "series.h"
 #include "spatial/spatialkey.h"
 
 #include <QSet>
@@ -31,6 +32,8 @@ public:
     }
     // 0 to n - 1; n is tiny, so the modulo bias is negligible.
     int below(int n) { return int(next() % quint64(n)); }
+    // From low to high, from the top 53 bits: the same double on every platform.
+    double between(double low, double high) { return low + (high - low) * double(next() >> 11) * 0x1.0p-53; }
     template <typename T> void shuffle(QVector<T> &items)
     {
         for (int i = items.size() - 1; i > 0; --i)
@@ -231,24 +234,129 @@ const QVector<Design> &designs()
     return table;
 }
 
+// Runs of questions whose designs have as many pieces, cut the same way: a later series redraws, for
+// each question, the design of another question of its run, so the pieces keep growing in number.
+constexpr std::array<std::pair<int, int>, 5> DesignRuns { { { 2, 16 }, { 17, 38 }, { 39, 39 }, { 40, 40 },
+    { 41, 60 } } };
+
+const Design &designOfRun(int question, int series)
+{
+    for (const auto &[first, last] : DesignRuns) {
+        if (question >= first && question <= last)
+            return designs()[first - 2 + (question - first + series - Series::Own) % (last - first + 1)];
+    }
+    qFatal("spatial puzzle %d has no design", question);
+    return designs().first();
+}
+
+// Where a cut ends, moved a little: along its edge or its cut, or on an arc to a neighbouring corner
+// (cuts end at an arc's corners, so that equal arcs stay equal polygons).
+void moveAnchor(Anchor &anchor, Kind kind, int corners, SeededSequence &random)
+{
+    if (anchor.cut >= 0) {
+        anchor.t = std::clamp(anchor.t + random.between(-0.15, 0.15), 0.2, 0.8);
+        return;
+    }
+    if (kind == Kind::Circle) {
+        anchor.edge = (anchor.edge + random.below(7) - 3 + corners) % corners;
+        return;
+    }
+    // A half disc's last edge is its diameter, the others its arc.
+    if (kind == Kind::HalfDisc && anchor.edge < corners - 1) {
+        anchor.edge = std::clamp(anchor.edge + random.below(7) - 3, 1, corners - 2);
+        return;
+    }
+    anchor.t = std::clamp(anchor.t + random.between(-0.18, 0.18), 0.0, 1.0);
+}
+
+// The design with other proportions and its cuts moved: other pieces, and another figure, whatever
+// turn or mirror is tried on it.
+Design redrawn(Design design, SeededSequence &random)
+{
+    std::array<double, 4> &measures = design.outline.measures;
+    const auto stretch = [&](std::initializer_list<int> indexes) {
+        for (int index : indexes)
+            measures[size_t(index)] *= random.between(0.82, 1.18);
+    };
+    const auto shift = [&](int index, double lowest, double highest) {
+        measures[size_t(index)] = std::clamp(measures[size_t(index)] + random.between(-0.15, 0.15), lowest, highest);
+    };
+    switch (design.outline.kind) {
+    case Kind::Rectangle:
+    case Kind::Parallelogram:
+    case Kind::House:
+        stretch({ 0, 1, 2 });
+        break;
+    case Kind::Triangle:
+        stretch({ 0, 1 });
+        shift(2, 0, 1);
+        break;
+    case Kind::Trapezium:
+        stretch({ 0, 1, 2 });
+        shift(3, 0, 1);
+        break;
+    case Kind::LShape:
+        stretch({ 0, 1, 2, 3 });
+        break;
+    case Kind::Kite:
+        stretch({ 0, 1 });
+        shift(2, 0.2, 0.8);
+        break;
+    case Kind::Regular:
+    case Kind::Circle:
+    case Kind::HalfDisc:
+        break; // their size alone would not show: their moved cuts make them new
+    }
+    const int corners = outlinePolygon(design.outline).size();
+    for (CutSpec &cut : design.cuts) {
+        moveAnchor(cut.from, design.outline.kind, corners, random);
+        moveAnchor(cut.to, design.outline.kind, corners, random);
+        for (QPointF &bend : cut.via)
+            bend += QPointF(random.between(-0.08, 0.08), random.between(-0.08, 0.08));
+    }
+    return design;
+}
+
+// Redrawn designs that cut badly are drawn again; this many tries always find a sound one.
+constexpr int RedrawTries = 200;
+
 struct Answers {
     Figure right;
     QVector<Variant> wrong;
 };
 
-Answers answersFor(int question, const Tuning &tuning, SeededSequence &random)
+std::optional<Answers> answersFrom(const Design &design, const Tuning &tuning, SeededSequence &random)
+{
+    const std::optional<Figure> right = build(design);
+    if (!right)
+        return std::nullopt;
+    QVector<Variant> wrong
+        = distractorsFor(*right, variantsOf(design, *right, tuning.variation), tuning.margin, random);
+    if (wrong.size() != SpatialKey::ChoiceCount - 1)
+        return std::nullopt;
+    return Answers { *right, wrong };
+}
+
+Answers answersFor(int question, int series, const Tuning &tuning, SeededSequence &random)
 {
     if (question == 1) {
         if (const std::optional<Figure> example = build(exampleDesign()))
             return { *example, exampleDistractors() };
-    } else if (const std::optional<Figure> right = build(designs().value(question - 2))) {
-        const Design &design = designs()[question - 2];
-        QVector<Variant> wrong
-            = distractorsFor(*right, variantsOf(design, *right, tuning.variation), tuning.margin, random);
-        if (wrong.size() == SpatialKey::ChoiceCount - 1)
-            return { *right, wrong };
+    } else if (series == Series::Own) {
+        if (const std::optional<Answers> answers = answersFrom(designs().value(question - 2), tuning, random))
+            return *answers;
+    } else if (const std::optional<Figure> own = build(designs().value(question - 2))) {
+        for (int tried = 0; tried < RedrawTries; ++tried) {
+            const Design design = redrawn(designOfRun(question, series), random);
+            const std::optional<Figure> right = build(design);
+            // Never series 1's figure again, turned or mirrored.
+            if (!right || lookAlike(*right, *own, tuning.margin) || lookAlike(mirrored(*right), *own, tuning.margin))
+                continue;
+            if (const std::optional<Answers> answers = answersFrom(design, tuning, random))
+                return *answers;
+        }
     }
-    qFatal("spatial puzzle %d: no sound figure or too few wrong ones", question);
+    qFatal("spatial puzzle %d, series %d: no sound figure or too few wrong ones", question, series);
     return {};
 }
 
@@ -400,13 +508,15 @@ QRectF drawingRect(int cell)
     return cellRect(cell).adjusted(18, 6, -6, -6);
 }
 
-Puzzle puzzle(int question)
+Puzzle puzzle(int question, int series)
 {
-    if (question < 1 || question > SpatialKey::QuestionCount)
-        qFatal("spatial puzzle %d does not exist", question);
+    if (question < 1 || question > SpatialKey::QuestionCount || series < Series::Own)
+        qFatal("spatial puzzle %d of series %d does not exist", question, series);
     const Tuning tuning = tuningFor(question);
-    SeededSequence random(0x5a7a1000ULL + quint64(question));
-    const Answers answers = answersFor(question, tuning, random);
+    // The worked example is the same in every series.
+    const int drawnFrom = question == 1 ? Series::Own : series;
+    SeededSequence random(Series::seed(0x5a7a1000ULL + quint64(question), drawnFrom));
+    const Answers answers = answersFor(question, drawnFrom, tuning, random);
 
     Puzzle result;
     result.question = question;

@@ -48,7 +48,8 @@ QRectF drawingRect(int cell);
 // Least room between two loose pieces, in pixels.
 constexpr double PieceGap = 7;
 
-// The puzzle of a question, 1 to 60; the same every time.
-Puzzle puzzle(int question);
+// The puzzle of a question, 1 to 60, in a series (series.h); the same every time. Question 1 is the
+// worked example, the same in every series.
+Puzzle puzzle(int question, int series);
 
 } // namespace SpatialPuzzles
