@@ -1,5 +1,6 @@
-// The path and length pictures, recomputed from the corners the generator kept and from the pixels
-// of the files it wrote, checked against the tables that score them; and the decoration pictures.
+// The path and length pictures of every series, recomputed from the corners the generator kept and
+// from the pixels of the files it wrote, checked against the tables that score them; and the
+// decoration pictures.
 #include "decoration.h"
 #include "lengths.h"
 #include "lengths/lengthtable.h"
@@ -7,6 +8,7 @@
 #include "paths/pathtable.h"
 #include "pictureoutput.h"
 #include "series.h"
+#include "seriesfolders.h"
 
 #include <QDataStream>
 #include <QDir>
@@ -157,65 +159,74 @@ private slots:
     void pathTurnsMatchTheTable();
     void pathStaysClearOfItself_data() { pathTurnsMatchTheTable_data(); }
     void pathStaysClearOfItself();
-    void pathPictureShowsTheStoredPath_data() { pathTurnsMatchTheTable_data(); }
+    void pathPictureShowsTheStoredPath_data();
     void pathPictureShowsTheStoredPath();
     void workedExamplePathStartsUnderTheDepartArrow();
 
     void lengthRatioMeasuredFromTheGifMatchesTheKey_data();
     void lengthRatioMeasuredFromTheGifMatchesTheKey();
+    void lengthPicturesVary_data();
     void lengthPicturesVary();
     void workedExampleLinesStandOnTheBottomOneFifthApart();
 
     void decorationPicturesHaveTheirSizes();
     void windowsIconHoldsTheIconAtEachSize();
     void generatingTwiceGivesIdenticalFiles();
+    void noTwoSeriesShareAPicture();
 
 private:
-    static void generateInto(const QString &folder);
-    QString picture(const QString &name) const
+    static void generateInto(SeriesFolders &folders);
+    // The first of two neighbouring questions whose pictures the broken series swaps.
+    static constexpr int BrokenPath = 5;
+    static constexpr int BrokenLength = 5;
+    QString picture(const QString &name) const { return generated->picture(Series::Own, name); }
+    QString asset(const QString &name) const { return generated->asset(name); }
+    const QVector<QPoint> &cornersOf(int series, int question) const
     {
-        return generated->filePath(QStringLiteral("pictures/") + name);
+        return paths[series - Series::Own][question - 1].corners;
     }
-    QString asset(const QString &name) const { return generated->filePath(QStringLiteral("assets/") + name); }
 
-    std::unique_ptr<QTemporaryDir> generated;
-    QVector<PathPictures::Path> paths;
+    std::unique_ptr<SeriesFolders> generated;
+    // By series, then by question.
+    QVector<QVector<PathPictures::Path>> paths;
 };
 
-void PathAndLengthPicturesTest::generateInto(const QString &folder)
+void PathAndLengthPicturesTest::generateInto(SeriesFolders &folders)
 {
-    const QDir root(folder);
-    QVERIFY(root.mkpath(QStringLiteral("pictures")));
-    QVERIFY(root.mkpath(QStringLiteral("assets")));
-    QVERIFY(root.mkpath(QStringLiteral("icons")));
-    PictureOutput output(root.filePath(QStringLiteral("pictures")), root.filePath(QStringLiteral("assets")),
-        root.filePath(QStringLiteral("icons")));
-    PathPictures::writeAll(output);
-    LengthPictures::writeAll(output);
-    Decoration::writeAll(output);
-    QVERIFY2(output.errors().isEmpty(), qPrintable(output.errors().join(QLatin1Char('\n'))));
+    QVERIFY2(folders.write([](PictureOutput &output) {
+        PathPictures::writeAll(output);
+        LengthPictures::writeAll(output);
+        if (output.series() == Series::Own)
+            Decoration::writeAll(output);
+    }),
+        qPrintable(folders.errors.join(QLatin1Char('\n'))));
 }
 
 void PathAndLengthPicturesTest::initTestCase()
 {
-    generated = std::make_unique<QTemporaryDir>();
-    QVERIFY(generated->isValid());
-    generateInto(generated->path());
-    for (int question = 1; question <= PathTable::QuestionCount; ++question)
-        paths.append(PathPictures::layout(question, Series::Own));
+    generated = std::make_unique<SeriesFolders>();
+    generateInto(*generated);
+    // Two questions of other keys and directions: their pictures swapped must be caught.
+    QVERIFY(generated->breakCopy(PathTable::pictureFile(BrokenPath), PathTable::pictureFile(BrokenPath + 1)));
+    QVERIFY(generated->breakCopy(
+        LengthTable::pictureFile(BrokenLength), LengthTable::pictureFile(BrokenLength + 1)));
+    for (int series = Series::Own; series <= Series::Count; ++series) {
+        paths.append(QVector<PathPictures::Path>());
+        for (int question = 1; question <= PathTable::QuestionCount; ++question)
+            paths.last().append(PathPictures::layout(question, series));
+    }
 }
 
 void PathAndLengthPicturesTest::pathTurnsMatchTheTable_data()
 {
-    QTest::addColumn<int>("question");
-    for (int question = 1; question <= PathTable::QuestionCount; ++question)
-        QTest::addRow("chemin%d", question) << question;
+    addSeriesRows(*generated, PathTable::QuestionCount);
 }
 
 void PathAndLengthPicturesTest::pathTurnsMatchTheTable()
 {
+    QFETCH(int, series);
     QFETCH(int, question);
-    const QVector<QPoint> &corners = paths[question - 1].corners;
+    const QVector<QPoint> &corners = cornersOf(series, question);
     QVERIFY(corners.size() >= 3);
     const TurnTally tally = tallyTurns(corners);
     QCOMPARE(tally.right + tally.left, corners.size() - 2); // every corner is a turn
@@ -230,8 +241,9 @@ void PathAndLengthPicturesTest::pathTurnsMatchTheTable()
 
 void PathAndLengthPicturesTest::pathStaysClearOfItself()
 {
+    QFETCH(int, series);
     QFETCH(int, question);
-    const QVector<QPoint> &corners = paths[question - 1].corners;
+    const QVector<QPoint> &corners = cornersOf(series, question);
     QVERIFY(corners.size() >= 3);
     const int clearance = 4 * PathPictures::LineWidth;
 
@@ -263,14 +275,25 @@ void PathAndLengthPicturesTest::pathStaysClearOfItself()
     }
 }
 
+void PathAndLengthPicturesTest::pathPictureShowsTheStoredPath_data()
+{
+    addSeriesRows(*generated, PathTable::QuestionCount);
+    addBrokenRow(*generated, BrokenPath, PathTable::pictureFile(BrokenPath + 1));
+}
+
 void PathAndLengthPicturesTest::pathPictureShowsTheStoredPath()
 {
+    QFETCH(int, series);
     QFETCH(int, question);
-    const QString file
-        = question == 1 ? asset(QStringLiteral("chemin1.jpg")) : picture(PathTable::pictureFile(question));
+    QFETCH(QString, folder);
+    QFETCH(bool, broken);
+    const QString file = question == 1 ? asset(QStringLiteral("chemin1.jpg"))
+                                       : QDir(folder).filePath(PathTable::pictureFile(question));
     const QImage image = decoded(file);
     QCOMPARE(image.size(), QSize(PathSize, PathSize));
-    const QVector<QPoint> &corners = paths[question - 1].corners;
+    const QVector<QPoint> &corners = cornersOf(series, question);
+    if (broken)
+        QEXPECT_FAIL("", "another question's path drawn in its place", Abort);
     const QPointF centre(0.5, 0.5);
 
     // Ink all along the stored stretches, and nowhere away from them.
@@ -319,8 +342,11 @@ void PathAndLengthPicturesTest::pathPictureShowsTheStoredPath()
 
 void PathAndLengthPicturesTest::workedExamplePathStartsUnderTheDepartArrow()
 {
-    // The "Départ" arrow beside the example points at x = 30 on the lower edge of the picture.
-    const QVector<QPoint> &corners = paths[0].corners;
+    // The "Départ" arrow beside the example points at x = 30 on the lower edge of the picture, in
+    // every series.
+    for (int series = Series::Own + 1; series <= Series::Count; ++series)
+        QCOMPARE(cornersOf(series, 1), cornersOf(Series::Own, 1));
+    const QVector<QPoint> &corners = cornersOf(Series::Own, 1);
     QVERIFY(!corners.isEmpty());
     QVERIFY(corners[0].x() >= 24 && corners[0].x() <= 36);
     const TurnTally tally = tallyTurns(corners);
@@ -344,15 +370,17 @@ void PathAndLengthPicturesTest::workedExamplePathStartsUnderTheDepartArrow()
 
 void PathAndLengthPicturesTest::lengthRatioMeasuredFromTheGifMatchesTheKey_data()
 {
-    QTest::addColumn<int>("question");
-    for (int question = 2; question <= LengthTable::QuestionCount; ++question)
-        QTest::addRow("barre%d", question) << question;
+    addSeriesRows(*generated, LengthTable::QuestionCount, 2);
+    addBrokenRow(*generated, BrokenLength, LengthTable::pictureFile(BrokenLength + 1));
 }
 
 void PathAndLengthPicturesTest::lengthRatioMeasuredFromTheGifMatchesTheKey()
 {
+    QFETCH(int, series);
     QFETCH(int, question);
-    const QImage image = decoded(picture(LengthTable::pictureFile(question)));
+    QFETCH(QString, folder);
+    QFETCH(bool, broken);
+    const QImage image = decoded(QDir(folder).filePath(LengthTable::pictureFile(question)));
     QCOMPARE(image.size(), QSize(LengthPictures::Width, LengthPictures::Height));
     const QVector<MeasuredLine> lines = measureLines(image);
     QCOMPARE(lines.size(), 2);
@@ -368,11 +396,13 @@ void PathAndLengthPicturesTest::lengthRatioMeasuredFromTheGifMatchesTheKey()
     QVERIFY(shorter < longer);
     const double tenths = 10.0 * shorter / longer;
     const int key = LengthTable::AnswerKey[size_t(question - 1)];
+    if (broken)
+        QEXPECT_FAIL("", "another question's lines drawn in its place", Abort);
     QVERIFY2(std::abs(tenths - key) <= 0.25,
         qPrintable(QStringLiteral("%1 tenths for key %2").arg(tenths).arg(key)));
 
     // The geometry the generator kept is what it drew.
-    const LengthPictures::Lines kept = LengthPictures::layout(question, Series::Own);
+    const LengthPictures::Lines kept = LengthPictures::layout(question, series);
     for (const auto &[measured, line] :
         { std::pair { lines[0], kept.first }, std::pair { lines[1], kept.second } }) {
         QCOMPARE(measured.left, line.left);
@@ -381,13 +411,21 @@ void PathAndLengthPicturesTest::lengthRatioMeasuredFromTheGifMatchesTheKey()
     }
 }
 
+void PathAndLengthPicturesTest::lengthPicturesVary_data()
+{
+    QTest::addColumn<int>("series");
+    for (int series = Series::Own; series <= Series::Count; ++series)
+        QTest::addRow("série %d", series) << series;
+}
+
 void PathAndLengthPicturesTest::lengthPicturesVary()
 {
+    QFETCH(int, series);
     QSet<int> longerLengths;
     QSet<int> bottoms;
     int leftLonger = 0;
     for (int question = 2; question <= LengthTable::QuestionCount; ++question) {
-        const LengthPictures::Lines lines = LengthPictures::layout(question, Series::Own);
+        const LengthPictures::Lines lines = LengthPictures::layout(question, series);
         longerLengths.insert(qMax(lines.first.length, lines.second.length));
         bottoms.insert(lines.first.top + lines.first.length);
         leftLonger += lines.first.length > lines.second.length ? 1 : 0;
@@ -436,7 +474,7 @@ void PathAndLengthPicturesTest::decorationPicturesHaveTheirSizes()
 // Read as Windows reads an .ico: its directory, then the picture each entry points at.
 void PathAndLengthPicturesTest::windowsIconHoldsTheIconAtEachSize()
 {
-    const QByteArray ico = contents(generated->filePath(QStringLiteral("icons/icon.ico")));
+    const QByteArray ico = contents(asset(QStringLiteral("icon.ico")));
     QDataStream in(ico);
     in.setByteOrder(QDataStream::LittleEndian);
     quint16 reserved, type, count;
@@ -460,20 +498,53 @@ void PathAndLengthPicturesTest::windowsIconHoldsTheIconAtEachSize()
 
 void PathAndLengthPicturesTest::generatingTwiceGivesIdenticalFiles()
 {
-    QTemporaryDir again;
-    QVERIFY(again.isValid());
-    generateInto(again.path());
+    SeriesFolders again;
+    generateInto(again);
     int compared = 0;
-    QDirIterator files(generated->path(), QDir::Files, QDirIterator::Subdirectories);
-    while (files.hasNext()) {
-        const QString path = files.next();
-        const QString relative = QDir(generated->path()).relativeFilePath(path);
-        QVERIFY2(contents(path) == contents(QDir(again.path()).filePath(relative)), qPrintable(relative));
-        ++compared;
+    for (const QString &folder : { again.assetFolder(), again.seriesFolder(Series::Own) }) {
+        QDirIterator files(folder, QDir::Files);
+        while (files.hasNext()) {
+            const QString path = files.next();
+            const QString name = QFileInfo(path).fileName();
+            const QString first = folder == again.assetFolder() ? asset(name) : picture(name);
+            QVERIFY2(contents(path) == contents(first), qPrintable(name));
+            ++compared;
+        }
     }
     // 29 path and 29 length files, the two worked examples, the logo and the title picture, each
     // also at double size, and the icon at each size, scalable and for Windows.
     QCOMPARE(compared, int(2 * (2 * 29 + 2 + 2) + std::size(Decoration::IconSizes) + 2));
+    for (int series = Series::Own + 1; series <= Series::Count; ++series) {
+        const QStringList names = QDir(again.seriesFolder(series)).entryList(QDir::Files);
+        // The question pictures alone, each also at double size.
+        QCOMPARE(names.size(), 2 * 2 * 29);
+        for (const QString &name : names)
+            QVERIFY2(contents(again.picture(series, name)) == contents(generated->picture(series, name)),
+                qPrintable(QStringLiteral("série %1, %2").arg(series).arg(name)));
+    }
+}
+
+// Read from the build's own folders, every kind together: a series that repeated a picture of
+// another would be a memory test again.
+void PathAndLengthPicturesTest::noTwoSeriesShareAPicture()
+{
+    const auto folderOf = [](int series) {
+        return series == Series::Own ? QStringLiteral(PILOTES_PICTURES_DIR)
+                                     : QStringLiteral(PILOTES_SERIES_DIR "/%1").arg(series);
+    };
+    const QStringList names = QDir(folderOf(Series::Own + 1)).entryList(QDir::Files, QDir::Name);
+    // 59 spatial, 29 path, 8 dial and 29 length pictures, each also at double size.
+    QCOMPARE(names.size(), 2 * (59 + 29 + 8 + 29));
+    for (const QString &name : names) {
+        QVector<QImage> drawn;
+        for (int series = Series::Own; series <= Series::Count; ++series) {
+            drawn.append(decoded(QDir(folderOf(series)).filePath(name)));
+            QVERIFY2(!drawn.last().isNull(), qPrintable(QStringLiteral("série %1, %2").arg(series).arg(name)));
+            for (int other = Series::Own; other < series; ++other)
+                QVERIFY2(drawn[other - Series::Own] != drawn.last(),
+                    qPrintable(QStringLiteral("%1: séries %2 et %3").arg(name).arg(other).arg(series)));
+        }
+    }
 }
 
 QTEST_MAIN(PathAndLengthPicturesTest)

@@ -3,9 +3,11 @@
 // key, and no other candidate may be made of them.
 #include "pictureoutput.h"
 #include "series.h"
+#include "seriesfolders.h"
 #include "spatial/spatialkey.h"
 #include "spatialpictures.h"
 #include "spatialpuzzles.h"
+#include "spatialreading.h"
 
 #include <QFile>
 #include <QImageReader>
@@ -143,162 +145,6 @@ QRgb pixelAt(const QImage &picture, QPointF point)
     return picture.pixel(int(std::floor(point.x())), int(std::floor(point.y())));
 }
 
-// ---- The pieces as the written picture shows them
-
-// A region of piece fill: its pixels, and a mask over their bounding box for lookups.
-struct Region {
-    explicit Region(const QVector<QPoint> &found)
-        : pixels(found)
-    {
-        for (QPoint pixel : found) {
-            box |= QRect(pixel, QSize(1, 1));
-            centre += QPointF(pixel) / found.size();
-        }
-        mask.resize(size_t(box.width() * box.height()));
-        for (QPoint pixel : found)
-            mask[index(pixel)] = true;
-    }
-    bool contains(QPoint pixel) const { return box.contains(pixel) && mask[index(pixel)]; }
-    size_t index(QPoint pixel) const
-    {
-        return size_t((pixel.y() - box.top()) * box.width() + pixel.x() - box.left());
-    }
-
-    QVector<QPoint> pixels;
-    QRect box;
-    QPointF centre;
-    std::vector<bool> mask;
-};
-
-bool isPieceFill(QRgb colour)
-{
-    return std::abs(qRed(colour) - 220) <= 16 && std::abs(qGreen(colour) - 220) <= 16
-        && std::abs(qBlue(colour) - 220) <= 16;
-}
-
-const std::array<QPoint, 4> Neighbours { QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1) };
-
-// The regions of piece fill in a cell. A pixel counts only where its four neighbours are fill too, so
-// the grey rim antialiasing leaves along a line or a letter never makes a region of its own.
-QVector<Region> fillRegions(const QImage &picture, const QRect &cell)
-{
-    auto solid = [&](QPoint at) {
-        return cell.contains(at) && isPieceFill(picture.pixel(at))
-            && std::all_of(Neighbours.begin(), Neighbours.end(), [&](QPoint step) {
-                   return picture.valid(at + step) && isPieceFill(picture.pixel(at + step));
-               });
-    };
-    QSet<QPoint> seen;
-    QVector<Region> regions;
-    for (int y = cell.top(); y <= cell.bottom(); ++y) {
-        for (int x = cell.left(); x <= cell.right(); ++x) {
-            if (seen.contains(QPoint(x, y)) || !solid(QPoint(x, y)))
-                continue;
-            QVector<QPoint> found { QPoint(x, y) };
-            seen.insert(found.first());
-            for (int next = 0; next < found.size(); ++next) {
-                for (QPoint step : Neighbours) {
-                    const QPoint at = found[next] + step;
-                    if (!seen.contains(at) && solid(at)) {
-                        seen.insert(at);
-                        found.append(at);
-                    }
-                }
-            }
-            // A sharp tip the lines cut off its piece leaves a few pixels: no piece is that small.
-            if (found.size() >= 20)
-                regions.append(Region(found));
-        }
-    }
-    return regions;
-}
-
-// Where every `stride`th pixel of a region lands when it is turned about its centre and put down at `at`.
-QVector<QPoint> placed(const Region &region, double degrees, QPointF at, int stride = 1)
-{
-    QTransform motion;
-    motion.translate(at.x(), at.y());
-    motion.rotate(degrees);
-    QVector<QPoint> landed;
-    for (int i = 0; i < region.pixels.size(); i += stride)
-        landed.append(motion.map(QPointF(region.pixels[i]) - region.centre).toPoint());
-    return landed;
-}
-
-// How far the pixels of one region lie, at most, from those of the other.
-double farthestStray(const Region &from, const Region &to)
-{
-    double farthest = 0;
-    for (QPoint pixel : from.pixels) {
-        double nearest = to.contains(pixel) ? 0 : std::numeric_limits<double>::infinity();
-        // Pixels of the ring at r lie at least r away: look on while a nearer one may be found.
-        for (int r = 1; r <= 40 && r < nearest; ++r) {
-            for (int dx = -r; dx <= r; ++dx) {
-                for (int dy = -r; dy <= r; dy += (std::abs(dx) == r ? 1 : 2 * r)) {
-                    if (to.contains(pixel + QPoint(dx, dy)))
-                        nearest = std::min(nearest, std::hypot(dx, dy));
-                }
-            }
-        }
-        farthest = std::max(farthest, nearest);
-    }
-    return farthest;
-}
-
-// How many pixels apart two regions lie at most, once the first is turned (never mirrored) and moved to
-// fit the second best.
-double misfit(const Region &a, const Region &b)
-{
-    if (std::abs(a.pixels.size() - b.pixels.size()) > 0.25 * b.pixels.size())
-        return std::numeric_limits<double>::infinity();
-    double turn = 0;
-    QPointF place = b.centre;
-    int bestOverlap = -1;
-    auto tryPose = [&](double degrees, QPointF at, int stride) {
-        const QVector<QPoint> landed = placed(a, degrees, at, stride);
-        const int shared = int(
-            std::count_if(landed.begin(), landed.end(), [&b](QPoint pixel) { return b.contains(pixel); }));
-        if (shared > bestOverlap)
-            std::tie(bestOverlap, turn, place) = std::make_tuple(shared, degrees, at);
-    };
-    // Coarse turns on a sample of the pixels, then finer turns and shifts on all of them.
-    for (int degrees = 0; degrees < 360; degrees += 3)
-        tryPose(degrees, place, 4);
-    bestOverlap = -1;
-    const double coarseTurn = turn;
-    for (double degrees = coarseTurn - 2; degrees <= coarseTurn + 2; degrees += 0.5)
-        tryPose(degrees, place, 1);
-    const QPointF coarsePlace = place;
-    for (double dx = -1; dx <= 1; dx += 0.5) {
-        for (double dy = -1; dy <= 1; dy += 0.5)
-            tryPose(turn, coarsePlace + QPointF(dx, dy), 1);
-    }
-    const Region fitted(placed(a, turn, place));
-    return std::max(farthestStray(fitted, b), farthestStray(b, fitted));
-}
-
-// The worst misfit of the best pairing of two sets of regions; infinite when their numbers differ.
-double setMisfit(const QVector<Region> &a, const QVector<Region> &b)
-{
-    if (a.size() != b.size())
-        return std::numeric_limits<double>::infinity();
-    QVector<QVector<double>> pairs(a.size());
-    for (int i = 0; i < a.size(); ++i) {
-        for (const Region &other : b)
-            pairs[i].append(misfit(a[i], other));
-    }
-    QVector<int> order(b.size());
-    std::iota(order.begin(), order.end(), 0);
-    double best = std::numeric_limits<double>::infinity();
-    do {
-        double worst = 0;
-        for (int i = 0; i < a.size(); ++i)
-            worst = std::max(worst, pairs[i][order[i]]);
-        best = std::min(best, worst);
-    } while (std::next_permutation(order.begin(), order.end()));
-    return best;
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(SpatialPuzzles::Design)
@@ -331,44 +177,47 @@ private slots:
     void piecesGrowInNumber();
     void puzzlesAreTheSameEveryTime();
     void generatorWritesEveryPicture();
+    void seriesNeverRepeatAFigure();
     void exampleFrameKeepsItsBlue_data();
     void exampleFrameKeepsItsBlue();
 
 private:
-    static void addQuestionRows();
+    void addQuestionRows() const { addSeriesRows(folders, SpatialKey::QuestionCount); }
+    const Puzzle &puzzleOf(int series, int question) const
+    {
+        return puzzles[series - Series::Own][question - 1];
+    }
 
-    QImage writtenPicture(int question) const;
-
-    QVector<Puzzle> puzzles;
-    QTemporaryDir pictures;
-    QTemporaryDir assets;
-    QStringList writeErrors;
+    // By series, then by question.
+    QVector<QVector<Puzzle>> puzzles;
+    SeriesFolders folders;
+    // The first of two questions of other keys whose pictures the broken series swaps.
+    static constexpr int BrokenQuestion = 5;
 };
 
 void tst_pictures_spatial::initTestCase()
 {
-    for (int question = 1; question <= SpatialKey::QuestionCount; ++question)
-        puzzles.append(SpatialPuzzles::puzzle(question, Series::Own));
-    QVERIFY(pictures.isValid() && assets.isValid());
-    PictureOutput output(pictures.path(), assets.path(), assets.path());
-    writeSpatialPictures(output);
-    writeErrors = output.errors();
+    for (int series = Series::Own; series <= Series::Count; ++series) {
+        puzzles.append(QVector<Puzzle>());
+        for (int question = 1; question <= SpatialKey::QuestionCount; ++question)
+            puzzles.last().append(SpatialPuzzles::puzzle(question, series));
+    }
+    folders.write(writeSpatialPictures);
+    QVERIFY(SpatialKey::AnswerValues[BrokenQuestion - 1] != SpatialKey::AnswerValues[BrokenQuestion]);
+    QVERIFY(folders.breakCopy(SpatialKey::pictureFile(BrokenQuestion), SpatialKey::pictureFile(BrokenQuestion + 1)));
 }
 
-// The picture the program shows for a question: the first one is compiled in.
-QImage tst_pictures_spatial::writtenPicture(int question) const
+namespace {
+
+// The picture the program shows for a question, read from a series' folder: the first one is compiled in.
+QImage writtenPicture(const QString &folder, int question)
 {
     return QImage(question == 1 ? QStringLiteral(":/assets/") + SpatialKey::embeddedPicture()
-                                : pictures.filePath(SpatialKey::pictureFile(question)))
+                                : QDir(folder).filePath(SpatialKey::pictureFile(question)))
         .convertToFormat(QImage::Format_RGB32);
 }
 
-void tst_pictures_spatial::addQuestionRows()
-{
-    QTest::addColumn<int>("question");
-    for (int question = 1; question <= SpatialKey::QuestionCount; ++question)
-        QTest::addRow("question %d", question) << question;
-}
+} // namespace
 
 void tst_pictures_spatial::congruence_data()
 {
@@ -466,6 +315,7 @@ void tst_pictures_spatial::figuresFromDesigns()
 void tst_pictures_spatial::onlyTheKeyedCandidateIsMadeOfTheFramedPieces_data()
 {
     addQuestionRows();
+    addBrokenRow(folders, BrokenQuestion, SpatialKey::pictureFile(BrokenQuestion + 1));
 }
 
 // Read from the written picture alone: the regions of fill in the framed cell, turned and moved, must
@@ -474,26 +324,13 @@ void tst_pictures_spatial::onlyTheKeyedCandidateIsMadeOfTheFramedPieces_data()
 void tst_pictures_spatial::onlyTheKeyedCandidateIsMadeOfTheFramedPieces()
 {
     QFETCH(int, question);
-    constexpr double Tolerance = 3; // pixels
-    const QImage picture = writtenPicture(question);
-    auto regionsOf
-        = [&picture](int cell) { return fillRegions(picture, SpatialPuzzles::cellRect(cell).toRect()); };
-    const QVector<Region> framed = regionsOf(0);
-    QVERIFY(framed.size() >= 2);
-    QVector<QVector<Region>> candidates;
-    QVector<int> madeOfThePieces;
-    for (int choice = 1; choice <= SpatialKey::ChoiceCount; ++choice) {
-        candidates.append(regionsOf(choice));
-        if (setMisfit(framed, candidates.last()) <= Tolerance)
-            madeOfThePieces.append(choice);
-    }
-    QCOMPARE(madeOfThePieces, QVector<int> { SpatialKey::AnswerValues[size_t(question - 1)] });
-    for (int choice = 0; choice < SpatialKey::ChoiceCount; ++choice) {
-        for (int other = choice + 1; other < SpatialKey::ChoiceCount; ++other)
-            QVERIFY2(setMisfit(candidates[choice], candidates[other]) > Tolerance,
-                qPrintable(
-                    QStringLiteral("candidates %1 and %2 look the same").arg(choice + 1).arg(other + 1)));
-    }
+    QFETCH(QString, folder);
+    QFETCH(bool, broken);
+    const SpatialReading::Reading reading = SpatialReading::read(writtenPicture(folder, question));
+    if (broken)
+        QEXPECT_FAIL("", "another question's puzzle drawn in its place", Abort);
+    QCOMPARE(reading.madeOfThePieces, QVector<int> { SpatialKey::AnswerValues[size_t(question - 1)] });
+    QCOMPARE(reading.lookingTheSame, (QVector<QPair<int, int>>()));
 }
 
 void tst_pictures_spatial::loosePiecesPutBackMakeTheRightFigure_data()
@@ -503,8 +340,9 @@ void tst_pictures_spatial::loosePiecesPutBackMakeTheRightFigure_data()
 
 void tst_pictures_spatial::loosePiecesPutBackMakeTheRightFigure()
 {
+    QFETCH(int, series);
     QFETCH(int, question);
-    const Puzzle &puzzle = puzzles[question - 1];
+    const Puzzle &puzzle = puzzleOf(series, question);
     const Figure &right = puzzle.rightFigure();
     QCOMPARE(puzzle.loosePieces.size(), right.pieces.size());
     QVector<int> shown(right.pieces.size(), 0);
@@ -528,8 +366,9 @@ void tst_pictures_spatial::loosePiecesAreTurnedNeverMirrored_data()
 
 void tst_pictures_spatial::loosePiecesAreTurnedNeverMirrored()
 {
+    QFETCH(int, series);
     QFETCH(int, question);
-    const Puzzle &puzzle = puzzles[question - 1];
+    const Puzzle &puzzle = puzzleOf(series, question);
     for (const LoosePiece &loose : puzzle.loosePieces) {
         QVERIFY2(isProperRotation(loose.placement), "a loose piece is mirrored, sheared or scaled");
         QVERIFY2(loose.placement.m11() < 1 - 1e-9, "a loose piece is not turned");
@@ -546,8 +385,9 @@ void tst_pictures_spatial::everyCandidateIsCutOutOfItsOutline_data()
 
 void tst_pictures_spatial::everyCandidateIsCutOutOfItsOutline()
 {
+    QFETCH(int, series);
     QFETCH(int, question);
-    const Puzzle &puzzle = puzzles[question - 1];
+    const Puzzle &puzzle = puzzleOf(series, question);
     for (const Candidate &candidate : puzzle.candidates) {
         const Figure &figure = candidate.figure;
         QVERIFY(figure.pieces.size() >= 2);
@@ -564,8 +404,9 @@ void tst_pictures_spatial::drawingsStayInsideTheirCells_data()
 
 void tst_pictures_spatial::drawingsStayInsideTheirCells()
 {
+    QFETCH(int, series);
     QFETCH(int, question);
-    const Puzzle &puzzle = puzzles[question - 1];
+    const Puzzle &puzzle = puzzleOf(series, question);
     const QRectF pieceRoom = SpatialPuzzles::drawingRect(0);
     for (int i = 0; i < puzzle.loosePieces.size(); ++i) {
         const Polygon &piece = puzzle.loosePieces[i].shown;
@@ -587,8 +428,9 @@ void tst_pictures_spatial::pictureShowsTheModel_data()
 
 void tst_pictures_spatial::pictureShowsTheModel()
 {
+    QFETCH(int, series);
     QFETCH(int, question);
-    const Puzzle &puzzle = puzzles[question - 1];
+    const Puzzle &puzzle = puzzleOf(series, question);
     const QImage picture = drawSpatialPuzzle(puzzle);
     QCOMPARE(picture.size(), QSize(SpatialPuzzles::PictureWidth, SpatialPuzzles::PictureHeight));
     const QRgb paper = qRgb(255, 255, 255);
@@ -624,7 +466,7 @@ void tst_pictures_spatial::pictureShowsTheModel()
 
 void tst_pictures_spatial::exampleIsTheOneOfTheInstructions()
 {
-    const Puzzle &example = puzzles[0];
+    const Puzzle &example = puzzleOf(Series::Own, 1);
     QCOMPARE(example.answer, 5);
     // Two thin right triangles.
     const Figure &right = example.rightFigure();
@@ -665,13 +507,15 @@ void tst_pictures_spatial::piecesGrowInNumber()
 {
     int mostEarly = 0;
     int fewestLate = 99;
-    for (const Puzzle &puzzle : puzzles) {
-        const int count = puzzle.loosePieces.size();
-        QVERIFY(count >= 2 && count <= 4);
-        if (puzzle.question <= 15)
-            mostEarly = std::max(mostEarly, count);
-        if (puzzle.question > 40)
-            fewestLate = std::min(fewestLate, count);
+    for (const QVector<Puzzle> &series : puzzles) {
+        for (const Puzzle &puzzle : series) {
+            const int count = puzzle.loosePieces.size();
+            QVERIFY(count >= 2 && count <= 4);
+            if (puzzle.question <= 15)
+                mostEarly = std::max(mostEarly, count);
+            if (puzzle.question > 40)
+                fewestLate = std::min(fewestLate, count);
+        }
     }
     QCOMPARE(mostEarly, 2);
     QVERIFY(fewestLate >= 3);
@@ -679,34 +523,54 @@ void tst_pictures_spatial::piecesGrowInNumber()
 
 void tst_pictures_spatial::puzzlesAreTheSameEveryTime()
 {
-    for (int question : { 1, 17, 60 }) {
-        const Puzzle again = SpatialPuzzles::puzzle(question, Series::Own);
-        QCOMPARE(drawSpatialPuzzle(again), drawSpatialPuzzle(puzzles[question - 1]));
+    for (int series : { Series::Own, Series::Count }) {
+        for (int question : { 1, 17, 60 }) {
+            const Puzzle again = SpatialPuzzles::puzzle(question, series);
+            QCOMPARE(drawSpatialPuzzle(again), drawSpatialPuzzle(puzzleOf(series, question)));
+        }
     }
 }
 
 void tst_pictures_spatial::generatorWritesEveryPicture()
 {
-    QVERIFY2(writeErrors.isEmpty(), qPrintable(writeErrors.join(QLatin1Char('\n'))));
+    QVERIFY2(folders.errors.isEmpty(), qPrintable(folders.errors.join(QLatin1Char('\n'))));
 
     const QSize size(SpatialPuzzles::PictureWidth, SpatialPuzzles::PictureHeight);
-    QCOMPARE(QImageReader(assets.filePath(QStringLiteral("spatial1.jpg"))).size(), size);
-    QVERIFY(!QFile::exists(pictures.filePath(QStringLiteral("image1.gif"))));
-    for (int question = 2; question <= SpatialKey::QuestionCount; ++question) {
-        const QString name = pictures.filePath(SpatialKey::pictureFile(question));
-        QImageReader reader(name);
-        QCOMPARE(reader.format(), QByteArray("gif"));
-        const QImage picture = reader.read();
-        QCOMPARE(picture.size(), size);
-        // The GIF is the drawing, colour for colour on the palette.
-        QCOMPARE(picture.convertToFormat(QImage::Format_RGB32),
-            drawSpatialPuzzle(puzzles[question - 1])
-                .convertToFormat(
-                    QImage::Format_Indexed8, spatialPalette(), Qt::ThresholdDither | Qt::AvoidDither)
-                .convertToFormat(QImage::Format_RGB32));
+    QCOMPARE(QImageReader(folders.asset(QStringLiteral("spatial1.jpg"))).size(), size);
+    for (int series = Series::Own; series <= Series::Count; ++series) {
+        QVERIFY(!QFile::exists(folders.picture(series, QStringLiteral("image1.gif"))));
+        QVERIFY(!QFile::exists(folders.picture(series, QStringLiteral("spatial1.jpg"))));
+        for (int question = 2; question <= SpatialKey::QuestionCount; ++question) {
+            QImageReader reader(folders.picture(series, SpatialKey::pictureFile(question)));
+            QCOMPARE(reader.format(), QByteArray("gif"));
+            const QImage picture = reader.read();
+            QCOMPARE(picture.size(), size);
+            // The GIF is the drawing, colour for colour on the palette.
+            QCOMPARE(picture.convertToFormat(QImage::Format_RGB32),
+                drawSpatialPuzzle(puzzleOf(series, question))
+                    .convertToFormat(
+                        QImage::Format_Indexed8, spatialPalette(), Qt::ThresholdDither | Qt::AvoidDither)
+                    .convertToFormat(QImage::Format_RGB32));
+        }
     }
     // The example is compiled into the program for the instruction screen and the first question.
     QCOMPARE(QImage(QStringLiteral(":/assets/spatial1.jpg")).size(), size);
+}
+
+// A figure seen in one series, even turned or mirrored, is never the right answer in another: a
+// candidate would recognise it.
+void tst_pictures_spatial::seriesNeverRepeatAFigure()
+{
+    for (int question = 2; question <= SpatialKey::QuestionCount; ++question) {
+        for (int series = Series::Own; series <= Series::Count; ++series) {
+            const Figure &right = puzzleOf(series, question).rightFigure();
+            for (int other = Series::Own; other < series; ++other) {
+                const Figure &seen = puzzleOf(other, question).rightFigure();
+                QVERIFY2(!lookAlike(right, seen) && !lookAlike(mirrored(right), seen),
+                    qPrintable(QStringLiteral("question %1: séries %2 et %3").arg(question).arg(other).arg(series)));
+            }
+        }
+    }
 }
 
 void tst_pictures_spatial::exampleFrameKeepsItsBlue_data()

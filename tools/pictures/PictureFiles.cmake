@@ -15,7 +15,7 @@ set(PILOTES_EMBEDDED_PICTURES)
 
 # Spatial assembly: question 1 stored with the screen, 2 to 60 read by name.
 list(APPEND PILOTES_DRAWINGS spatialgeometry.h spatialgeometry.cpp spatialfigures.h spatialfigures.cpp
-    spatialpuzzles.h spatialpuzzles.cpp spatialpictures.h spatialpictures.cpp)
+    spatialpuzzles.h spatialpuzzles.cpp spatialpictures.h spatialpictures.cpp spatialreading.h spatialreading.cpp)
 list(APPEND PILOTES_EMBEDDED_PICTURES spatial1.jpg)
 foreach(question RANGE 2 60)
     list(APPEND PILOTES_QUESTION_PICTURES image${question}.gif)

@@ -2,6 +2,8 @@
 
 #include "series.h"
 #include "spatial/spatialkey.h"
+#include "spatialpictures.h"
+#include "spatialreading.h"
 
 #include <QSet>
 #include <QtMath>
@@ -319,19 +321,23 @@ Design redrawn(Design design, SeededSequence &random)
 
 // Redrawn designs that cut badly are drawn again; this many tries always find a sound one.
 constexpr int RedrawTries = 200;
+// Series 1's designs were each looked at; a redrawn one keeps its wrong figures further from the
+// right one and from each other, so that none of them passes for another once drawn in pixels.
+constexpr double RedrawnMargin = 1.5;
 
 struct Answers {
     Figure right;
     QVector<Variant> wrong;
 };
 
-std::optional<Answers> answersFrom(const Design &design, const Tuning &tuning, SeededSequence &random)
+std::optional<Answers> answersFrom(
+    const Design &design, const Tuning &tuning, double margin, SeededSequence &random)
 {
     const std::optional<Figure> right = build(design);
     if (!right)
         return std::nullopt;
     QVector<Variant> wrong
-        = distractorsFor(*right, variantsOf(design, *right, tuning.variation), tuning.margin, random);
+        = distractorsFor(*right, variantsOf(design, *right, tuning.variation), margin, random);
     if (wrong.size() != SpatialKey::ChoiceCount - 1)
         return std::nullopt;
     return Answers { *right, wrong };
@@ -343,7 +349,8 @@ Answers answersFor(int question, int series, const Tuning &tuning, SeededSequenc
         if (const std::optional<Figure> example = build(exampleDesign()))
             return { *example, exampleDistractors() };
     } else if (series == Series::Own) {
-        if (const std::optional<Answers> answers = answersFrom(designs().value(question - 2), tuning, random))
+        if (const std::optional<Answers> answers
+            = answersFrom(designs().value(question - 2), tuning, tuning.margin, random))
             return *answers;
     } else if (const std::optional<Figure> own = build(designs().value(question - 2))) {
         for (int tried = 0; tried < RedrawTries; ++tried) {
@@ -352,7 +359,8 @@ Answers answersFor(int question, int series, const Tuning &tuning, SeededSequenc
             // Never series 1's figure again, turned or mirrored.
             if (!right || lookAlike(*right, *own, tuning.margin) || lookAlike(mirrored(*right), *own, tuning.margin))
                 continue;
-            if (const std::optional<Answers> answers = answersFrom(design, tuning, random))
+            if (const std::optional<Answers> answers
+                = answersFrom(design, tuning, tuning.margin * RedrawnMargin, random))
                 return *answers;
         }
     }
@@ -508,16 +516,11 @@ QRectF drawingRect(int cell)
     return cellRect(cell).adjusted(18, 6, -6, -6);
 }
 
-Puzzle puzzle(int question, int series)
-{
-    if (question < 1 || question > SpatialKey::QuestionCount || series < Series::Own)
-        qFatal("spatial puzzle %d of series %d does not exist", question, series);
-    const Tuning tuning = tuningFor(question);
-    // The worked example is the same in every series.
-    const int drawnFrom = question == 1 ? Series::Own : series;
-    SeededSequence random(Series::seed(0x5a7a1000ULL + quint64(question), drawnFrom));
-    const Answers answers = answersFor(question, drawnFrom, tuning, random);
+namespace {
 
+// The figures in their cells and the pieces scattered in the framed one; nothing when they do not fit.
+std::optional<Puzzle> laidOut(int question, const Answers &answers, const Tuning &tuning, SeededSequence &random)
+{
     Puzzle result;
     result.question = question;
     result.answer = SpatialKey::AnswerValues[size_t(question - 1)];
@@ -544,8 +547,45 @@ Puzzle puzzle(int question, int series)
             return result;
         }
     }
-    qFatal("spatial puzzle %d: the pieces do not fit", question);
-    return result;
+    return std::nullopt;
+}
+
+// Whether a candidate reading the picture as written finds the keyed figure, and it alone, made of
+// the framed pieces, and no two figures alike.
+bool readsAsKeyed(const Puzzle &puzzle)
+{
+    const QImage written = drawSpatialPuzzle(puzzle)
+                               .convertToFormat(QImage::Format_Indexed8, spatialPalette(),
+                                   Qt::ThresholdDither | Qt::AvoidDither)
+                               .convertToFormat(QImage::Format_RGB32);
+    const SpatialReading::Reading reading = SpatialReading::read(written);
+    return reading.madeOfThePieces == QVector<int> { puzzle.answer } && reading.lookingTheSame.isEmpty();
+}
+
+} // namespace
+
+Puzzle puzzle(int question, int series)
+{
+    if (question < 1 || question > SpatialKey::QuestionCount || series < Series::Own)
+        qFatal("spatial puzzle %d of series %d does not exist", question, series);
+    const Tuning tuning = tuningFor(question);
+    // The worked example is the same in every series.
+    const int drawnFrom = question == 1 ? Series::Own : series;
+    SeededSequence random(Series::seed(0x5a7a1000ULL + quint64(question), drawnFrom));
+    // Series 1's puzzles were each looked at; a redrawn one is drawn again until its pixels read as
+    // its key does.
+    for (int tried = 0; tried < RedrawTries; ++tried) {
+        const Answers answers = answersFor(question, drawnFrom, tuning, random);
+        const std::optional<Puzzle> laid = laidOut(question, answers, tuning, random);
+        if (drawnFrom == Series::Own && laid)
+            return *laid;
+        if (drawnFrom == Series::Own)
+            break;
+        if (laid && readsAsKeyed(*laid))
+            return *laid;
+    }
+    qFatal("spatial puzzle %d of series %d: the pieces do not fit", question, series);
+    return {};
 }
 
 } // namespace SpatialPuzzles
