@@ -7,6 +7,8 @@
 // box is cut off, unless the box is set to take the size of its picture.
 class PictureBox : public QFrame {
     Q_OBJECT
+    // Readable by what inspects the screens from outside (the end-to-end watch).
+    Q_PROPERTY(QImage picture READ picture)
 public:
     explicit PictureBox(QWidget *parent = nullptr);
 

@@ -1,14 +1,19 @@
 // Prints the right answers of a whole pass, in the form the end-to-end script types and clicks
 // them: per picture test, the number of the right button of each question (1 = the top or left
-// one), and per reasoning item, the characters to type.
+// one), and per reasoning item, the characters to type. With "digest FILE", prints the digest of
+// a picture file's pixels as the watch reports the picture on screen.
 #include "dials/dialbank.h"
+#include "picturedigest.h"
 #include "lengths/lengthtable.h"
 #include "paths/pathtable.h"
 #include "reasoning/reasoningitems.h"
 #include "spatial/spatialkey.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <iterator>
 
 namespace {
@@ -23,8 +28,14 @@ template <class Numbers> void printLine(const char *screen, const Numbers &numbe
 
 } // namespace
 
-int main()
+int main(int argc, char *argv[])
 {
+    if (argc == 3 && std::strcmp(argv[1], "digest") == 0) {
+        // Image plugins are found through the application.
+        QCoreApplication application(argc, argv);
+        std::printf("%s\n", qPrintable(pictureDigest(QImage(QString::fromLocal8Bit(argv[2])))));
+        return 0;
+    }
     printLine("Test1", SpatialKey::AnswerValues);
     printLine("Test2", PathTable::Counts);
     for (const ReasoningItems::Item &item : ReasoningItems::Items)

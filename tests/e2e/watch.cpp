@@ -1,7 +1,10 @@
 // A Qt plugin that the end-to-end script loads into the real program to see what a candidate
 // sees: every 20 ms it writes, when it changed, what the visible windows show (their names, the
 // texts of their labels, boxes and buttons, where each button is on the screen, and the accessible
-// name of each picture) into the file named by E2E_REPORT. It never acts on the program.
+// name of each picture with a digest of its pixels) into the file named by E2E_REPORT. It never
+// acts on the program.
+#include "picturedigest.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
@@ -38,7 +41,9 @@ QString describe(QWidget *window)
                         .arg(centre.y())
                         .arg(button->text());
         } else if (!widget->accessibleName().isEmpty()) {
-            text += QStringLiteral("picture %1 %2\n").arg(name, widget->accessibleName());
+            text += QStringLiteral("picture %1 %2 %3\n")
+                        .arg(name, widget->accessibleName(),
+                            pictureDigest(widget->property("picture").value<QImage>()));
         }
     }
     return text;

@@ -72,7 +72,10 @@ set(PILOTES_GENERATED_PATHS ${PILOTES_PICTURE_PATHS} ${PILOTES_EMBEDDED_PATHS} $
 # (tools/pictures/series.h): series 1 is the set above, series 2 to PILOTES_SERIES_COUNT each take
 # a folder of their own, PILOTES_SERIES_DIR/<n>, whose files are listed in PILOTES_SERIES_<n>_PATHS.
 # A series is played by starting the program with its folder as the working folder.
-set(PILOTES_SERIES_COUNT 6)
+set(PILOTES_SERIES_COUNT 6 CACHE STRING "How many series of question pictures to build, from 2")
+if(NOT PILOTES_SERIES_COUNT MATCHES "^[0-9]+$" OR PILOTES_SERIES_COUNT LESS 2)
+    message(FATAL_ERROR "PILOTES_SERIES_COUNT must be a whole number from 2, not '${PILOTES_SERIES_COUNT}'")
+endif()
 set(PILOTES_SERIES_DIR ${CMAKE_BINARY_DIR}/series)
 set(PILOTES_SERIES_PATHS)
 foreach(series RANGE 2 ${PILOTES_SERIES_COUNT})
