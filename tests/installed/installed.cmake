@@ -2,8 +2,9 @@
 # folder (which is also its home), it finds every picture and reaches the title screen, the
 # working folder being searched first. With BUILD_DIR it installs that build into PREFIX first,
 # and also checks that a picture missing from the installed folder is reported.
-# Needs PREFIX, PLUGINS (the folder holding generic/ with the probe), PICTURES_DIR, PICTURE_LIST
-# and APP_ID; SCRATCH, where the working folders go, defaults to the current folder.
+# Needs PREFIX, PLUGINS (the folder holding generic/ with the probe), PICTURES_DIR, PICTURE_LIST,
+# SERIES_DIR, SERIES_COUNT, SERIES_LIST (the question pictures of a later series) and APP_ID;
+# SCRATCH, where the working folders go, defaults to the current folder.
 
 function(fail message)
     message(FATAL_ERROR "${message}")
@@ -24,6 +25,13 @@ function(start_in folder variable)
     set(${variable} "exit ${result}\n${report}" PARENT_SCOPE)
 endfunction()
 
+function(start_in_series folder)
+    start_in(${folder} outcome)
+    if(NOT outcome MATCHES "^exit 0\n" OR NOT outcome MATCHES "shown: Titre\n" OR outcome MATCHES "message:")
+        fail("started from ${folder}, the program should show the title screen")
+    endif()
+endfunction()
+
 function(expect_refusal folder picture)
     start_in(${folder} outcome)
     if(NOT outcome MATCHES "^exit 1\n" OR NOT outcome MATCHES "message: [^\n]*${picture}")
@@ -40,18 +48,27 @@ if(DEFINED BUILD_DIR)
     endif()
 endif()
 
-# The layout: every picture and nothing else in the picture folder, and the desktop files.
-file(STRINGS ${PICTURE_LIST} expected)
-file(GLOB found RELATIVE ${PREFIX}/${PICTURES_DIR} ${PREFIX}/${PICTURES_DIR}/* ${PREFIX}/${PICTURES_DIR}/.*)
-list(SORT expected)
-list(SORT found)
-if(NOT found STREQUAL expected)
-    set(extra ${found})
-    list(REMOVE_ITEM extra ${expected})
-    set(missing ${expected})
-    list(REMOVE_ITEM missing ${found})
-    fail("${PREFIX}/${PICTURES_DIR}: missing [${missing}], unexpected [${extra}]")
-endif()
+# Every file listed and nothing else in a folder.
+function(expect_exactly folder list)
+    file(STRINGS ${list} expected)
+    file(GLOB found RELATIVE ${folder} ${folder}/* ${folder}/.*)
+    list(SORT expected)
+    list(SORT found)
+    if(NOT found STREQUAL expected)
+        set(extra ${found})
+        list(REMOVE_ITEM extra ${expected})
+        set(missing ${expected})
+        list(REMOVE_ITEM missing ${found})
+        fail("${folder}: missing [${missing}], unexpected [${extra}]")
+    endif()
+endfunction()
+
+# The layout: every picture and nothing else in the picture folder and in each series' folder,
+# and the desktop files.
+expect_exactly(${PREFIX}/${PICTURES_DIR} ${PICTURE_LIST})
+foreach(series RANGE 2 ${SERIES_COUNT})
+    expect_exactly(${PREFIX}/${SERIES_DIR}/${series} ${SERIES_LIST})
+endforeach()
 set(files bin/selection-pilotes share/applications/${APP_ID}.desktop share/metainfo/${APP_ID}.metainfo.xml
     share/icons/hicolor/scalable/apps/${APP_ID}.svg share/man/man1/selection-pilotes.1.gz
     share/doc/selection-pilotes/copyright)
@@ -62,6 +79,25 @@ foreach(file IN LISTS files)
     if(NOT EXISTS ${PREFIX}/${file})
         fail("${PREFIX}/${file} is missing")
     endif()
+endforeach()
+
+# The launcher's actions start the program in each later series' folder.
+file(STRINGS ${PREFIX}/share/applications/${APP_ID}.desktop actions REGEX "^Exec=env -C ")
+list(LENGTH actions action_count)
+math(EXPR later_series "${SERIES_COUNT} - 1")
+if(NOT action_count EQUAL later_series)
+    fail("the launcher has ${action_count} series actions, not ${later_series}")
+endif()
+set(series 2)
+foreach(action IN LISTS actions)
+    if(NOT action MATCHES "^Exec=env -C (.*/${SERIES_DIR}/${series}) selection-pilotes$")
+        fail("the launcher's action for series ${series} reads: ${action}")
+    endif()
+    # Where the launcher's prefix is the one installed into, the folder must be there.
+    if(CMAKE_MATCH_1 MATCHES "^${PREFIX}/" AND NOT IS_DIRECTORY ${CMAKE_MATCH_1})
+        fail("the launcher's action for series ${series} starts in ${CMAKE_MATCH_1}, which is missing")
+    endif()
+    math(EXPR series "${series} + 1")
 endforeach()
 
 if(NOT DEFINED SCRATCH)
@@ -75,6 +111,10 @@ if(NOT outcome MATCHES "^exit 0\n" OR NOT outcome MATCHES "shown: Titre\nlogo: d
     OR outcome MATCHES "message:")
     fail("started from an empty folder, the program should show the title screen with its logo")
 endif()
+
+# Started in a series' folder, as the launcher's action starts it: the same program, every picture
+# found.
+start_in_series(${PREFIX}/${SERIES_DIR}/3)
 
 # A picture dropped in the working folder comes before the installed one.
 file(WRITE ${scratch}/replaced/cadran5.gif "not a picture")
