@@ -188,12 +188,12 @@ QString dialTrapExample(DialTrap trap)
     return {};
 }
 
-void dialSection(BookletWriter &writer)
+void dialSection(BookletWriter &writer, int series)
 {
     // A page holds one panel's questions, so each panel starts a page.
     BookletGrid grid(writer, DialLayout.perPage);
     for (int panelNumber = DialBank::FirstPanel; panelNumber <= DialBank::LastPanel; ++panelNumber) {
-        const DialPanel panel = DialPanels::questionPanel(panelNumber, Series::Own);
+        const DialPanel panel = DialPanels::questionPanel(panelNumber, series);
         for (int k = 0; k < DialBank::QuestionsPerPanel; ++k) {
             const int question = (panelNumber - DialBank::FirstPanel) * DialBank::QuestionsPerPanel + k + 1;
             drawQuestion(writer, panel, question, grid.nextCell().top());

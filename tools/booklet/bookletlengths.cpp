@@ -63,9 +63,9 @@ QString landmarkText(int tenths)
     return QStringLiteral("plus des trois quarts (7,5)");
 }
 
-void drawQuestion(BookletWriter &writer, int question, const QRectF &cell)
+void drawQuestion(BookletWriter &writer, int question, int series, const QRectF &cell)
 {
-    const LengthPictures::Lines lines = LengthPictures::layout(question, Series::Own);
+    const LengthPictures::Lines lines = LengthPictures::layout(question, series);
     const int answer = LengthTable::AnswerKey[size_t(question - 1)];
     writer.beginQuestion(question, cell.top());
     writer.text({ cell.left(), cell.top(), cell.width(), 6 }, answerLine(question, answerOf(question)),
@@ -98,13 +98,13 @@ QStringList lengthAnswers()
     return answers;
 }
 
-void lengthSection(BookletWriter &writer)
+void lengthSection(BookletWriter &writer, int series)
 {
     constexpr int columns = 2;
     constexpr double gap = 4; // millimetres
     BookletGrid grid(writer, LengthLayout.perPage, columns, gap);
     for (int question = 1; question <= LengthTable::QuestionCount; ++question)
-        drawQuestion(writer, question, grid.nextCell());
+        drawQuestion(writer, question, series, grid.nextCell());
 }
 
 } // namespace Booklet

@@ -205,9 +205,9 @@ void drawDifference(BookletWriter &writer, const Puzzle &puzzle, int slot,
     painter.restore();
 }
 
-void drawQuestion(BookletWriter &writer, int question, double top)
+void drawQuestion(BookletWriter &writer, int question, int series, double top)
 {
-    const Puzzle puzzle = SpatialPuzzles::puzzle(question, Series::Own);
+    const Puzzle puzzle = SpatialPuzzles::puzzle(question, series);
     const QChar letter = QLatin1Char(SpatialKey::letterOf(puzzle.answer));
     writer.beginQuestion(question, top);
     writer.text({ BookletWriter::Margin, top, BookletWriter::ContentWidth, 7 },
@@ -263,11 +263,11 @@ QStringList spatialAnswers()
     return answers;
 }
 
-void spatialSection(BookletWriter &writer)
+void spatialSection(BookletWriter &writer, int series)
 {
     BookletGrid grid(writer, SpatialLayout.perPage);
     for (int question = 1; question <= SpatialKey::QuestionCount; ++question)
-        drawQuestion(writer, question, grid.nextCell().top());
+        drawQuestion(writer, question, series, grid.nextCell().top());
 }
 
 } // namespace Booklet

@@ -12,13 +12,14 @@ const QString FontFamily = QStringLiteral("DejaVu Sans");
 
 } // namespace
 
-BookletWriter::BookletWriter(QIODevice *device)
+BookletWriter::BookletWriter(QIODevice *device, const QString &header, const QString &title)
     : pdf(device)
+    , header(header)
 {
     pdf.setPdfVersion(QPagedPaintDevice::PdfVersion_1_6);
     pdf.setResolution(Resolution);
     pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
-    pdf.setTitle(QStringLiteral("Corrigé illustré – Simulation de Sélection Pilotes"));
+    pdf.setTitle(title);
     pdf.setCreator(QStringLiteral("Simulation de Sélection Pilotes"));
     paint.begin(&pdf);
     paint.setRenderHint(QPainter::Antialiasing);
@@ -117,8 +118,7 @@ void BookletWriter::decorate()
     paint.setPen(Qt::black);
     const QFont small = font(8.5);
     paint.setFont(small);
-    paint.drawText(mm(QRectF(Margin, 10, ContentWidth, 6)), Qt::AlignLeft | Qt::AlignVCenter,
-        QStringLiteral("Corrigé illustré"));
+    paint.drawText(mm(QRectF(Margin, 10, ContentWidth, 6)), Qt::AlignLeft | Qt::AlignVCenter, header);
     paint.drawText(mm(QRectF(Margin, 10, ContentWidth, 6)), Qt::AlignRight | Qt::AlignVCenter, heading);
     paint.setPen(QPen(Qt::black, mm(0.2)));
     paint.drawLine(mm(QPointF(Margin, 17)), mm(QPointF(PageWidth - Margin, 17)));
