@@ -54,15 +54,16 @@ void drawAssembled(BookletWriter &writer, const Puzzle &puzzle, const QRectF &bo
         * QTransform::fromScale(scale, scale)
         * QTransform::fromTranslate(area.center().x(), area.center().y());
     QPainter &painter = writer.painter();
+    const QVector<SpatialExplanation::Assembly> places = SpatialExplanation::assembly(puzzle);
     for (int k = 0; k < puzzle.loosePieces.size(); ++k) {
-        const SpatialGeometry::Shape &piece = right.figure.pieces[puzzle.loosePieces[k].piece];
+        const SpatialGeometry::Shape &piece = right.figure.pieces[places[k].place];
         const QPainterPath path = pathOf(piece, toPage);
         painter.fillPath(path, BookletDrawing::pieceColour(k));
         painter.fillPath(path, QBrush(QColor(70, 70, 70), BookletDrawing::pieceHatching(k)));
         painter.strokePath(path, QPen(Qt::black, writer.mm(0.35)));
     }
     for (int k = 0; k < puzzle.loosePieces.size(); ++k) {
-        const SpatialGeometry::Shape &piece = right.figure.pieces[puzzle.loosePieces[k].piece];
+        const SpatialGeometry::Shape &piece = right.figure.pieces[places[k].place];
         badge(
             writer, toPage.map(BookletDrawing::innermostPoint(piece.outline)), QString::number(k + 1), false);
     }
@@ -149,6 +150,7 @@ void drawTurnArrow(BookletWriter &writer, QPointF centre, int degrees)
 void drawLoosePieceMarks(BookletWriter &writer, const Puzzle &puzzle, const QTransform &toPage)
 {
     const double pixelsPerMm = writer.mm(1) / toPage.m11();
+    const QVector<SpatialExplanation::Assembly> places = SpatialExplanation::assembly(puzzle);
     QVector<QPointF> taken;
     for (int k = 0; k < puzzle.loosePieces.size(); ++k) {
         bool inside = true;
@@ -162,7 +164,7 @@ void drawLoosePieceMarks(BookletWriter &writer, const Puzzle &puzzle, const QTra
                 centre, toPage.map(BookletDrawing::innermostPoint(puzzle.loosePieces[k].shown)));
             writer.painter().restore();
         }
-        drawTurnArrow(writer, centre, SpatialExplanation::assemblingTurn(puzzle, puzzle.loosePieces[k]));
+        drawTurnArrow(writer, centre, places[k].turn);
         badge(writer, centre, QString::number(k + 1), false, LooseBadge);
     }
 }
@@ -227,8 +229,9 @@ void drawQuestion(BookletWriter &writer, int question, int series, double top)
     const double textLeft = BookletWriter::Margin + 101;
     const double textWidth = BookletWriter::ContentWidth - 101;
     double y = pictureTop;
+    const QVector<SpatialExplanation::Assembly> places = SpatialExplanation::assembly(puzzle);
     for (int k = 0; k < puzzle.loosePieces.size(); ++k) {
-        const int turn = SpatialExplanation::assemblingTurn(puzzle, puzzle.loosePieces[k]);
+        const int turn = places[k].turn;
         y += writer.text({ textLeft, y, textWidth, 10 },
                  French::typeset(
                      QStringLiteral("Pièce %1 : %2").arg(k + 1).arg(SpatialExplanation::turnText(turn))),

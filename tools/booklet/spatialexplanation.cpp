@@ -4,7 +4,12 @@
 
 #include <QtMath>
 
+#include <QLineF>
+
+#include <algorithm>
 #include <cmath>
+#include <limits>
+#include <optional>
 
 namespace SpatialExplanation {
 
@@ -151,13 +156,124 @@ QVector<QPointF> crossings(const Figure &figure)
 
 } // namespace
 
-int assemblingTurn(const Puzzle &puzzle, const LoosePiece &loose)
+bool lands(const Puzzle &puzzle, const LoosePiece &loose, int place, double degrees)
 {
-    // Shown = loose placement (model); in place = the right candidate's placement (model).
-    const QTransform toPlace
-        = loose.placement.inverted() * puzzle.candidates[size_t(puzzle.answer - 1)].placement;
-    const int degrees = int(std::lround(qRadiansToDegrees(std::atan2(toPlace.m12(), toPlace.m11()))));
-    return degrees == -180 ? 180 : degrees;
+    const Candidate &right = puzzle.candidates[size_t(puzzle.answer - 1)];
+    const SpatialGeometry::Shape shown
+        = SpatialGeometry::mapped(right.figure.pieces[loose.piece], loose.placement);
+    const SpatialGeometry::Shape placed
+        = SpatialGeometry::mapped(right.figure.pieces[place], right.placement);
+    if (shown.outline.size() != placed.outline.size() || shown.holes.size() != placed.holes.size())
+        return false;
+    const QTransform turn = QTransform().rotate(degrees);
+    const QPointF shift
+        = SpatialGeometry::centroid(placed.outline) - turn.map(SpatialGeometry::centroid(shown.outline));
+    const QTransform move = turn * QTransform::fromTranslate(shift.x(), shift.y());
+    // Corner for corner, whichever corner each lists first.
+    auto sameCorners = [&](const Polygon &from, const Polygon &to) {
+        if (from.size() != to.size())
+            return false;
+        for (const QPointF &corner : from) {
+            const QPointF moved = move.map(corner);
+            if (std::none_of(
+                    to.begin(), to.end(), [&](QPointF other) { return distanceBetween(moved, other) < 1; }))
+                return false;
+        }
+        return true;
+    };
+    if (!sameCorners(shown.outline, placed.outline))
+        return false;
+    for (const Polygon &hole : shown.holes) {
+        if (std::none_of(placed.holes.begin(), placed.holes.end(),
+                [&](const Polygon &other) { return sameCorners(hole, other); }))
+            return false;
+    }
+    return true;
+}
+
+namespace {
+
+// The smallest turns, one per place, that lay the loose piece on each place of the right figure;
+// no value where none does.
+QVector<std::optional<int>> turnsOnto(const Puzzle &puzzle, const LoosePiece &loose)
+{
+    const Figure &right = puzzle.rightFigure();
+    const Candidate &rightCandidate = puzzle.candidates[size_t(puzzle.answer - 1)];
+    const Polygon shown = loose.shown;
+    QVector<std::optional<int>> turns(right.pieces.size());
+    for (int place = 0; place < right.pieces.size(); ++place) {
+        const Polygon placed = rightCandidate.placement.map(right.pieces[place].outline);
+        if (placed.size() != shown.size())
+            continue;
+        // The turns that bring one side of the loose piece along a side of the place.
+        QVector<int> tried;
+        for (int i = 0; i < shown.size(); ++i) {
+            const QLineF from(shown[i], shown[(i + 1) % shown.size()]);
+            for (int j = 0; j < placed.size(); ++j) {
+                const QLineF to(placed[j], placed[(j + 1) % placed.size()]);
+                if (std::abs(from.length() - to.length()) > 1)
+                    continue;
+                // QLineF's angles turn anticlockwise on the page; a clockwise turn is positive here.
+                int degrees = int(std::lround(from.angle() - to.angle()));
+                degrees = ((degrees % 360) + 360) % 360;
+                if (degrees > 180)
+                    degrees -= 360;
+                if (degrees == -180)
+                    degrees = 180;
+                if (tried.contains(degrees))
+                    continue;
+                tried.append(degrees);
+                if (lands(puzzle, loose, place, degrees)
+                    && (!turns[place] || std::abs(degrees) < std::abs(*turns[place])
+                        || (std::abs(degrees) == std::abs(*turns[place]) && degrees > *turns[place])))
+                    turns[place] = degrees;
+            }
+        }
+    }
+    return turns;
+}
+
+} // namespace
+
+QVector<Assembly> assembly(const Puzzle &puzzle)
+{
+    const int count = int(puzzle.loosePieces.size());
+    QVector<QVector<std::optional<int>>> turns;
+    for (const LoosePiece &loose : puzzle.loosePieces)
+        turns.append(turnsOnto(puzzle, loose));
+    // Every way of giving the pieces distinct places, the least turning in all first; the pieces' own
+    // places win a tie.
+    QVector<int> places;
+    for (const LoosePiece &loose : puzzle.loosePieces)
+        places.append(loose.piece);
+    QVector<int> best;
+    int bestCost = std::numeric_limits<int>::max();
+    QVector<int> order = places;
+    std::sort(order.begin(), order.end());
+    do {
+        int cost = 0;
+        for (int k = 0; k < count && cost < std::numeric_limits<int>::max(); ++k)
+            cost
+                = turns[k][order[k]] ? cost + std::abs(*turns[k][order[k]]) : std::numeric_limits<int>::max();
+        if (cost < bestCost
+            || (cost == bestCost && cost < std::numeric_limits<int>::max() && order == places)) {
+            bestCost = cost;
+            best = order;
+        }
+    } while (std::next_permutation(order.begin(), order.end()));
+    QVector<Assembly> result;
+    for (int k = 0; k < count; ++k) {
+        // Where no turn was found the piece keeps its own place, and its turn from the placements.
+        if (best.isEmpty() || !turns[k][best[k]]) {
+            const QTransform toPlace = puzzle.loosePieces[k].placement.inverted()
+                * puzzle.candidates[size_t(puzzle.answer - 1)].placement;
+            const int degrees = int(std::lround(qRadiansToDegrees(std::atan2(toPlace.m12(), toPlace.m11()))));
+            result.append({ places[k], degrees == -180 ? 180 : degrees });
+        } else {
+            result.append({ best[k], *turns[k][best[k]] });
+        }
+    }
+    return result;
 }
 
 QString turnText(int degrees)
