@@ -2,6 +2,7 @@
 // the corrigé's question by question against the tables that score the tests and the geometry of the
 // pictures, the sujet's against the screens, and both documents' outline and contents links.
 #include "series.h"
+#include "spatialfigures.h"
 #include "spatialpuzzles.h"
 #include "testsupport.h"
 
@@ -265,6 +266,86 @@ bool containsWords(const QString &text, const QString &words)
     return true;
 }
 
+// Whether two figures are drawn alike, in the figures' own coordinates: the same corners, and every
+// point along the lines of one on a line of the other, however the lines are listed.
+bool drawnAlike(const SpatialPuzzles::Figure &a, const SpatialPuzzles::Figure &b)
+{
+    auto near = [](QPointF p, QPointF q) { return std::hypot(p.x() - q.x(), p.y() - q.y()) < 1; };
+    const bool sameOutline = a.outline.size() == b.outline.size()
+        && std::all_of(a.outline.begin(), a.outline.end(), [&](QPointF corner) {
+               return std::any_of(
+                   b.outline.begin(), b.outline.end(), [&](QPointF other) { return near(corner, other); });
+           });
+    auto alongAll = [&](const SpatialPuzzles::Figure &from, const SpatialPuzzles::Figure &on) {
+        for (const QPolygonF &cut : from.cuts) {
+            for (int k = 0; k + 1 < cut.size(); ++k) {
+                for (int step = 0; step <= 20; ++step) {
+                    const QPointF point = cut[k] + (cut[k + 1] - cut[k]) * step / 20.0;
+                    bool found = false;
+                    for (const QPolygonF &other : on.cuts) {
+                        for (int j = 0; j + 1 < other.size() && !found; ++j) {
+                            const QPointF d = other[j + 1] - other[j];
+                            const double t = std::clamp(
+                                QPointF::dotProduct(point - other[j], d) / QPointF::dotProduct(d, d), 0.0,
+                                1.0);
+                            found = near(point, other[j] + t * d);
+                        }
+                    }
+                    if (!found)
+                        return false;
+                }
+            }
+        }
+        return true;
+    };
+    return sameOutline && alongAll(a, b) && alongAll(b, a);
+}
+
+// What is false in the note on wrong figure `slot`, measured on the drawing; empty when it all holds.
+// Mirror notes, sizes with their amounts, and equal sizes are checked.
+QString falseInNote(const SpatialPuzzles::Puzzle &puzzle, int slot, const QString &note)
+{
+    const SpatialPuzzles::Candidate &right = puzzle.candidates[size_t(puzzle.answer - 1)];
+    const SpatialPuzzles::Candidate &wrong = puzzle.candidates[size_t(slot)];
+    const SpatialPuzzles::Figure &figure = right.figure;
+    if (note.contains(QStringLiteral("image miroir")) && drawnAlike(SpatialPuzzles::mirrored(figure), figure))
+        return QStringLiteral("the right figure is its own mirror image");
+    const QRectF wrongBox = wrong.placement.map(wrong.figure.outline).boundingRect();
+    const QRectF rightBox = right.placement.map(figure.outline).boundingRect();
+    const double width = 100 * (wrongBox.width() / rightBox.width() - 1);
+    const double height = 100 * (wrongBox.height() / rightBox.height() - 1);
+    static const QRegularExpression size(
+        QStringLiteral("(plus large|plus étroit|plus haut|moins haut|plus grande|plus petite) de (\\d+) %"));
+    for (auto matches = size.globalMatch(note); matches.hasNext();) {
+        const QRegularExpressionMatch match = matches.next();
+        const QString said = match.captured(1);
+        const double stated = match.captured(2).toDouble()
+            * (said == QLatin1String("plus étroit") || said == QLatin1String("moins haut")
+                        || said == QLatin1String("plus petite")
+                    ? -1
+                    : 1);
+        QVector<double> measured;
+        if (said.contains(QStringLiteral("large")) || said.contains(QStringLiteral("étroit"))
+            || said.startsWith(QStringLiteral("plus gr")) || said.startsWith(QStringLiteral("plus pe")))
+            measured.append(width);
+        if (said.contains(QStringLiteral("haut")) || said.startsWith(QStringLiteral("plus gr"))
+            || said.startsWith(QStringLiteral("plus pe")))
+            measured.append(height);
+        for (const double value : measured) {
+            if (std::abs(value - stated) > 1.5)
+                return QStringLiteral("«%1»: %2 % measured").arg(match.captured(0)).arg(value, 0, 'f', 1);
+        }
+    }
+    // A size said without its amount is not measured.
+    static const QRegularExpression sizeSaid(QStringLiteral("contour (plus|moins) |mais plus (grande|petite)"));
+    if (note.contains(sizeSaid) && !note.contains(size))
+        return QStringLiteral("a size without its amount");
+    if (note.contains(QStringLiteral("même largeur et même hauteur"))
+        && (std::abs(width) > 3 || std::abs(height) > 3))
+        return QStringLiteral("sizes differ by %1 % and %2 %").arg(width, 0, 'f', 1).arg(height, 0, 'f', 1);
+    return {};
+}
+
 // A row for each series, named after it.
 void seriesRows()
 {
@@ -282,6 +363,8 @@ private slots:
     void printedAnswersAreTheKeys();
     void statedTurnsAssembleThePieces_data();
     void statedTurnsAssembleThePieces();
+    void figureNotesHoldInTheDrawing_data();
+    void figureNotesHoldInTheDrawing();
     void everyPathCountsTheTurnsItMarks_data() { seriesRows(); }
     void everyPathCountsTheTurnsItMarks();
     void everyDialMarksTheKeyedButton_data() { seriesRows(); }
@@ -509,6 +592,72 @@ void tst_Booklet::statedTurnsAssembleThePieces()
     QCOMPARE(stated, puzzle.loosePieces.size());
     QVERIFY2(total <= least + puzzle.loosePieces.size(),
         qPrintable(QStringLiteral("%1° in all, where %2° will do").arg(total).arg(least)));
+}
+
+void tst_Booklet::figureNotesHoldInTheDrawing_data()
+{
+    // The notes as printed, each wrong figure's; and notes planted false where the drawing makes a
+    // likely slip easy (a symmetric right figure, a reshaped figure), which the check must refuse.
+    QTest::addColumn<int>("series");
+    QTest::addColumn<int>("question");
+    QTest::addColumn<int>("plantedSlot");
+    QTest::addColumn<QString>("planted");
+    for (int series = 1; series <= Series::Count; ++series) {
+        for (int question = 1; question <= SpatialKey::QuestionCount; ++question)
+            QTest::addRow("series %d, question %d", series, question)
+                << series << question << -1 << QString();
+    }
+    bool mirrorPlanted = false;
+    bool sizePlanted = false;
+    for (int question = 2; question <= SpatialKey::QuestionCount; ++question) {
+        const SpatialPuzzles::Puzzle puzzle = SpatialPuzzles::puzzle(question, Series::Own);
+        const SpatialPuzzles::Figure &right = puzzle.rightFigure();
+        for (int slot = 0; slot < SpatialKey::ChoiceCount; ++slot) {
+            const SpatialPuzzles::Alteration alteration = puzzle.candidates[size_t(slot)].alteration;
+            if (!mirrorPlanted && alteration == SpatialPuzzles::Alteration::MirroredAndRecut
+                && drawnAlike(SpatialPuzzles::mirrored(right), right)) {
+                mirrorPlanted = true;
+                QTest::addRow("planted mirror note, question %d", question)
+                    << Series::Own << question << slot << QStringLiteral("image miroir de la figure B");
+            }
+            if (!sizePlanted && alteration == SpatialPuzzles::Alteration::Reshaped) {
+                sizePlanted = true;
+                QTest::addRow("planted size, question %d", question)
+                    << Series::Own << question << slot
+                    << QStringLiteral(
+                           "contour plus étroit de 40 % et plus haut de 40 % que celui de la figure B");
+            }
+        }
+    }
+    QVERIFY(mirrorPlanted && sizePlanted);
+}
+
+void tst_Booklet::figureNotesHoldInTheDrawing()
+{
+    QFETCH(int, series);
+    QFETCH(int, question);
+    QFETCH(int, plantedSlot);
+    QFETCH(QString, planted);
+    const SpatialPuzzles::Puzzle puzzle = SpatialPuzzles::puzzle(question, series);
+    if (plantedSlot >= 0) {
+        QVERIFY2(!falseInNote(puzzle, plantedSlot, planted).isEmpty(), qPrintable(planted));
+        return;
+    }
+    const QString block = questionsOf(series, Corrige, SectionTitles[0]).value(question);
+    const int others = int(block.indexOf(QStringLiteral("Les autres figures")));
+    QVERIFY2(others >= 0, qPrintable(block));
+    // "B : ..." up to the next figure's letter.
+    static const QRegularExpression note(QStringLiteral("(?:^| )([A-E]) : (.*?)(?= [A-E] : | Pièce \\d|$)"));
+    int notes = 0;
+    for (auto matches = note.globalMatch(block.mid(others)); matches.hasNext(); ++notes) {
+        const QRegularExpressionMatch match = matches.next();
+        const int slot = match.captured(1).at(0).unicode() - 'A';
+        QVERIFY(slot != puzzle.answer - 1);
+        const QString wrong = falseInNote(puzzle, slot, match.captured(2));
+        QVERIFY2(wrong.isEmpty(),
+            qPrintable(QStringLiteral("%1 : %2 — %3").arg(match.captured(1), match.captured(2), wrong)));
+    }
+    QCOMPARE(notes, SpatialKey::ChoiceCount - 1);
 }
 
 void tst_Booklet::everyPathCountsTheTurnsItMarks()

@@ -19,6 +19,8 @@ using namespace SpatialPuzzles;
 
 // Less than this, in pixels, is the same point.
 constexpr double SamePoint = 0.75;
+// A size that differs by less, in percent, is not told.
+constexpr int MeasurableSize = 3;
 
 double distanceBetween(QPointF a, QPointF b)
 {
@@ -91,48 +93,130 @@ CutComparison compareCuts(const Figure &wrong, const Figure &reference, QVector<
     return {};
 }
 
-QString cutText(const CutComparison &change, const Figure &wrong, QChar right)
+// Whether two figures are drawn alike: the same corners and the same strokes, however their lines are
+// listed (a line through a corner of another may be cut there or not).
+bool sameDrawing(const Figure &a, const Figure &b)
+{
+    auto near = [](QPointF p, QPointF q) { return distanceBetween(p, q) <= 1; };
+    auto strokes = [](const Figure &figure) {
+        QVector<QLineF> list;
+        for (const Polygon &cut : figure.cuts) {
+            for (int k = 0; k + 1 < cut.size(); ++k)
+                list.append({ cut[k], cut[k + 1] });
+        }
+        return list;
+    };
+    // Every stroke of one lies along the other's: its two ends on one stroke of the other.
+    auto covered = [&](const QVector<QLineF> &from, const QVector<QLineF> &by) {
+        return std::all_of(from.begin(), from.end(), [&](const QLineF &stroke) {
+            return std::any_of(by.begin(), by.end(), [&](const QLineF &other) {
+                auto onOther = [&](QPointF point) {
+                    const QPointF d = other.p2() - other.p1();
+                    const double t = QPointF::dotProduct(point - other.p1(), d) / QPointF::dotProduct(d, d);
+                    return t > -0.01 && t < 1.01 && near(point, other.p1() + t * d);
+                };
+                return onOther(stroke.p1()) && onOther(stroke.p2());
+            });
+        });
+    };
+    const bool sameOutline = a.outline.size() == b.outline.size()
+        && std::all_of(a.outline.begin(), a.outline.end(), [&](QPointF corner) {
+               return std::any_of(
+                   b.outline.begin(), b.outline.end(), [&](QPointF other) { return near(corner, other); });
+           });
+    return sameOutline && covered(strokes(a), strokes(b)) && covered(strokes(b), strokes(a));
+}
+
+QString cutText(const CutComparison &change, const Figure &wrong, const QString &right)
 {
     const QString where = whereward(change.delta);
     switch (change.change) {
     case CutChange::End:
-        return QStringLiteral("l’extrémité %1 du trait entouré est placée %2 que sur la figure %3")
+        return QStringLiteral("l’extrémité %1 du trait entouré est placée %2 que sur %3")
             .arg(endName(wrong.cuts[change.cut], change.vertex), where, right);
     case CutChange::Slid:
-        return QStringLiteral("le trait entouré est décalé : il passe %1 que sur la figure %2")
-            .arg(where, right);
+        return QStringLiteral("le trait entouré est décalé : il passe %1 que sur %2").arg(where, right);
     case CutChange::Bend:
-        return QStringLiteral("le coude du trait entouré est placé %1 que sur la figure %2")
-            .arg(where, right);
+        return QStringLiteral("le coude du trait entouré est placé %1 que sur %2").arg(where, right);
     case CutChange::Other:
     case CutChange::None:
         break;
     }
-    return QStringLiteral("le trait entouré ne suit pas celui de la figure %1").arg(right);
+    return QStringLiteral("le trait entouré ne suit pas celui de %1").arg(right);
 }
 
-// The size of a reshaped outline against the right one, said as a person compares them.
-QString sizeText(const QRectF &wrong, const QRectF &right, QChar letter, Difference *difference)
+// How much bigger or smaller, in whole percent.
+int percentOff(double ratio)
 {
-    const double widthRatio = wrong.width() / right.width();
-    const double heightRatio = wrong.height() / right.height();
-    constexpr double Same = 0.02;
-    if (std::abs(widthRatio - heightRatio) < Same && std::abs(widthRatio - 1) >= Same) {
+    return int(std::lround(std::abs(ratio - 1) * 100));
+}
+
+// The size of a reshaped outline against the right one, as drawn, said as a person compares them:
+// only what differs by a measurable amount, with the amount. With the same width and height, the
+// corners that moved are circled instead.
+QString sizeText(const Candidate &wrong, const Candidate &right, QChar letter, Difference *difference,
+    QVector<QPointF> *points)
+{
+    const QRectF wrongBox = wrong.placement.map(wrong.figure.outline).boundingRect();
+    const QRectF rightBox = right.placement.map(right.figure.outline).boundingRect();
+    const double widthRatio = wrongBox.width() / rightBox.width();
+    const double heightRatio = wrongBox.height() / rightBox.height();
+    const bool widthDiffers = percentOff(widthRatio) >= MeasurableSize;
+    const bool heightDiffers = percentOff(heightRatio) >= MeasurableSize;
+    if (widthDiffers && heightDiffers && percentOff(widthRatio / heightRatio) < MeasurableSize
+        && (widthRatio > 1) == (heightRatio > 1)) {
         difference->widthDiffers = true;
-        return QStringLiteral("même forme que la figure %1, mais %2 : les pièces n’ont pas cette taille")
+        return QStringLiteral(
+            "même forme que la figure %1, mais %2 de %3 % : les pièces n’ont pas cette taille")
             .arg(letter)
-            .arg(widthRatio > 1 ? QStringLiteral("plus grande") : QStringLiteral("plus petite"));
+            .arg(widthRatio > 1 ? QStringLiteral("plus grande") : QStringLiteral("plus petite"))
+            .arg(percentOff(widthRatio));
     }
-    if (std::abs(widthRatio - 1) >= std::abs(heightRatio - 1)) {
+    QStringList sizes;
+    if (widthDiffers) {
         difference->widthDiffers = true;
-        return QStringLiteral("contour %1 que celui de la figure %2 (flèche) : comparez les largeurs")
-            .arg(widthRatio > 1 ? QStringLiteral("plus large") : QStringLiteral("plus étroit"))
-            .arg(letter);
+        sizes.append(QStringLiteral("%1 de %2 %")
+                         .arg(widthRatio > 1 ? QStringLiteral("plus large") : QStringLiteral("plus étroit"))
+                         .arg(percentOff(widthRatio)));
     }
-    difference->heightDiffers = true;
-    return QStringLiteral("contour %1 que celui de la figure %2 (flèche) : comparez les hauteurs")
-        .arg(heightRatio > 1 ? QStringLiteral("plus haut") : QStringLiteral("moins haut"))
-        .arg(letter);
+    if (heightDiffers) {
+        difference->heightDiffers = true;
+        sizes.append(QStringLiteral("%1 de %2 %")
+                         .arg(heightRatio > 1 ? QStringLiteral("plus haut") : QStringLiteral("moins haut"))
+                         .arg(percentOff(heightRatio)));
+    }
+    if (!sizes.isEmpty())
+        return QStringLiteral("contour %1 que celui de la figure %2 (flèche)")
+            .arg(sizes.join(QStringLiteral(" et ")), letter);
+    // Same bounds: what differs is where some corners sit.
+    const Polygon wrongCorners = wrong.placement.map(wrong.figure.outline);
+    const Polygon rightCorners = right.placement.map(right.figure.outline);
+    const QPointF shift = rightBox.center() - wrongBox.center();
+    QVector<QPointF> moves;
+    for (const QPointF &corner : wrongCorners) {
+        double nearest = std::numeric_limits<double>::infinity();
+        QPointF to;
+        for (const QPointF &other : rightCorners) {
+            if (const double d = distanceBetween(corner + shift, other); d < nearest) {
+                nearest = d;
+                to = other;
+            }
+        }
+        if (nearest > 2) {
+            points->append(wrong.placement.inverted().map(corner));
+            moves.append(corner + shift - to);
+        }
+    }
+    QString where;
+    if (!moves.isEmpty() && std::all_of(moves.begin(), moves.end(), [&](QPointF m) {
+            return (m.y() < 0) == (moves[0].y() < 0) && std::abs(m.y()) >= std::abs(m.x());
+        }))
+        where = moves[0].y() < 0 ? QStringLiteral(" : ils sont placés plus haut")
+                                 : QStringLiteral(" : ils sont placés plus bas");
+    return QStringLiteral(
+        "même largeur et même hauteur que la figure %1, mais les coins entourés ne sont pas "
+        "à la même place%2")
+        .arg(letter, where);
 }
 
 // Where two cuts of a figure cross, if they do.
@@ -298,11 +382,12 @@ Difference differenceOf(const Puzzle &puzzle, int slot)
     case Alteration::CutEndMoved:
     case Alteration::CutSlid:
     case Alteration::BendMoved:
-        difference.text = cutText(compareCuts(candidate.figure, right, &points), candidate.figure, letter);
+        difference.text = cutText(compareCuts(candidate.figure, right, &points), candidate.figure,
+            QStringLiteral("la figure %1").arg(letter));
         break;
     case Alteration::Reshaped:
-        difference.text = sizeText(
-            candidate.figure.outline.boundingRect(), right.outline.boundingRect(), letter, &difference);
+        difference.text
+            = sizeText(candidate, puzzle.candidates[size_t(puzzle.answer - 1)], letter, &difference, &points);
         break;
     case Alteration::Mirrored:
         difference.mirrored = true;
@@ -311,12 +396,23 @@ Difference differenceOf(const Puzzle &puzzle, int slot)
                              "aucune rotation des pièces ne la donne")
                   .arg(letter);
         break;
-    case Alteration::MirroredAndRecut:
-        difference.mirrored = true;
-        compareCuts(candidate.figure, mirrored(right), &points);
-        difference.text = QStringLiteral("image miroir de la figure %1, et de plus un trait déplacé (cercle)")
-                              .arg(letter);
+    case Alteration::MirroredAndRecut: {
+        const CutComparison change = compareCuts(candidate.figure, mirrored(right), &points);
+        // A symmetric figure is its own mirror image: only the moved line tells them apart.
+        if (sameDrawing(mirrored(right), right)) {
+            difference.text
+                = QStringLiteral("même contour que la figure %1, mais %2")
+                      .arg(letter,
+                          cutText(change, candidate.figure, QStringLiteral("la figure %1").arg(letter)));
+        } else {
+            difference.mirrored = true;
+            difference.text = QStringLiteral("image miroir de la figure %1 (axe en pointillés) ; de plus, %2")
+                                  .arg(letter,
+                                      cutText(change, candidate.figure,
+                                          QStringLiteral("l’image miroir de la figure %1").arg(letter)));
+        }
         break;
+    }
     case Alteration::InnerFigureAdded:
         points.append(SpatialGeometry::centroid(candidate.figure.cuts.last()));
         difference.text = QStringLiteral("une figure intérieure (entourée) qu’aucune pièce ne donne");
