@@ -337,7 +337,8 @@ QString falseInNote(const SpatialPuzzles::Puzzle &puzzle, int slot, const QStrin
         }
     }
     // A size said without its amount is not measured.
-    static const QRegularExpression sizeSaid(QStringLiteral("contour (plus|moins) |mais plus (grande|petite)"));
+    static const QRegularExpression sizeSaid(
+        QStringLiteral("contour (plus|moins) |mais plus (grande|petite)"));
     if (note.contains(sizeSaid) && !note.contains(size))
         return QStringLiteral("a size without its amount");
     if (note.contains(QStringLiteral("même largeur et même hauteur"))
@@ -427,7 +428,7 @@ void tst_Booklet::printedAnswersAreTheKeys_data()
         QTest::addRow("paths, series %d", series) << series << SectionTitles[1] << QString();
         QTest::addRow("reasoning, series %d", series) << series << SectionTitles[2] << QString();
         QTest::addRow("dials, series %d", series)
-            << series << SectionTitles[3] << QStringLiteral("l’aiguille indique (\\S+)\\.");
+            << series << SectionTitles[3] << QStringLiteral("→ (\\S+)\\.");
         QTest::addRow("lengths, series %d", series)
             << series << SectionTitles[4] << QStringLiteral("mesure (\\d+)/10 de la plus longue");
     }
@@ -683,6 +684,22 @@ void tst_Booklet::everyDialMarksTheKeyedButton()
     QCOMPARE(found.size(), DialBank::QuestionCount);
     for (int k = 0; k < found.size(); ++k)
         QCOMPARE(found[k].captured(1).toInt(), DialBank::AnswerKey[size_t(k)]);
+
+    // Each reading counts from a written number to the needle: the count must add up.
+    static const QRegularExpression count(QStringLiteral(
+        "Lecture : (\\S+), puis (\\d+) graduations? de (\\S+)( en descendant)? → ([^,.\\s]+(?:,\\d+)?)"));
+    QVector<QRegularExpressionMatch> counts;
+    for (const QString &question : questionsOf(series, Corrige, SectionTitles[3])) {
+        for (auto matches = count.globalMatch(question); matches.hasNext();)
+            counts.append(matches.next());
+    }
+    QVERIFY(counts.size() > DialBank::QuestionCount / 2);
+    QLocale french(QLocale::French);
+    for (const QRegularExpressionMatch &match : counts) {
+        auto number = [&](int k) { return french.toDouble(match.captured(k).replace(QChar(0x2212), u'-')); };
+        const double reached = number(1) + (match.captured(4).isEmpty() ? 1 : -1) * number(2) * number(3);
+        QVERIFY2(std::abs(reached - number(5)) < 1e-6, qPrintable(match.captured(0)));
+    }
 
     // The traps the method page quotes are offered beside the right value of some question.
     static const QRegularExpression quoted(QStringLiteral("\\((\\S+) proposé pour (\\S+)\\)"));

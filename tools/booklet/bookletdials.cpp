@@ -9,6 +9,7 @@
 
 #include <QPainterPath>
 
+#include <algorithm>
 #include <cmath>
 
 namespace Booklet {
@@ -39,25 +40,99 @@ QString questionText(char code)
     }
 }
 
-// What one graduation of the dial is worth, and how its numerals read.
-QString graduationText(const Dial &dial)
+// The dial as the booklet names it, with its article.
+QString dialName(char code)
 {
-    const QString step = French::number(dial.scale.graduation);
-    switch (dial.code) {
+    switch (code) {
     case 'C':
-        return QStringLiteral("Une graduation vaut %1 tours/min ; les nombres écrits sont des milliers "
-                              "(6 = 6000).")
-            .arg(step);
+        return QStringLiteral("le compte-tours");
     case 'V':
-        return QStringLiteral("Une graduation vaut %1 km/h.").arg(step);
-    case 'E':
-        return QStringLiteral("Une graduation vaut un huitième du plein (%1).").arg(step);
+        return QStringLiteral("l’indicateur de vitesse");
+    case 'P':
+        return QStringLiteral("le manomètre d’huile");
     case 'A':
-        return QStringLiteral("Une graduation vaut %1 ampères ; sous le zéro, les valeurs sont négatives.")
-            .arg(step);
+        return QStringLiteral("l’ampèremètre");
+    case 'E':
+        return QStringLiteral("la jauge d’essence");
     default:
-        return QStringLiteral("Une graduation vaut %1.").arg(step);
+        return QStringLiteral("le thermomètre");
     }
+}
+
+// A numeral as the dial writes it: thousands on the rev counter, quarters on the fuel gauge.
+QString numeralText(char code, double value)
+{
+    switch (code) {
+    case 'C':
+        return QStringLiteral("%1 (%2 tours/min)").arg(std::lround(value / 1000)).arg(French::number(value));
+    case 'E': {
+        static const QString quarters[] = { QStringLiteral("0"), QStringLiteral("¼"), QStringLiteral("½"),
+            QStringLiteral("¾"), QStringLiteral("1") };
+        return quarters[std::clamp(int(std::lround(value * 4)), 0, 4)];
+    }
+    case 'A':
+        return value > 0 ? QStringLiteral("+%1").arg(French::number(value)) : French::number(value);
+    default:
+        return French::number(value);
+    }
+}
+
+// How the needle is read: from the written number nearest to it, graduations to the needle.
+struct Reading {
+    double numeral = 0;
+    double steps = 0; // graduations from the numeral to the needle, negative downwards
+};
+
+Reading readingOf(const Dial &dial, double value)
+{
+    const DialScale &scale = dial.scale;
+    const double numeralSteps = std::round((value - scale.minimum) / scale.numeralStep);
+    const double numeral
+        = std::clamp(scale.minimum + numeralSteps * scale.numeralStep, scale.minimum, scale.maximum);
+    return { numeral, (value - numeral) / scale.graduation };
+}
+
+// "Lecture : 40, puis 1 graduation de 2 → 42"; between two marks, the whole graduations first, then
+// the part of the next one.
+QString countText(const Dial &dial, const Reading &reading, double value)
+{
+    const double graduation = dial.scale.graduation;
+    const double way = reading.steps < 0 ? -1 : 1;
+    const QString down = reading.steps < 0 ? QStringLiteral(" en descendant") : QString();
+    const double whole = std::floor(std::abs(reading.steps) + 0.05);
+    const double part = std::abs(reading.steps) - whole;
+    auto marks = [](double n) {
+        return n == 1 ? QStringLiteral("1 graduation") : QStringLiteral("%1 graduations").arg(n);
+    };
+    const QString start = French::number(reading.numeral);
+    if (std::abs(reading.steps) < 0.05)
+        return QStringLiteral("l’aiguille est sur le nombre écrit → %1").arg(French::number(value));
+    if (part < 0.05)
+        return QStringLiteral("%1, puis %2 de %3%4 → %5")
+            .arg(start, marks(whole), French::number(graduation), down, French::number(value));
+    const QString rest = std::abs(part - 0.5) < 0.05
+        ? QStringLiteral("une demi-graduation")
+        : QStringLiteral("%1 graduation").arg(French::number(std::round(part * 10) / 10));
+    if (whole == 0)
+        return QStringLiteral("%1, puis %2%3 → %4").arg(start, rest, down, French::number(value));
+    return QStringLiteral("%1, puis %2 de %3%4 → %5, et encore %6 → %7")
+        .arg(start, marks(whole), French::number(graduation), down,
+            French::number(reading.numeral + way * whole * graduation), rest, French::number(value));
+}
+
+// "Nombre écrit le plus proche : 40. Une graduation vaut 2 (...). Lecture : 40, puis 1 graduation de 2
+// → 42."
+QString readingText(const Dial &dial, double value)
+{
+    const Reading reading = readingOf(dial, value);
+    QString text = QStringLiteral("Nombre écrit le plus proche : %1. Une graduation vaut %2 (%3 d’un nombre "
+                                  "écrit au suivant).")
+                       .arg(numeralText(dial.code, reading.numeral))
+                       .arg(French::number(dial.scale.graduation))
+                       .arg(std::lround(dial.scale.numeralStep / dial.scale.graduation));
+    if (dial.code == 'A')
+        text += QStringLiteral(" Sous le zéro, les valeurs sont négatives.");
+    return text + QStringLiteral(" Lecture : %1.").arg(countText(dial, reading, value));
 }
 
 bool near(double a, double b, double tolerance)
@@ -79,23 +154,37 @@ DialTrap trapOf(double offered, double right, double graduation)
     return DialTrap::None;
 }
 
-// Why the value is wrong, beside its button.
-QString trapText(DialTrap trap, double right)
+// Where a wrong value offered beside the right one comes from, beside its button.
+QString originOf(double offered, double right, const Dial &dial, const DialPanel &panel)
 {
-    switch (trap) {
+    switch (trapOf(offered, right, dial.scale.graduation)) {
     case DialTrap::Sign:
-        return right > 0 ? QStringLiteral("signe : aiguille côté +")
-                         : QStringLiteral("signe : aiguille côté −");
+        return right > 0 ? QStringLiteral("signe : l’aiguille est côté +")
+                         : QStringLiteral("signe : l’aiguille est côté −");
     case DialTrap::TenTimesLess:
         return QStringLiteral("dix fois trop petit");
     case DialTrap::TenTimesMore:
         return QStringLiteral("dix fois trop grand");
     case DialTrap::NextGraduation:
-        return QStringLiteral("une graduation d’écart");
+        return offered > right ? QStringLiteral("une graduation de trop")
+                               : QStringLiteral("une graduation de moins");
     case DialTrap::None:
         break;
     }
-    return {};
+    const double steps = (offered - right) / dial.scale.graduation;
+    if (std::abs(steps) <= 2.05 && std::abs(steps - std::round(steps)) < 0.05)
+        return QStringLiteral("%1 graduations %2")
+            .arg(std::lround(std::abs(steps)))
+            .arg(steps > 0 ? QStringLiteral("de trop") : QStringLiteral("de moins"));
+    if (std::abs(steps) < 0.95)
+        return QStringLiteral("moins d’une graduation d’écart");
+    if (near(offered, readingOf(dial, right).numeral, 1e-9))
+        return QStringLiteral("le nombre écrit, sans les graduations");
+    for (const Dial &other : panel.dials) {
+        if (other.code != dial.code && near(offered, other.reading(), other.scale.graduation * 0.3))
+            return QStringLiteral("lu sur %1").arg(dialName(other.code));
+    }
+    return QStringLiteral("sans rapport");
 }
 
 // Everything but the dial asked about, faded, so that it stands out without a mark covering its numerals.
@@ -125,43 +214,59 @@ void drawQuestion(BookletWriter &writer, const DialPanel &panel, int question, d
         writer.font(11, true));
 
     const QTransform toPage = BookletDrawing::placePicture(writer, { DialPanels::Width, DialPanels::Height },
-        { BookletWriter::Margin, top + 7, 102, 34 },
+        { BookletWriter::Margin, top + 7, 93, 31 },
         [&panel](QPainter &painter) { paintDialPanel(painter, panel); });
     fadeOtherDials(writer, dial, toPage);
-    writer.text(
-        { BookletWriter::Margin, top + 41.5, 108, 8 }, French::typeset(graduationText(dial)), writer.font(8));
+    writer.text({ BookletWriter::Margin, top + 38.8, 108, 11 }, French::typeset(readingText(dial, right)),
+        writer.font(7.5));
 
-    const double left = BookletWriter::Margin + 113;
-    const double width = BookletWriter::ContentWidth - 113;
+    const double left = BookletWriter::Margin + 111;
+    const double width = BookletWriter::ContentWidth - 111;
     double y = top + 7;
-    y += writer.text({ left, y, width, 12 }, French::typeset(questionText(code)), writer.font(9, true)) + 0.5;
-    y += writer.text({ left, y, width, 12 },
-             French::typeset(QStringLiteral("Sur le cadran en couleur, l’aiguille indique %1.").arg(reading)),
-             writer.font(9))
-        + 1.5;
-    // The five buttons as on the screen; the right one framed thick and ticked, the traps named.
+    y += writer.text({ left, y, width, 12 }, French::typeset(questionText(code)), writer.font(9, true)) + 1.5;
+    // The five buttons as on the screen; the right one framed thick and ticked, beside each other one
+    // where its value comes from.
     const double buttonHeight = 4.6;
     QPainter &painter = writer.painter();
+    const auto &offered = DialBank::ChoiceValues[size_t(question - 1)];
     for (int k = 0; k < DialBank::ButtonCount; ++k) {
         const bool isRight = k + 1 == rightButton;
-        const double offered = DialBank::ChoiceValues[size_t(question - 1)][size_t(k)];
-        const QRectF button(left, y + k * (buttonHeight + 0.8), 20, buttonHeight);
+        const double value = offered[size_t(k)];
+        const QRectF button(left, y + k * (buttonHeight + 0.8), 16, buttonHeight);
         painter.save();
         painter.setPen(QPen(Qt::black, writer.mm(isRight ? 0.7 : 0.2)));
         painter.setBrush(isRight ? QColor(225, 225, 225) : QColor(Qt::white));
         painter.drawRect(writer.mm(button));
         painter.restore();
         writer.text(
-            button, French::number(offered), writer.font(8.5, isRight), Qt::AlignHCenter | Qt::AlignVCenter);
-        const QRectF note = button.translated(22, 0).adjusted(0, 0, width - 42, 0);
+            button, French::number(value), writer.font(8.5, isRight), Qt::AlignHCenter | Qt::AlignVCenter);
+        const QRectF note = button.translated(18, 0).adjusted(0, 0, width - 34, 0);
         if (isRight) {
             writer.text(note, QStringLiteral("✔ bouton %1").arg(rightButton), writer.font(8.5, true),
                 Qt::AlignVCenter);
-        } else if (const DialTrap trap = trapOf(offered, right, dial.scale.graduation);
-                   trap != DialTrap::None) {
-            writer.text(note, QStringLiteral("✘ ") + trapText(trap, right), writer.font(8, false, true),
-                Qt::AlignVCenter);
+            continue;
         }
+        const QString origin = value == right ? QStringLiteral("la bonne valeur, mais pas le bon bouton")
+                                              : originOf(value, right, dial, panel);
+        writer.text(note, QStringLiteral("✘ ") + origin, writer.font(7.5, false, true), Qt::AlignVCenter);
+    }
+    // A value offered twice: said plainly, and which of the two scores.
+    for (int k = 0; k < DialBank::ButtonCount; ++k) {
+        QStringList buttons { QString::number(k + 1) };
+        for (int other = k + 1; other < DialBank::ButtonCount; ++other) {
+            if (offered[size_t(other)] == offered[size_t(k)])
+                buttons.append(QString::number(other + 1));
+        }
+        if (buttons.size() < 2
+            || std::find(offered.begin(), offered.begin() + k, offered[size_t(k)]) != offered.begin() + k)
+            continue;
+        QString text = QStringLiteral("%1 est proposé deux fois (boutons %2)")
+                           .arg(French::number(offered[size_t(k)]), buttons.join(QStringLiteral(" et ")));
+        text += offered[size_t(k)] == right
+            ? QStringLiteral(" : seul le bouton %1 rapporte le point.").arg(rightButton)
+            : QStringLiteral(" : ni l’un ni l’autre n’est juste.");
+        writer.text({ left, y + DialBank::ButtonCount * (buttonHeight + 0.8) + 0.3, width, 8 },
+            French::typeset(text), writer.font(7.5, true));
     }
 }
 
