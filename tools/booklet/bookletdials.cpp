@@ -248,7 +248,8 @@ void drawQuestion(BookletWriter &writer, const DialPanel &panel, int question, d
         }
         const QString origin = value == right ? QStringLiteral("la bonne valeur, mais pas le bon bouton")
                                               : originOf(value, right, dial, panel);
-        writer.text(note, QStringLiteral("✘ ") + origin, writer.font(7.5, false, true), Qt::AlignVCenter);
+        writer.text(note, French::typeset(QStringLiteral("✘ ") + origin), writer.font(7.5, false, true),
+            Qt::AlignVCenter);
     }
     // A value offered twice: said plainly, and which of the two scores.
     for (int k = 0; k < DialBank::ButtonCount; ++k) {

@@ -3,6 +3,7 @@
 #include <QLocale>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QRegularExpression>
 
 namespace {
 
@@ -159,6 +160,9 @@ QString typeset(const QString &text)
         result.replace(QString(u' ') + mark, QString(NarrowNoBreakSpace) + mark);
     result.replace(QStringLiteral("« "), QString(u'«') + NoBreakSpace);
     result.replace(QStringLiteral(" »"), QString(NoBreakSpace) + u'»');
+    // A figure's letter stays with its word.
+    static const QRegularExpression figureLetter(QStringLiteral("(figures?) ([A-E])\\b"));
+    result.replace(figureLetter, QStringLiteral("\\1") + NoBreakSpace + QStringLiteral("\\2"));
     // A calculation stays on one line: no break around its signs.
     for (const QChar sign : { u'−', u'+', u'=', u'×' })
         result.replace(QString(u' ') + sign + u' ', QString(NoBreakSpace) + sign + NoBreakSpace);
