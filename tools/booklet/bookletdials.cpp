@@ -8,6 +8,7 @@
 #include "dials/dialbank.h"
 
 #include <QPainterPath>
+#include <QtMath>
 
 #include <algorithm>
 #include <cmath>
@@ -188,18 +189,49 @@ QString originOf(double offered, double right, const Dial &dial, const DialPanel
 }
 
 // Everything but the dial asked about, faded, so that it stands out without a mark covering its numerals.
-void fadeOtherDials(BookletWriter &writer, const Dial &asked, const QTransform &toPage)
+// A dial's face as arcs, cut by its flat side on a half dial, in panel pixels.
+QPainterPath faceOf(const Dial &asked)
 {
-    QPainterPath faded;
-    faded.addRect(toPage.mapRect(QRectF(0, 0, DialPanels::Width, DialPanels::Height)));
-    // The face: its circle, cut to its bounds where it is a half dial.
-    QPainterPath circle;
-    const double radius = toPage.m11() * asked.radius;
-    circle.addEllipse(toPage.map(asked.centre), radius, radius);
-    QPainterPath bounds;
-    bounds.addRect(toPage.mapRect(asked.bounds()));
-    const QPainterPath kept = circle.intersected(bounds);
-    writer.painter().fillPath(faded.subtracted(kept), QColor(255, 255, 255, 170));
+    const QRectF circle(
+        asked.centre.x() - asked.radius, asked.centre.y() - asked.radius, 2 * asked.radius, 2 * asked.radius);
+    QPainterPath face;
+    switch (asked.face) {
+    case DialFace::Round:
+        face.addEllipse(circle);
+        break;
+    case DialFace::UpperHalf: {
+        const double below = qRadiansToDegrees(std::asin(std::min(1.0, UpperHalfDepth / asked.radius)));
+        face.arcMoveTo(circle, -below);
+        face.arcTo(circle, -below, 180 + 2 * below);
+        face.closeSubpath();
+        break;
+    }
+    case DialFace::LeftHalf:
+        face.arcMoveTo(circle, 90);
+        face.arcTo(circle, 90, 180);
+        face.closeSubpath();
+        break;
+    case DialFace::RightHalf:
+        face.arcMoveTo(circle, -90);
+        face.arcTo(circle, -90, 180);
+        face.closeSubpath();
+        break;
+    }
+    return face;
+}
+
+// The dials the page's questions ask about, ringed and numbered with their question on the one panel.
+void markAskedDial(BookletWriter &writer, const Dial &dial, int question, const QTransform &toPage)
+{
+    QPainter &painter = writer.painter();
+    painter.save();
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(QColor(200, 0, 0), writer.mm(0.6)));
+    painter.drawPath(toPage.map(faceOf(dial)));
+    painter.restore();
+    const QRectF bounds = toPage.mapRect(dial.bounds());
+    BookletDrawing::badge(writer, bounds.topLeft() + QPointF(writer.mm(2.4), writer.mm(2.4)),
+        QString::number(question), true, 4.4);
 }
 
 void drawQuestion(BookletWriter &writer, const DialPanel &panel, int question, double top)
@@ -210,19 +242,14 @@ void drawQuestion(BookletWriter &writer, const DialPanel &panel, int question, d
     const double right = DialBank::rightValue(question);
     const QString reading = answerOf(question);
     writer.beginQuestion(question, top);
-    writer.text({ BookletWriter::Margin, top, BookletWriter::ContentWidth, 6 }, answerLine(question, reading),
-        writer.font(11, true));
-
-    const QTransform toPage = BookletDrawing::placePicture(writer, { DialPanels::Width, DialPanels::Height },
-        { BookletWriter::Margin, top + 7, 93, 31 },
-        [&panel](QPainter &painter) { paintDialPanel(painter, panel); });
-    fadeOtherDials(writer, dial, toPage);
-    writer.text({ BookletWriter::Margin, top + 38.8, 108, 11 }, French::typeset(readingText(dial, right)),
-        writer.font(7.5));
+    writer.text({ BookletWriter::Margin, top, 108, 6 }, answerLine(question, reading), writer.font(11, true));
+    const double readingBottom = top + 7
+        + writer.text({ BookletWriter::Margin, top + 7, 106, 26 }, French::typeset(readingText(dial, right)),
+            writer.font(8.5));
 
     const double left = BookletWriter::Margin + 111;
     const double width = BookletWriter::ContentWidth - 111;
-    double y = top + 7;
+    double y = top;
     y += writer.text({ left, y, width, 12 }, French::typeset(questionText(code)), writer.font(9, true)) + 1.5;
     // The five buttons as on the screen; the right one framed thick and ticked, beside each other one
     // where its value comes from.
@@ -266,8 +293,8 @@ void drawQuestion(BookletWriter &writer, const DialPanel &panel, int question, d
         text += offered[size_t(k)] == right
             ? QStringLiteral(" : seul le bouton %1 rapporte le point.").arg(rightButton)
             : QStringLiteral(" : ni l’un ni l’autre n’est juste.");
-        writer.text({ left, y + DialBank::ButtonCount * (buttonHeight + 0.8) + 0.3, width, 8 },
-            French::typeset(text), writer.font(7.5, true));
+        writer.text({ BookletWriter::Margin, readingBottom + 1.5, 106, 8 }, French::typeset(text),
+            writer.font(8.5, true));
     }
 }
 
@@ -296,14 +323,26 @@ QString dialTrapExample(DialTrap trap)
 
 void dialSection(BookletWriter &writer, int series)
 {
-    // A page holds one panel's questions, so each panel starts a page.
-    BookletGrid grid(writer, DialLayout.perPage);
+    // A page to a panel: the panel once, its five asked dials ringed and numbered, then its questions.
+    constexpr double PanelHeight = BookletWriter::ContentWidth * DialPanels::Height / DialPanels::Width;
+    constexpr double QuestionHeight
+        = (BookletWriter::ContentBottom - BookletWriter::ContentTop - PanelHeight - 4)
+        / DialBank::QuestionsPerPanel;
     for (int panelNumber = DialBank::FirstPanel; panelNumber <= DialBank::LastPanel; ++panelNumber) {
+        if (panelNumber != DialBank::FirstPanel)
+            writer.newPage();
         const DialPanel panel = DialPanels::questionPanel(panelNumber, series);
-        for (int k = 0; k < DialBank::QuestionsPerPanel; ++k) {
-            const int question = (panelNumber - DialBank::FirstPanel) * DialBank::QuestionsPerPanel + k + 1;
-            drawQuestion(writer, panel, question, grid.nextCell().top());
-        }
+        const int first = (panelNumber - DialBank::FirstPanel) * DialBank::QuestionsPerPanel + 1;
+        const QTransform toPage = BookletDrawing::placePicture(writer,
+            { DialPanels::Width, DialPanels::Height },
+            { BookletWriter::Margin, BookletWriter::ContentTop, BookletWriter::ContentWidth, PanelHeight },
+            [&panel](QPainter &painter) { paintDialPanel(painter, panel); });
+        for (int question = first; question < first + DialBank::QuestionsPerPanel; ++question)
+            markAskedDial(
+                writer, panel.dial(DialBank::InstrumentCodes[size_t(question - 1)]), question, toPage);
+        for (int k = 0; k < DialBank::QuestionsPerPanel; ++k)
+            drawQuestion(
+                writer, panel, first + k, BookletWriter::ContentTop + PanelHeight + 5 + k * QuestionHeight);
     }
 }
 
