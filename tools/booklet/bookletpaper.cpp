@@ -281,8 +281,8 @@ void dialPaper(BookletWriter &writer, int series)
             const char code = DialBank::InstrumentCodes[size_t(question - 1)];
             const double y = top + PanelHeight + 4 + k * RowHeight;
             writer.beginQuestion(question, y);
-            writer.text({ Left, y + 1, 24, 6 }, questionHeading(question), writer.font(10, true));
-            writer.text({ Left + 24, y + 1, 72, 6 }, screenQuestion(code), writer.font(9.5, true));
+            writer.text({ Left, y + 1, 26, 6 }, questionHeading(question), writer.font(10, true));
+            writer.text({ Left + 26, y + 1, 69, 6 }, screenQuestion(code), writer.font(9.5, true));
             for (int b = 0; b < DialBank::ButtonCount; ++b)
                 button(writer, { Left + 96 + b * 15.6, y, 14, 7 },
                     dialCaption(code, DialBank::ChoiceValues[size_t(question - 1)][size_t(b)]));
