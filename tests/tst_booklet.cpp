@@ -645,12 +645,12 @@ void tst_Booklet::figureNotesHoldInTheDrawing()
         return;
     }
     const QString block = questionsOf(series, Corrige, SectionTitles[0]).value(question);
-    const int others = int(block.indexOf(QStringLiteral("Les autres figures")));
-    QVERIFY2(others >= 0, qPrintable(block));
-    // "B : ..." up to the next figure's letter.
-    static const QRegularExpression note(QStringLiteral("(?:^| )([A-E]) : (.*?)(?= [A-E] : | Pièce \\d|$)"));
+    QVERIFY2(block.contains(QStringLiteral("Les autres figures")), qPrintable(block));
+    // "B : ..." up to the next figure's letter; the text extraction may put the heading after them.
+    static const QRegularExpression note(
+        QStringLiteral("(?:^| )([A-E]) : (.*?)(?= [A-E] : | Pièce \\d| Les autres figures|$)"));
     int notes = 0;
-    for (auto matches = note.globalMatch(block.mid(others)); matches.hasNext(); ++notes) {
+    for (auto matches = note.globalMatch(block); matches.hasNext(); ++notes) {
         const QRegularExpressionMatch match = matches.next();
         const int slot = match.captured(1).at(0).unicode() - 'A';
         QVERIFY(slot != puzzle.answer - 1);

@@ -266,11 +266,11 @@ void drawQuestion(BookletWriter &writer, int question, int series, double top)
             continue;
         const SpatialExplanation::Difference difference = SpatialExplanation::differenceOf(puzzle, slot);
         drawDifference(writer, puzzle, slot, difference, toPage);
-        y += writer.text({ textLeft, y, textWidth, 14 },
+        y += writer.text({ textLeft, y, textWidth, 24 },
                  French::typeset(QStringLiteral("%1 : %2")
                                      .arg(QLatin1Char(SpatialKey::letterOf(slot + 1)))
                                      .arg(difference.text)),
-                 writer.font(8.5))
+                 writer.font(8))
             + 0.8;
     }
 }

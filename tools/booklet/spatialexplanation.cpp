@@ -53,6 +53,59 @@ QString endName(const Polygon &cut, int end)
     return here.y() < there.y() ? QStringLiteral("haute") : QStringLiteral("basse");
 }
 
+// The edge of the figure's outline a line's end stands on, said by where that edge lies ("le bord
+// gauche", "le bord haut droit"), or "un autre trait" when the end stands inside.
+QString edgeName(const Figure &figure, QPointF end)
+{
+    const Polygon &outline = figure.outline;
+    int nearest = -1;
+    double least = std::numeric_limits<double>::infinity();
+    for (int k = 0; k < outline.size(); ++k) {
+        const QPointF a = outline[k];
+        const QPointF b = outline[(k + 1) % outline.size()];
+        const QPointF d = b - a;
+        const double t = std::clamp(QPointF::dotProduct(end - a, d) / QPointF::dotProduct(d, d), 0.0, 1.0);
+        if (const double gap = distanceBetween(end, a + t * d); gap < least) {
+            least = gap;
+            nearest = k;
+        }
+    }
+    if (nearest < 0 || least > 1.5)
+        return QStringLiteral("un autre trait");
+    // On a corner, the corner; on an edge, the edge, by where its middle lies.
+    QString kind = QStringLiteral("le bord ");
+    QPointF middle = (outline[nearest] + outline[(nearest + 1) % outline.size()]) / 2;
+    for (int k = 0; k < outline.size(); ++k) {
+        // A corner a reader sees: not one of the many that draw a curved side.
+        const QLineF in(outline[(k + outline.size() - 1) % outline.size()], outline[k]);
+        const QLineF out(outline[k], outline[(k + 1) % outline.size()]);
+        const double turn = std::abs(std::remainder(in.angleTo(out), 360.0));
+        if (distanceBetween(outline[k], end) <= 1.5 && turn >= SpatialGeometry::SmoothTurn) {
+            kind = QStringLiteral("le coin ");
+            middle = outline[k];
+        }
+    }
+    const QPointF from = middle - SpatialGeometry::centroid(outline);
+    const QString upDown = from.y() < 0 ? QStringLiteral("haut") : QStringLiteral("bas");
+    const QString across = from.x() < 0 ? QStringLiteral("gauche") : QStringLiteral("droit");
+    if (std::abs(from.x()) >= 2 * std::abs(from.y()))
+        return kind + across;
+    if (std::abs(from.y()) >= 2 * std::abs(from.x()))
+        return kind + upDown;
+    return kind + upDown + u' ' + across;
+}
+
+// Which line is meant, by the edges it joins: "le trait entouré, du bord gauche au bord bas,".
+QString lineName(const Figure &figure, int cut)
+{
+    const Polygon &line = figure.cuts[cut];
+    return QStringLiteral("le trait entouré (de %1 à %2)")
+        .arg(edgeName(figure, line.first()), edgeName(figure, line.last()))
+        .replace(QStringLiteral("de le "), QStringLiteral("du "))
+        .replace(QStringLiteral("à le "), QStringLiteral("au "))
+        .replace(QStringLiteral("de un "), QStringLiteral("d’un "));
+}
+
 enum class CutChange { None, End, Slid, Bend, Other };
 
 struct CutComparison {
@@ -132,12 +185,14 @@ QString cutText(const CutComparison &change, const Figure &wrong, const QString 
     const QString where = whereward(change.delta);
     switch (change.change) {
     case CutChange::End:
-        return QStringLiteral("l’extrémité %1 du trait entouré est placée %2 que sur %3")
-            .arg(endName(wrong.cuts[change.cut], change.vertex), where, right);
+        return QStringLiteral("%1 : son extrémité %2 est placée %3 que sur %4")
+            .arg(lineName(wrong, change.cut), endName(wrong.cuts[change.cut], change.vertex), where, right);
     case CutChange::Slid:
-        return QStringLiteral("le trait entouré est décalé : il passe %1 que sur %2").arg(where, right);
+        return QStringLiteral("%1 est décalé : il passe %2 que sur %3")
+            .arg(lineName(wrong, change.cut), where, right);
     case CutChange::Bend:
-        return QStringLiteral("le coude du trait entouré est placé %1 que sur %2").arg(where, right);
+        return QStringLiteral("%1 : son coude est placé %2 que sur %3")
+            .arg(lineName(wrong, change.cut), where, right);
     case CutChange::Other:
     case CutChange::None:
         break;
@@ -406,10 +461,9 @@ Difference differenceOf(const Puzzle &puzzle, int slot)
                           cutText(change, candidate.figure, QStringLiteral("la figure %1").arg(letter)));
         } else {
             difference.mirrored = true;
-            difference.text = QStringLiteral("image miroir de la figure %1 (axe en pointillés) ; de plus, %2")
-                                  .arg(letter,
-                                      cutText(change, candidate.figure,
-                                          QStringLiteral("l’image miroir de la figure %1").arg(letter)));
+            difference.text
+                = QStringLiteral("image miroir de la figure %1 (axe en pointillés) ; de plus, %2")
+                      .arg(letter, cutText(change, candidate.figure, QStringLiteral("l’image miroir")));
         }
         break;
     }
