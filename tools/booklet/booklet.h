@@ -11,13 +11,17 @@
 
 class BookletWriter;
 
-// The answer booklet "Corrigé illustré": a method page for each of the five tests, then every question
-// with its right answer and a drawing that shows why, drawn from the same tables and geometry as the
-// pictures; a one-page key, an empty answer sheet and a page on reading one's score.
+// The booklets of a series of question pictures (series.h). The "Corrigé illustré": a method page
+// for each of the five tests and every question with its right answer and a drawing that shows why,
+// drawn from the same tables and geometry as the pictures, then the key on one page. The "Sujet":
+// each test's instructions and its questions as the screens show them, without a mark, then an empty
+// answer sheet, for taking the tests on paper.
 namespace Booklet {
 
-// Writes the booklet to `path`; false, with the reason, on failure.
-bool write(const QString &path, QString *error);
+enum class Kind { Sujet, Corrige };
+
+// Writes the document of that kind for that series to `path`; false, with the reason, on failure.
+bool write(const QString &path, Kind kind, int series, QString *error);
 
 // The tests' sections, one file each: how many questions each explains and how many fit on a page.
 struct SectionLayout {
@@ -32,11 +36,30 @@ constexpr SectionLayout ReasoningLayout { ReasoningItems::ItemCount, 5 };
 // One panel and its questions to a page.
 constexpr SectionLayout DialLayout { DialBank::QuestionCount, DialBank::QuestionsPerPanel };
 constexpr SectionLayout LengthLayout { LengthTable::QuestionCount, 10 };
-void spatialSection(BookletWriter &writer);
-void pathSection(BookletWriter &writer);
-void reasoningSection(BookletWriter &writer);
-void dialSection(BookletWriter &writer);
-void lengthSection(BookletWriter &writer);
+void spatialSection(BookletWriter &writer, int series);
+void pathSection(BookletWriter &writer, int series);
+void reasoningSection(BookletWriter &writer, int series);
+void dialSection(BookletWriter &writer, int series);
+void lengthSection(BookletWriter &writer, int series);
+
+// The same questions in the sujet, as the screens show them: their own page layouts, each test after
+// a page with its instructions.
+constexpr SectionLayout SpatialPaper { SpatialKey::QuestionCount, 6 };
+constexpr SectionLayout PathPaper { PathTable::QuestionCount, 6 };
+constexpr SectionLayout ReasoningPaper { ReasoningItems::ItemCount, 5 };
+// Two panels and their questions to a page.
+constexpr SectionLayout DialPaper { DialBank::QuestionCount, 2 * DialBank::QuestionsPerPanel };
+constexpr SectionLayout LengthPaper { LengthTable::QuestionCount, 15 };
+// `screen` names the instruction screen ("Presentation1"...).
+void instructionPage(BookletWriter &writer, const char *screen, int sheetPage);
+void spatialPaper(BookletWriter &writer, int series);
+void pathPaper(BookletWriter &writer, int series);
+void reasoningPaper(BookletWriter &writer, int series);
+void dialPaper(BookletWriter &writer, int series);
+void lengthPaper(BookletWriter &writer, int series);
+// A reasoning item as on its screen, its boxes empty or filled with the key; returns its height.
+double drawReasoningItem(
+    BookletWriter &writer, const ReasoningItems::Item &item, double top, bool withAnswers);
 
 // Each test's right answers as printed, question 1 first.
 QStringList spatialAnswers();
@@ -49,7 +72,8 @@ enum class DialTrap { None, Sign, TenTimesLess, TenTimesMore, NextGraduation };
 // "250 proposé pour 2460": the first dial question that offers the trap.
 QString dialTrapExample(DialTrap trap);
 
-// The pages after the tests: all the answers on one page, and the same grid empty.
+// The page after the tests' answers: all the answers on one page; the sujet ends with the same grid
+// empty.
 struct TestAnswers {
     QString title;
     QStringList answers;
@@ -58,8 +82,10 @@ struct TestAnswers {
 void keyPage(BookletWriter &writer, const QVector<TestAnswers> &tests);
 void answerSheet(BookletWriter &writer, const QVector<TestAnswers> &tests);
 // What the score says, and what a second pass on the same questions does not.
-void scorePage(
-    BookletWriter &writer, const QVector<TestAnswers> &tests, int keyPageNumber, int sheetPageNumber);
+void scorePage(BookletWriter &writer, const QVector<TestAnswers> &tests, int keyPageNumber, int series);
+
+// The file names of a series' documents, as the build names them.
+QString documentName(Kind kind, int series);
 
 // The line that states a question's answer, the same in every section: "Question 12 : réponse C".
 QString answerLine(int question, const QString &answer);

@@ -8,7 +8,9 @@
 #include "dials/dialbank.h"
 
 #include <QPainterPath>
+#include <QtMath>
 
+#include <algorithm>
 #include <cmath>
 
 namespace Booklet {
@@ -39,25 +41,99 @@ QString questionText(char code)
     }
 }
 
-// What one graduation of the dial is worth, and how its numerals read.
-QString graduationText(const Dial &dial)
+// The dial as the booklet names it, with its article.
+QString dialName(char code)
 {
-    const QString step = French::number(dial.scale.graduation);
-    switch (dial.code) {
+    switch (code) {
     case 'C':
-        return QStringLiteral("Une graduation vaut %1 tours/min ; les nombres écrits sont des milliers "
-                              "(6 = 6000).")
-            .arg(step);
+        return QStringLiteral("le compte-tours");
     case 'V':
-        return QStringLiteral("Une graduation vaut %1 km/h.").arg(step);
-    case 'E':
-        return QStringLiteral("Une graduation vaut un huitième du plein (%1).").arg(step);
+        return QStringLiteral("l’indicateur de vitesse");
+    case 'P':
+        return QStringLiteral("le manomètre d’huile");
     case 'A':
-        return QStringLiteral("Une graduation vaut %1 ampères ; sous le zéro, les valeurs sont négatives.")
-            .arg(step);
+        return QStringLiteral("l’ampèremètre");
+    case 'E':
+        return QStringLiteral("la jauge d’essence");
     default:
-        return QStringLiteral("Une graduation vaut %1.").arg(step);
+        return QStringLiteral("le thermomètre");
     }
+}
+
+// A numeral as the dial writes it: thousands on the rev counter, quarters on the fuel gauge.
+QString numeralText(char code, double value)
+{
+    switch (code) {
+    case 'C':
+        return QStringLiteral("%1 (%2 tours/min)").arg(std::lround(value / 1000)).arg(French::number(value));
+    case 'E': {
+        static const QString quarters[] = { QStringLiteral("0"), QStringLiteral("¼"), QStringLiteral("½"),
+            QStringLiteral("¾"), QStringLiteral("1") };
+        return quarters[std::clamp(int(std::lround(value * 4)), 0, 4)];
+    }
+    case 'A':
+        return value > 0 ? QStringLiteral("+%1").arg(French::number(value)) : French::number(value);
+    default:
+        return French::number(value);
+    }
+}
+
+// How the needle is read: from the written number nearest to it, graduations to the needle.
+struct Reading {
+    double numeral = 0;
+    double steps = 0; // graduations from the numeral to the needle, negative downwards
+};
+
+Reading readingOf(const Dial &dial, double value)
+{
+    const DialScale &scale = dial.scale;
+    const double numeralSteps = std::round((value - scale.minimum) / scale.numeralStep);
+    const double numeral
+        = std::clamp(scale.minimum + numeralSteps * scale.numeralStep, scale.minimum, scale.maximum);
+    return { numeral, (value - numeral) / scale.graduation };
+}
+
+// "Lecture : 40, puis 1 graduation de 2 → 42"; between two marks, the whole graduations first, then
+// the part of the next one.
+QString countText(const Dial &dial, const Reading &reading, double value)
+{
+    const double graduation = dial.scale.graduation;
+    const double way = reading.steps < 0 ? -1 : 1;
+    const QString down = reading.steps < 0 ? QStringLiteral(" en descendant") : QString();
+    const double whole = std::floor(std::abs(reading.steps) + 0.05);
+    const double part = std::abs(reading.steps) - whole;
+    auto marks = [](double n) {
+        return n == 1 ? QStringLiteral("1 graduation") : QStringLiteral("%1 graduations").arg(n);
+    };
+    const QString start = French::number(reading.numeral);
+    if (std::abs(reading.steps) < 0.05)
+        return QStringLiteral("l’aiguille est sur le nombre écrit → %1").arg(French::number(value));
+    if (part < 0.05)
+        return QStringLiteral("%1, puis %2 de %3%4 → %5")
+            .arg(start, marks(whole), French::number(graduation), down, French::number(value));
+    const QString rest = std::abs(part - 0.5) < 0.05
+        ? QStringLiteral("une demi-graduation")
+        : QStringLiteral("%1 graduation").arg(French::number(std::round(part * 10) / 10));
+    if (whole == 0)
+        return QStringLiteral("%1, puis %2%3 → %4").arg(start, rest, down, French::number(value));
+    return QStringLiteral("%1, puis %2 de %3%4 → %5, et encore %6 → %7")
+        .arg(start, marks(whole), French::number(graduation), down,
+            French::number(reading.numeral + way * whole * graduation), rest, French::number(value));
+}
+
+// "Nombre écrit le plus proche : 40. Une graduation vaut 2 (...). Lecture : 40, puis 1 graduation de 2
+// → 42."
+QString readingText(const Dial &dial, double value)
+{
+    const Reading reading = readingOf(dial, value);
+    QString text = QStringLiteral("Nombre écrit le plus proche : %1. Une graduation vaut %2 (%3 d’un nombre "
+                                  "écrit au suivant).")
+                       .arg(numeralText(dial.code, reading.numeral))
+                       .arg(French::number(dial.scale.graduation))
+                       .arg(std::lround(dial.scale.numeralStep / dial.scale.graduation));
+    if (dial.code == 'A')
+        text += QStringLiteral(" Sous le zéro, les valeurs sont négatives.");
+    return text + QStringLiteral(" Lecture : %1.").arg(countText(dial, reading, value));
 }
 
 bool near(double a, double b, double tolerance)
@@ -79,38 +155,83 @@ DialTrap trapOf(double offered, double right, double graduation)
     return DialTrap::None;
 }
 
-// Why the value is wrong, beside its button.
-QString trapText(DialTrap trap, double right)
+// Where a wrong value offered beside the right one comes from, beside its button.
+QString originOf(double offered, double right, const Dial &dial, const DialPanel &panel)
 {
-    switch (trap) {
+    switch (trapOf(offered, right, dial.scale.graduation)) {
     case DialTrap::Sign:
-        return right > 0 ? QStringLiteral("signe : aiguille côté +")
-                         : QStringLiteral("signe : aiguille côté −");
+        return right > 0 ? QStringLiteral("signe : l’aiguille est côté +")
+                         : QStringLiteral("signe : l’aiguille est côté −");
     case DialTrap::TenTimesLess:
         return QStringLiteral("dix fois trop petit");
     case DialTrap::TenTimesMore:
         return QStringLiteral("dix fois trop grand");
     case DialTrap::NextGraduation:
-        return QStringLiteral("une graduation d’écart");
+        return offered > right ? QStringLiteral("une graduation de trop")
+                               : QStringLiteral("une graduation de moins");
     case DialTrap::None:
         break;
     }
-    return {};
+    const double steps = (offered - right) / dial.scale.graduation;
+    if (std::abs(steps) <= 2.05 && std::abs(steps - std::round(steps)) < 0.05)
+        return QStringLiteral("%1 graduations %2")
+            .arg(std::lround(std::abs(steps)))
+            .arg(steps > 0 ? QStringLiteral("de trop") : QStringLiteral("de moins"));
+    if (std::abs(steps) < 0.95)
+        return QStringLiteral("moins d’une graduation d’écart");
+    if (near(offered, readingOf(dial, right).numeral, 1e-9))
+        return QStringLiteral("le nombre écrit, sans les graduations");
+    for (const Dial &other : panel.dials) {
+        if (other.code != dial.code && near(offered, other.reading(), other.scale.graduation * 0.3))
+            return QStringLiteral("lu sur %1").arg(dialName(other.code));
+    }
+    return QStringLiteral("sans rapport");
 }
 
 // Everything but the dial asked about, faded, so that it stands out without a mark covering its numerals.
-void fadeOtherDials(BookletWriter &writer, const Dial &asked, const QTransform &toPage)
+// A dial's face as arcs, cut by its flat side on a half dial, in panel pixels.
+QPainterPath faceOf(const Dial &asked)
 {
-    QPainterPath faded;
-    faded.addRect(toPage.mapRect(QRectF(0, 0, DialPanels::Width, DialPanels::Height)));
-    // The face: its circle, cut to its bounds where it is a half dial.
-    QPainterPath circle;
-    const double radius = toPage.m11() * asked.radius;
-    circle.addEllipse(toPage.map(asked.centre), radius, radius);
-    QPainterPath bounds;
-    bounds.addRect(toPage.mapRect(asked.bounds()));
-    const QPainterPath kept = circle.intersected(bounds);
-    writer.painter().fillPath(faded.subtracted(kept), QColor(255, 255, 255, 170));
+    const QRectF circle(
+        asked.centre.x() - asked.radius, asked.centre.y() - asked.radius, 2 * asked.radius, 2 * asked.radius);
+    QPainterPath face;
+    switch (asked.face) {
+    case DialFace::Round:
+        face.addEllipse(circle);
+        break;
+    case DialFace::UpperHalf: {
+        const double below = qRadiansToDegrees(std::asin(std::min(1.0, UpperHalfDepth / asked.radius)));
+        face.arcMoveTo(circle, -below);
+        face.arcTo(circle, -below, 180 + 2 * below);
+        face.closeSubpath();
+        break;
+    }
+    case DialFace::LeftHalf:
+        face.arcMoveTo(circle, 90);
+        face.arcTo(circle, 90, 180);
+        face.closeSubpath();
+        break;
+    case DialFace::RightHalf:
+        face.arcMoveTo(circle, -90);
+        face.arcTo(circle, -90, 180);
+        face.closeSubpath();
+        break;
+    }
+    return face;
+}
+
+// The dials the page's questions ask about, ringed and numbered with their question on the one panel.
+void markAskedDial(BookletWriter &writer, const Dial &dial, int question, const QTransform &toPage)
+{
+    QPainter &painter = writer.painter();
+    painter.save();
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(QColor(200, 0, 0), writer.mm(0.6)));
+    painter.drawPath(toPage.map(faceOf(dial)));
+    painter.restore();
+    const QRectF bounds = toPage.mapRect(dial.bounds());
+    BookletDrawing::badge(writer, bounds.topLeft() + QPointF(writer.mm(2.4), writer.mm(2.4)),
+        QString::number(question), true, 4.4);
 }
 
 void drawQuestion(BookletWriter &writer, const DialPanel &panel, int question, double top)
@@ -121,47 +242,59 @@ void drawQuestion(BookletWriter &writer, const DialPanel &panel, int question, d
     const double right = DialBank::rightValue(question);
     const QString reading = answerOf(question);
     writer.beginQuestion(question, top);
-    writer.text({ BookletWriter::Margin, top, BookletWriter::ContentWidth, 6 }, answerLine(question, reading),
-        writer.font(11, true));
+    writer.text({ BookletWriter::Margin, top, 108, 6 }, answerLine(question, reading), writer.font(11, true));
+    const double readingBottom = top + 7
+        + writer.text({ BookletWriter::Margin, top + 7, 106, 26 }, French::typeset(readingText(dial, right)),
+            writer.font(8.5));
 
-    const QTransform toPage = BookletDrawing::placePicture(writer, { DialPanels::Width, DialPanels::Height },
-        { BookletWriter::Margin, top + 7, 102, 34 },
-        [&panel](QPainter &painter) { paintDialPanel(painter, panel); });
-    fadeOtherDials(writer, dial, toPage);
-    writer.text(
-        { BookletWriter::Margin, top + 41.5, 108, 8 }, French::typeset(graduationText(dial)), writer.font(8));
-
-    const double left = BookletWriter::Margin + 113;
-    const double width = BookletWriter::ContentWidth - 113;
-    double y = top + 7;
-    y += writer.text({ left, y, width, 12 }, French::typeset(questionText(code)), writer.font(9, true)) + 0.5;
-    y += writer.text({ left, y, width, 12 },
-             French::typeset(QStringLiteral("Sur le cadran en couleur, l’aiguille indique %1.").arg(reading)),
-             writer.font(9))
-        + 1.5;
-    // The five buttons as on the screen; the right one framed thick and ticked, the traps named.
+    const double left = BookletWriter::Margin + 111;
+    const double width = BookletWriter::ContentWidth - 111;
+    double y = top;
+    y += writer.text({ left, y, width, 12 }, French::typeset(questionText(code)), writer.font(9, true)) + 1.5;
+    // The five buttons as on the screen; the right one framed thick and ticked, beside each other one
+    // where its value comes from.
     const double buttonHeight = 4.6;
     QPainter &painter = writer.painter();
+    const auto &offered = DialBank::ChoiceValues[size_t(question - 1)];
     for (int k = 0; k < DialBank::ButtonCount; ++k) {
         const bool isRight = k + 1 == rightButton;
-        const double offered = DialBank::ChoiceValues[size_t(question - 1)][size_t(k)];
-        const QRectF button(left, y + k * (buttonHeight + 0.8), 20, buttonHeight);
+        const double value = offered[size_t(k)];
+        const QRectF button(left, y + k * (buttonHeight + 0.8), 16, buttonHeight);
         painter.save();
         painter.setPen(QPen(Qt::black, writer.mm(isRight ? 0.7 : 0.2)));
         painter.setBrush(isRight ? QColor(225, 225, 225) : QColor(Qt::white));
         painter.drawRect(writer.mm(button));
         painter.restore();
         writer.text(
-            button, French::number(offered), writer.font(8.5, isRight), Qt::AlignHCenter | Qt::AlignVCenter);
-        const QRectF note = button.translated(22, 0).adjusted(0, 0, width - 42, 0);
+            button, French::number(value), writer.font(8.5, isRight), Qt::AlignHCenter | Qt::AlignVCenter);
+        const QRectF note = button.translated(18, 0).adjusted(0, 0, width - 34, 0);
         if (isRight) {
             writer.text(note, QStringLiteral("✔ bouton %1").arg(rightButton), writer.font(8.5, true),
                 Qt::AlignVCenter);
-        } else if (const DialTrap trap = trapOf(offered, right, dial.scale.graduation);
-                   trap != DialTrap::None) {
-            writer.text(note, QStringLiteral("✘ ") + trapText(trap, right), writer.font(8, false, true),
-                Qt::AlignVCenter);
+            continue;
         }
+        const QString origin = value == right ? QStringLiteral("la bonne valeur, mais pas le bon bouton")
+                                              : originOf(value, right, dial, panel);
+        writer.text(note, French::typeset(QStringLiteral("✘ ") + origin), writer.font(7.5, false, true),
+            Qt::AlignVCenter);
+    }
+    // A value offered twice: said plainly, and which of the two scores.
+    for (int k = 0; k < DialBank::ButtonCount; ++k) {
+        QStringList buttons { QString::number(k + 1) };
+        for (int other = k + 1; other < DialBank::ButtonCount; ++other) {
+            if (offered[size_t(other)] == offered[size_t(k)])
+                buttons.append(QString::number(other + 1));
+        }
+        if (buttons.size() < 2
+            || std::find(offered.begin(), offered.begin() + k, offered[size_t(k)]) != offered.begin() + k)
+            continue;
+        QString text = QStringLiteral("%1 est proposé deux fois (boutons %2)")
+                           .arg(French::number(offered[size_t(k)]), buttons.join(QStringLiteral(" et ")));
+        text += offered[size_t(k)] == right
+            ? QStringLiteral(" : seul le bouton %1 rapporte le point.").arg(rightButton)
+            : QStringLiteral(" : ni l’un ni l’autre n’est juste.");
+        writer.text({ BookletWriter::Margin, readingBottom + 1.5, 106, 8 }, French::typeset(text),
+            writer.font(8.5, true));
     }
 }
 
@@ -188,16 +321,28 @@ QString dialTrapExample(DialTrap trap)
     return {};
 }
 
-void dialSection(BookletWriter &writer)
+void dialSection(BookletWriter &writer, int series)
 {
-    // A page holds one panel's questions, so each panel starts a page.
-    BookletGrid grid(writer, DialLayout.perPage);
+    // A page to a panel: the panel once, its five asked dials ringed and numbered, then its questions.
+    constexpr double PanelHeight = BookletWriter::ContentWidth * DialPanels::Height / DialPanels::Width;
+    constexpr double QuestionHeight
+        = (BookletWriter::ContentBottom - BookletWriter::ContentTop - PanelHeight - 4)
+        / DialBank::QuestionsPerPanel;
     for (int panelNumber = DialBank::FirstPanel; panelNumber <= DialBank::LastPanel; ++panelNumber) {
-        const DialPanel panel = DialPanels::questionPanel(panelNumber, Series::Own);
-        for (int k = 0; k < DialBank::QuestionsPerPanel; ++k) {
-            const int question = (panelNumber - DialBank::FirstPanel) * DialBank::QuestionsPerPanel + k + 1;
-            drawQuestion(writer, panel, question, grid.nextCell().top());
-        }
+        if (panelNumber != DialBank::FirstPanel)
+            writer.newPage();
+        const DialPanel panel = DialPanels::questionPanel(panelNumber, series);
+        const int first = (panelNumber - DialBank::FirstPanel) * DialBank::QuestionsPerPanel + 1;
+        const QTransform toPage = BookletDrawing::placePicture(writer,
+            { DialPanels::Width, DialPanels::Height },
+            { BookletWriter::Margin, BookletWriter::ContentTop, BookletWriter::ContentWidth, PanelHeight },
+            [&panel](QPainter &painter) { paintDialPanel(painter, panel); });
+        for (int question = first; question < first + DialBank::QuestionsPerPanel; ++question)
+            markAskedDial(
+                writer, panel.dial(DialBank::InstrumentCodes[size_t(question - 1)]), question, toPage);
+        for (int k = 0; k < DialBank::QuestionsPerPanel; ++k)
+            drawQuestion(
+                writer, panel, first + k, BookletWriter::ContentTop + PanelHeight + 5 + k * QuestionHeight);
     }
 }
 

@@ -96,8 +96,7 @@ void answerSheet(BookletWriter &writer, const QVector<TestAnswers> &tests)
         Qt::AlignRight);
 }
 
-void scorePage(
-    BookletWriter &writer, const QVector<TestAnswers> &tests, int keyPageNumber, int sheetPageNumber)
+void scorePage(BookletWriter &writer, const QVector<TestAnswers> &tests, int keyPageNumber, int series)
 {
     QStringList counts;
     for (const TestAnswers &test : tests)
@@ -111,10 +110,10 @@ void scorePage(
         QStringLiteral(
             "L’écran des résultats ne donne que le total de l’essai, et le meilleur total obtenu depuis "
             "le lancement du programme. Pour savoir où vous perdez des points, notez vos réponses sur "
-            "la feuille de réponses (page %1), ou juste après chaque test celles dont vous doutez, puis "
-            "comparez-les au corrigé express (page %2) : le total de chaque test montre celui qui "
+            "la feuille de réponses du sujet (%1), ou juste après chaque test celles dont vous doutez, "
+            "puis comparez-les au corrigé express (page %2) : le total de chaque test montre celui qui "
             "demande du travail.")
-            .arg(sheetPageNumber)
+            .arg(documentName(Kind::Sujet, series))
             .arg(keyPageNumber),
         QStringLiteral(
             "Un point perdu l’est par une erreur ou par manque de temps : quand le temps d’un test est "
@@ -123,11 +122,12 @@ void scorePage(
             "des erreurs parmi les questions atteintes : c’est la méthode, décrite avant les réponses "
             "de chaque test."),
         QStringLiteral(
-            "Un second essai pose les mêmes questions, dans le même ordre. Il montre si la méthode est "
-            "devenue plus rapide et plus sûre, mais il profite aussi du souvenir des réponses : un "
-            "meilleur total sur les mêmes questions ne prouve pas que vous feriez aussi bien sur des "
-            "questions nouvelles. Laissez passer quelques jours entre deux essais, et jugez surtout "
-            "le nombre de questions atteintes et les erreurs qui ne reviennent plus."),
+            "Un second essai sur la même série pose les mêmes questions, dans le même ordre. Il montre si "
+            "la méthode est devenue plus rapide et plus sûre, mais il profite aussi du souvenir des "
+            "réponses. Pour juger d’un progrès, passez plutôt une autre série : ses images sont "
+            "nouvelles, leurs réponses sont les mêmes que celles-ci (le sujet et le corrigé de chaque "
+            "série portent son numéro). Jugez surtout le nombre de questions atteintes et les erreurs "
+            "qui ne reviennent plus."),
         QStringLiteral(
             "Ce livret ne donne ni barème ni seuil de réussite : le programme n’en fixe aucun (le mot qui "
             "accompagne le total à l’écran n’est qu’un encouragement), et un total ne se compare qu’à vos "

@@ -6,6 +6,8 @@
 
 #include "lengths/lengthtable.h"
 
+#include <algorithm>
+
 namespace Booklet {
 
 namespace {
@@ -49,23 +51,33 @@ void drawRuler(BookletWriter &writer, const QTransform &toPage, const LengthPict
     painter.restore();
 }
 
-// Where the shorter line stands among the landmarks of the method: the quarter, the half, three quarters.
-QString landmarkText(int tenths)
-{
-    if (tenths == 5)
-        return QStringLiteral("exactement la moitié");
-    if (tenths < 3)
-        return QStringLiteral("moins du quart (2,5)");
-    if (tenths < 5)
-        return QStringLiteral("entre le quart (2,5) et la moitié (5)");
-    if (tenths < 8)
-        return QStringLiteral("entre la moitié (5) et les trois quarts (7,5)");
-    return QStringLiteral("plus des trois quarts (7,5)");
-}
+// How the shorter line fits into the longer one, in halves, thirds, quarters or fifths, and the
+// landmark that tells its tenth from the two next to it.
+struct Estimate {
+    const char *fits;
+    const char *landmark;
+};
 
-void drawQuestion(BookletWriter &writer, int question, const QRectF &cell)
+const Estimate Estimates[] = {
+    { "10 fois dans la plus longue", "deux fois moins qu’un cinquième (2) : 1, pas 2" },
+    { "5 fois dans la plus longue : un cinquième",
+        "moins qu’un quart (2,5), deux fois un dixième : 2, ni 1 ni 3" },
+    { "un peu plus de 3 fois dans la plus longue", "entre le quart (2,5) et le tiers (3,3) : 3" },
+    { "2 fois et demie dans la plus longue : deux cinquièmes",
+        "entre le tiers (3,3) et la moitié (5), plus près de la moitié : 4" },
+    { "2 fois dans la plus longue : la moitié", "exactement la moitié : 5, ni 4 ni 6" },
+    { "trois cinquièmes : la moitié et encore un dixième",
+        "entre la moitié (5) et les deux tiers (6,7) : 6" },
+    { "un peu plus des deux tiers de la plus longue",
+        "entre les deux tiers (6,7) et les trois quarts (7,5) : 7" },
+    { "quatre cinquièmes : il manque un cinquième (2)",
+        "plus que les trois quarts (7,5), il manque deux dixièmes : 8" },
+    { "il ne manque qu’un dixième", "il manque la moitié d’un cinquième : 9, pas 8" },
+};
+
+void drawQuestion(BookletWriter &writer, int question, int series, const QRectF &cell)
 {
-    const LengthPictures::Lines lines = LengthPictures::layout(question, Series::Own);
+    const LengthPictures::Lines lines = LengthPictures::layout(question, series);
     const int answer = LengthTable::AnswerKey[size_t(question - 1)];
     writer.beginQuestion(question, cell.top());
     writer.text({ cell.left(), cell.top(), cell.width(), 6 }, answerLine(question, answerOf(question)),
@@ -83,8 +95,14 @@ void drawQuestion(BookletWriter &writer, int question, const QRectF &cell)
                                  .arg(answer)),
              writer.font(8.5))
         + 1.5;
+    const Estimate &estimate = Estimates[std::clamp(answer, 1, 9) - 1];
+    y += writer.text({ textLeft, y, textWidth, 14 },
+             French::typeset(
+                 QStringLiteral("Comment elle tient : %1.").arg(QString::fromUtf8(estimate.fits))),
+             writer.font(8.5))
+        + 1.5;
     writer.text({ textLeft, y, textWidth, 14 },
-        French::typeset(QStringLiteral("Repère : %1.").arg(landmarkText(answer))),
+        French::typeset(QStringLiteral("Repère : %1.").arg(QString::fromUtf8(estimate.landmark))),
         writer.font(8.5, false, true));
 }
 
@@ -98,13 +116,13 @@ QStringList lengthAnswers()
     return answers;
 }
 
-void lengthSection(BookletWriter &writer)
+void lengthSection(BookletWriter &writer, int series)
 {
     constexpr int columns = 2;
     constexpr double gap = 4; // millimetres
     BookletGrid grid(writer, LengthLayout.perPage, columns, gap);
     for (int question = 1; question <= LengthTable::QuestionCount; ++question)
-        drawQuestion(writer, question, grid.nextCell());
+        drawQuestion(writer, question, series, grid.nextCell());
 }
 
 } // namespace Booklet

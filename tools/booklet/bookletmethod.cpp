@@ -109,8 +109,11 @@ Method dialMethod()
             "la graduation voisine, quand l’aiguille est près d’un trait ;",
             "lire un autre cadran que celui qui est demandé.",
         },
-        "Le cadran demandé est le seul en pleine couleur ; la valeur d’une graduation est donnée, et chaque "
-        "réponse proposée qui tient d’un piège classique est expliquée.",
+        "Chaque page reprend un tableau de bord ; le cadran de chaque question y est entouré de rouge et "
+        "porte son numéro. La lecture part du nombre écrit le plus proche de l’aiguille et compte les "
+        "graduations jusqu’à elle ; à côté de chaque autre valeur "
+        "proposée, d’où elle vient (graduation voisine, facteur dix, signe, un autre cadran), ou « sans "
+        "rapport » quand rien ne la rend tentante.",
     };
 }
 

@@ -42,9 +42,9 @@ QPointF unit(QPointF vector)
     return length > 0 ? vector / length : QPointF();
 }
 
-void drawQuestion(BookletWriter &writer, int question, const QRectF &cell)
+void drawQuestion(BookletWriter &writer, int question, int series, const QRectF &cell)
 {
-    const PathPictures::Path path = PathPictures::layout(question, Series::Own);
+    const PathPictures::Path path = PathPictures::layout(question, series);
     const QChar asked = PathTable::Directions[size_t(question - 1)] == 'R' ? u'D' : u'G';
     writer.beginQuestion(question, cell.top());
     writer.text({ cell.left(), cell.top(), cell.width(), 6 }, answerLine(question, answerOf(question)),
@@ -103,13 +103,13 @@ QStringList pathAnswers()
     return answers;
 }
 
-void pathSection(BookletWriter &writer)
+void pathSection(BookletWriter &writer, int series)
 {
     constexpr int columns = 2;
     constexpr double gap = 4; // millimetres
     BookletGrid grid(writer, PathLayout.perPage, columns, gap);
     for (int question = 1; question <= PathTable::QuestionCount; ++question)
-        drawQuestion(writer, question, grid.nextCell());
+        drawQuestion(writer, question, series, grid.nextCell());
 }
 
 } // namespace Booklet

@@ -51,8 +51,10 @@ QString answerOf(const ReasoningItems::Item &item)
     return characters.join(isStrip(item) ? QString() : QStringLiteral(", "));
 }
 
-// The item as on its screen, at the screen's proportions, with the answer written in the boxes.
-double drawPuzzle(BookletWriter &writer, const ReasoningItems::Item &item, double top)
+} // namespace
+
+double drawReasoningItem(
+    BookletWriter &writer, const ReasoningItems::Item &item, double top, bool withAnswers)
 {
     int first = item.boxes.front().top;
     int last = first;
@@ -106,15 +108,14 @@ double drawPuzzle(BookletWriter &writer, const ReasoningItems::Item &item, doubl
         const QRectF cell(corner, QSizeF(ReasoningItems::BoxSize * scale, ReasoningItems::BoxSize * scale));
         painter.save();
         painter.setPen(QPen(Qt::black, writer.mm(0.4)));
-        painter.setBrush(QColor(230, 230, 230));
+        painter.setBrush(withAnswers ? QColor(230, 230, 230) : QColor(Qt::white));
         painter.drawRect(writer.mm(cell));
         painter.restore();
-        writer.text(cell, QString(QLatin1Char(item.key[k])), writer.font(points, true), Qt::AlignCenter);
+        if (withAnswers)
+            writer.text(cell, QString(QLatin1Char(item.key[k])), writer.font(points, true), Qt::AlignCenter);
     }
     return (last - first + ReasoningItems::BoxSize) * scale;
 }
-
-} // namespace
 
 QStringList reasoningAnswers()
 {
@@ -124,7 +125,7 @@ QStringList reasoningAnswers()
     return answers;
 }
 
-void reasoningSection(BookletWriter &writer)
+void reasoningSection(BookletWriter &writer, int /*series: the items are the same in every series*/)
 {
     BookletGrid grid(writer, ReasoningLayout.perPage);
     for (int k = 0; k < ReasoningItems::ItemCount; ++k) {
@@ -134,7 +135,7 @@ void reasoningSection(BookletWriter &writer)
         writer.text({ BookletWriter::Margin, top, BookletWriter::ContentWidth, 7 },
             answerLine(k + 1, answerOf(item)), writer.font(11, true));
         top += 10;
-        top += drawPuzzle(writer, item, top) + 5;
+        top += drawReasoningItem(writer, item, top, true) + 5;
         writer.text({ BookletWriter::Margin, top, BookletWriter::ContentWidth, 20 },
             French::typeset(QStringLiteral("Règle : ") + QString::fromUtf8(Rules[k])), writer.font(9.5));
     }

@@ -10,6 +10,7 @@
 
 #include <QPainterPath>
 
+#include <algorithm>
 #include <cmath>
 
 namespace Booklet {
@@ -28,6 +29,7 @@ using BookletDrawing::badge;
 // The marks drawn over the pictures, in a colour that still reads as a dark line in black and white.
 const QColor MarkColour(200, 0, 0);
 constexpr double LooseBadge = 3.6; // millimetres across
+constexpr double ArrowGap = 1.1; // from a number to the turn arrow around it, millimetres
 
 QPainterPath pathOf(const SpatialGeometry::Shape &shape, const QTransform &transform)
 {
@@ -54,32 +56,36 @@ void drawAssembled(BookletWriter &writer, const Puzzle &puzzle, const QRectF &bo
         * QTransform::fromScale(scale, scale)
         * QTransform::fromTranslate(area.center().x(), area.center().y());
     QPainter &painter = writer.painter();
+    const QVector<SpatialExplanation::Assembly> places = SpatialExplanation::assembly(puzzle);
     for (int k = 0; k < puzzle.loosePieces.size(); ++k) {
-        const SpatialGeometry::Shape &piece = right.figure.pieces[puzzle.loosePieces[k].piece];
+        const SpatialGeometry::Shape &piece = right.figure.pieces[places[k].place];
         const QPainterPath path = pathOf(piece, toPage);
         painter.fillPath(path, BookletDrawing::pieceColour(k));
         painter.fillPath(path, QBrush(QColor(70, 70, 70), BookletDrawing::pieceHatching(k)));
         painter.strokePath(path, QPen(Qt::black, writer.mm(0.35)));
     }
     for (int k = 0; k < puzzle.loosePieces.size(); ++k) {
-        const SpatialGeometry::Shape &piece = right.figure.pieces[puzzle.loosePieces[k].piece];
+        const SpatialGeometry::Shape &piece = right.figure.pieces[places[k].place];
         badge(
             writer, toPage.map(BookletDrawing::innermostPoint(piece.outline)), QString::number(k + 1), false);
     }
 }
 
-// Where a loose piece's number goes, in picture pixels: inside the piece when it has room for it,
-// otherwise just outside it, as far from the other pieces and numbers as the framed cell allows.
-QPointF badgeSpot(
-    const Puzzle &puzzle, int k, double badgeRadius, const QVector<QPointF> &taken, bool *inside)
+// Where a loose piece's number goes, in picture pixels: on the piece when it fits there, otherwise just
+// beside it, clear of the other pieces and numbers; its turn arrow, `reach` around it, stays inside
+// the framed cell. A number with no clear room beside its piece stays on it.
+QPointF badgeSpot(const Puzzle &puzzle, int k, double badgeRadius, double reach,
+    const QVector<QPointF> &taken, bool *inside)
 {
     const Polygon &shown = puzzle.loosePieces[k].shown;
     const QPointF innermost = BookletDrawing::innermostPoint(shown);
-    // Inside only with room to spare, so that the piece still shows around its number.
-    *inside = SpatialGeometry::distanceToBoundary(shown, innermost) >= 1.6 * badgeRadius;
+    const QRectF room = drawingRect(0).adjusted(reach, reach, -reach, -reach);
+    const QPointF kept(std::clamp(innermost.x(), room.left(), room.right()),
+        std::clamp(innermost.y(), room.top(), room.bottom()));
+    *inside = SpatialGeometry::contains(shown, kept)
+        && SpatialGeometry::distanceToBoundary(shown, kept) >= 1.1 * badgeRadius;
     if (*inside)
-        return innermost;
-    const QRectF room = drawingRect(0).adjusted(badgeRadius, badgeRadius, -badgeRadius, -badgeRadius);
+        return kept;
     auto clearance = [&](QPointF spot) {
         double least = std::numeric_limits<double>::infinity();
         for (const LoosePiece &loose : puzzle.loosePieces) {
@@ -94,8 +100,9 @@ QPointF badgeSpot(
                 least, std::hypot(other.x() - spot.x(), other.y() - spot.y()) / 2 - 1.8 * badgeRadius);
         return least;
     };
-    QPointF best = innermost;
-    double bestClearance = -1;
+    QPointF best = kept;
+    double bestClearance = badgeRadius;
+    *inside = true;
     for (int step = 0; step < 24; ++step) {
         const QPointF direction(std::cos(step * M_PI / 12), std::sin(step * M_PI / 12));
         // Out from the piece until its number stands clear of it.
@@ -109,6 +116,7 @@ QPointF badgeSpot(
         if (const double clear = clearance(spot); clear > bestClearance) {
             bestClearance = clear;
             best = spot;
+            *inside = false;
         }
     }
     return best;
@@ -119,7 +127,7 @@ void drawTurnArrow(BookletWriter &writer, QPointF centre, int degrees)
 {
     if (degrees == 0)
         return;
-    const double radius = writer.mm(LooseBadge / 2 + 1.1);
+    const double radius = writer.mm(LooseBadge / 2 + ArrowGap);
     const double sweep = std::max(std::abs(degrees), 90); // Qt's arcs turn anticlockwise when positive
     const double signedSweep = degrees > 0 ? -sweep : sweep;
     const double start = 90 - signedSweep / 2; // centred on the top
@@ -149,10 +157,12 @@ void drawTurnArrow(BookletWriter &writer, QPointF centre, int degrees)
 void drawLoosePieceMarks(BookletWriter &writer, const Puzzle &puzzle, const QTransform &toPage)
 {
     const double pixelsPerMm = writer.mm(1) / toPage.m11();
+    const QVector<SpatialExplanation::Assembly> places = SpatialExplanation::assembly(puzzle);
     QVector<QPointF> taken;
     for (int k = 0; k < puzzle.loosePieces.size(); ++k) {
         bool inside = true;
-        const QPointF spot = badgeSpot(puzzle, k, LooseBadge / 2 * pixelsPerMm, taken, &inside);
+        const QPointF spot = badgeSpot(puzzle, k, LooseBadge / 2 * pixelsPerMm,
+            (LooseBadge / 2 + ArrowGap + 0.8) * pixelsPerMm, taken, &inside);
         taken.append(spot);
         const QPointF centre = toPage.map(spot);
         if (!inside) {
@@ -162,7 +172,7 @@ void drawLoosePieceMarks(BookletWriter &writer, const Puzzle &puzzle, const QTra
                 centre, toPage.map(BookletDrawing::innermostPoint(puzzle.loosePieces[k].shown)));
             writer.painter().restore();
         }
-        drawTurnArrow(writer, centre, SpatialExplanation::assemblingTurn(puzzle, puzzle.loosePieces[k]));
+        drawTurnArrow(writer, centre, places[k].turn);
         badge(writer, centre, QString::number(k + 1), false, LooseBadge);
     }
 }
@@ -205,9 +215,9 @@ void drawDifference(BookletWriter &writer, const Puzzle &puzzle, int slot,
     painter.restore();
 }
 
-void drawQuestion(BookletWriter &writer, int question, double top)
+void drawQuestion(BookletWriter &writer, int question, int series, double top)
 {
-    const Puzzle puzzle = SpatialPuzzles::puzzle(question, Series::Own);
+    const Puzzle puzzle = SpatialPuzzles::puzzle(question, series);
     const QChar letter = QLatin1Char(SpatialKey::letterOf(puzzle.answer));
     writer.beginQuestion(question, top);
     writer.text({ BookletWriter::Margin, top, BookletWriter::ContentWidth, 7 },
@@ -218,6 +228,17 @@ void drawQuestion(BookletWriter &writer, int question, double top)
         { BookletWriter::Margin, pictureTop, 52, 68 },
         [&puzzle](QPainter &painter) { paintSpatialPuzzle(painter, puzzle); });
     drawLoosePieceMarks(writer, puzzle, toPage);
+    // The right figure framed thick and ticked in the grid.
+    const QRectF rightCell
+        = toPage.mapRect(cellRect(puzzle.answer))
+              .adjusted(writer.mm(0.35), writer.mm(0.35), -writer.mm(0.35), -writer.mm(0.35));
+    writer.painter().save();
+    writer.painter().setPen(QPen(Qt::black, writer.mm(0.7)));
+    writer.painter().setBrush(Qt::NoBrush);
+    writer.painter().drawRect(rightCell);
+    writer.painter().restore();
+    badge(writer, rightCell.topRight() + QPointF(-writer.mm(2.2), writer.mm(2.2)), QStringLiteral("✔"), true,
+        3.4);
 
     const double figureLeft = BookletWriter::Margin + 56;
     writer.text({ figureLeft, pictureTop, 44, 6 },
@@ -227,8 +248,9 @@ void drawQuestion(BookletWriter &writer, int question, double top)
     const double textLeft = BookletWriter::Margin + 101;
     const double textWidth = BookletWriter::ContentWidth - 101;
     double y = pictureTop;
+    const QVector<SpatialExplanation::Assembly> places = SpatialExplanation::assembly(puzzle);
     for (int k = 0; k < puzzle.loosePieces.size(); ++k) {
-        const int turn = SpatialExplanation::assemblingTurn(puzzle, puzzle.loosePieces[k]);
+        const int turn = places[k].turn;
         y += writer.text({ textLeft, y, textWidth, 10 },
                  French::typeset(
                      QStringLiteral("Pièce %1 : %2").arg(k + 1).arg(SpatialExplanation::turnText(turn))),
@@ -244,11 +266,11 @@ void drawQuestion(BookletWriter &writer, int question, double top)
             continue;
         const SpatialExplanation::Difference difference = SpatialExplanation::differenceOf(puzzle, slot);
         drawDifference(writer, puzzle, slot, difference, toPage);
-        y += writer.text({ textLeft, y, textWidth, 14 },
+        y += writer.text({ textLeft, y, textWidth, 24 },
                  French::typeset(QStringLiteral("%1 : %2")
                                      .arg(QLatin1Char(SpatialKey::letterOf(slot + 1)))
                                      .arg(difference.text)),
-                 writer.font(8.5))
+                 writer.font(8))
             + 0.8;
     }
 }
@@ -263,11 +285,11 @@ QStringList spatialAnswers()
     return answers;
 }
 
-void spatialSection(BookletWriter &writer)
+void spatialSection(BookletWriter &writer, int series)
 {
     BookletGrid grid(writer, SpatialLayout.perPage);
     for (int question = 1; question <= SpatialKey::QuestionCount; ++question)
-        drawQuestion(writer, question, grid.nextCell().top());
+        drawQuestion(writer, question, series, grid.nextCell().top());
 }
 
 } // namespace Booklet

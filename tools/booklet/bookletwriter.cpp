@@ -3,6 +3,7 @@
 #include <QLocale>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QRegularExpression>
 
 namespace {
 
@@ -12,13 +13,14 @@ const QString FontFamily = QStringLiteral("DejaVu Sans");
 
 } // namespace
 
-BookletWriter::BookletWriter(QIODevice *device)
+BookletWriter::BookletWriter(QIODevice *device, const QString &header, const QString &title)
     : pdf(device)
+    , header(header)
 {
     pdf.setPdfVersion(QPagedPaintDevice::PdfVersion_1_6);
     pdf.setResolution(Resolution);
     pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
-    pdf.setTitle(QStringLiteral("Corrigé illustré – Simulation de Sélection Pilotes"));
+    pdf.setTitle(title);
     pdf.setCreator(QStringLiteral("Simulation de Sélection Pilotes"));
     paint.begin(&pdf);
     paint.setRenderHint(QPainter::Antialiasing);
@@ -117,8 +119,7 @@ void BookletWriter::decorate()
     paint.setPen(Qt::black);
     const QFont small = font(8.5);
     paint.setFont(small);
-    paint.drawText(mm(QRectF(Margin, 10, ContentWidth, 6)), Qt::AlignLeft | Qt::AlignVCenter,
-        QStringLiteral("Corrigé illustré"));
+    paint.drawText(mm(QRectF(Margin, 10, ContentWidth, 6)), Qt::AlignLeft | Qt::AlignVCenter, header);
     paint.drawText(mm(QRectF(Margin, 10, ContentWidth, 6)), Qt::AlignRight | Qt::AlignVCenter, heading);
     paint.setPen(QPen(Qt::black, mm(0.2)));
     paint.drawLine(mm(QPointF(Margin, 17)), mm(QPointF(PageWidth - Margin, 17)));
@@ -159,6 +160,9 @@ QString typeset(const QString &text)
         result.replace(QString(u' ') + mark, QString(NarrowNoBreakSpace) + mark);
     result.replace(QStringLiteral("« "), QString(u'«') + NoBreakSpace);
     result.replace(QStringLiteral(" »"), QString(NoBreakSpace) + u'»');
+    // A figure's letter stays with its word.
+    static const QRegularExpression figureLetter(QStringLiteral("(figures?) ([A-E])\\b"));
+    result.replace(figureLetter, QStringLiteral("\\1") + NoBreakSpace + QStringLiteral("\\2"));
     // A calculation stays on one line: no break around its signs.
     for (const QChar sign : { u'−', u'+', u'=', u'×' })
         result.replace(QString(u' ') + sign + u' ', QString(NoBreakSpace) + sign + NoBreakSpace);

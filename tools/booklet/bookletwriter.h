@@ -9,8 +9,8 @@
 
 // The pages of the answer booklet: an A4 PDF drawn with QPainter, in millimetres from the top left
 // corner of the page, with a running title (the section and the questions of the page) and a page
-// number on every page of a section. It also records where each section and each question starts
-// and where each table-of-contents line stands, for the outline and the links.
+// number on every page of a section, under the document's own title. It also records where each section and
+// each question starts and where each table-of-contents line stands, for the outline and the links.
 class BookletWriter {
 public:
     static constexpr double PageWidth = 210;
@@ -37,7 +37,8 @@ public:
         int target = 0; // the page it leads to
     };
 
-    explicit BookletWriter(QIODevice *device);
+    // `header` heads every page of a section ("Sujet – Série 2"); `title` is the PDF's.
+    BookletWriter(QIODevice *device, const QString &header, const QString &title);
     ~BookletWriter();
 
     QPainter &painter() { return paint; }
@@ -74,6 +75,7 @@ private:
 
     QPdfWriter pdf;
     QPainter paint;
+    QString header;
     int page = 1;
     bool pageUsed = false;
     int pageSection = -1; // the section of the current page; -1 before the first

@@ -59,9 +59,6 @@ foreach(size IN LISTS PILOTES_ICON_SIZES)
     list(APPEND PILOTES_ICONS icon-${size}.png)
 endforeach()
 
-# The answer booklet (tools/booklet), installed to share/doc/selection-pilotes.
-set(PILOTES_BOOKLET_PATH ${CMAKE_BINARY_DIR}/doc/corrige-selection-pilotes.pdf)
-
 set(PILOTES_PICTURES ${PILOTES_DECORATION_PICTURES} ${PILOTES_QUESTION_PICTURES})
 list(TRANSFORM PILOTES_PICTURES PREPEND ${PILOTES_PICTURES_DIR}/ OUTPUT_VARIABLE PILOTES_PICTURE_PATHS)
 list(TRANSFORM PILOTES_EMBEDDED_PICTURES PREPEND ${PILOTES_EMBEDDED_DIR}/ OUTPUT_VARIABLE PILOTES_EMBEDDED_PATHS)
@@ -83,3 +80,21 @@ foreach(series RANGE 2 ${PILOTES_SERIES_COUNT})
         OUTPUT_VARIABLE PILOTES_SERIES_${series}_PATHS)
     list(APPEND PILOTES_SERIES_PATHS ${PILOTES_SERIES_${series}_PATHS})
 endforeach()
+
+# The booklets (tools/booklet), installed to share/doc/selection-pilotes: for each series, a question
+# paper to take the tests on paper ("sujet") and its illustrated answers ("corrigé"); series 1's
+# names carry no number. PILOTES_BOOKLET_PATHS lists them all, series by series, sujet first;
+# PILOTES_BOOKLET_PATH is series 1's corrigé, the one the menus open.
+set(PILOTES_BOOKLET_DIR ${CMAKE_BINARY_DIR}/doc)
+set(PILOTES_BOOKLET_PATHS)
+foreach(series RANGE 1 ${PILOTES_SERIES_COUNT})
+    if(series EQUAL 1)
+        set(suffix "")
+    else()
+        set(suffix "-serie-${series}")
+    endif()
+    set(PILOTES_BOOKLET_${series}_SUJET ${PILOTES_BOOKLET_DIR}/sujet-selection-pilotes${suffix}.pdf)
+    set(PILOTES_BOOKLET_${series}_CORRIGE ${PILOTES_BOOKLET_DIR}/corrige-selection-pilotes${suffix}.pdf)
+    list(APPEND PILOTES_BOOKLET_PATHS ${PILOTES_BOOKLET_${series}_SUJET} ${PILOTES_BOOKLET_${series}_CORRIGE})
+endforeach()
+set(PILOTES_BOOKLET_PATH ${PILOTES_BOOKLET_1_CORRIGE})
