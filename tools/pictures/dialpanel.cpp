@@ -2,6 +2,10 @@
 
 #include "dials/dialbank.h"
 
+#include <QFontMetricsF>
+#include <QLineF>
+#include <QtMath>
+
 #include <cmath>
 #include <stdexcept>
 
@@ -75,6 +79,33 @@ DialPanel panelReading(const std::array<Reading, 6> &readings)
     return panel;
 }
 
+QPointF polar(const QPointF &centre, double radius, double angle)
+{
+    return QLineF::fromPolar(radius, angle).translated(centre).p2();
+}
+
+// Thousands of tours/min, quarters of a tank, signed amperes.
+QString numeralText(char code, double value)
+{
+    switch (code) {
+    case 'C':
+        return QString::number(std::lround(value / 1000));
+    case 'E': {
+        static const QString quarters[] = { QStringLiteral("0"), QStringLiteral("¼"), QStringLiteral("½"),
+            QStringLiteral("¾"), QStringLiteral("1") };
+        return quarters[std::lround(value * 4)];
+    }
+    case 'A':
+        if (value > 0)
+            return QLatin1Char('+') + QString::number(std::lround(value));
+        if (value < 0)
+            return QChar(0x2212) + QString::number(std::lround(-value));
+        return QStringLiteral("0");
+    default:
+        return QString::number(std::lround(value));
+    }
+}
+
 } // namespace
 
 double DialScale::angleOf(double value) const
@@ -136,6 +167,46 @@ QRectF Dial::bounds() const
     return circle;
 }
 
+// Bold for the big rev counter figures and for the fuel fractions, whose glyphs are small.
+QFont Dial::numeralFont() const
+{
+    return DialPanels::font(numeralPixelSize, code == 'C' || code == 'E');
+}
+
+std::vector<DialNumeral> Dial::numerals() const
+{
+    const QFontMetricsF metrics(numeralFont());
+    const double clearRadius = markRadius - NumeralMarkLength - 2.5;
+    std::vector<DialNumeral> numerals;
+    for (int i = 0; i < scale.markCount(); ++i) {
+        const double value = scale.markValue(i);
+        if (!scale.isMultiple(value, scale.numeralStep))
+            continue;
+        const double angle = scale.angleOf(value);
+        const QString text = numeralText(code, value);
+        const QRectF box = metrics.tightBoundingRect(text);
+        const double radians = qDegreesToRadians(angle);
+        // Whatever its width and angle, the numeral's inked box stands just inside the marks, so
+        // wide numerals such as "125" stand as clear of their mark as narrow ones.
+        const double reach
+            = box.width() / 2 * std::abs(std::cos(radians)) + box.height() / 2 * std::abs(std::sin(radians));
+        const QPointF origin = polar(centre, clearRadius - reach, angle) - box.center();
+        numerals.push_back({ value, text, origin, box.translated(origin) });
+    }
+    return numerals;
+}
+
+QFont Dial::labelFont()
+{
+    return DialPanels::font(9, true);
+}
+
+QRectF Dial::labelRect() const
+{
+    const QPointF at = centre + labelOffset;
+    return QRectF(at.x() - 60, at.y() - 15, 120, 30);
+}
+
 Dial DialPanel::dial(char code) const
 {
     for (const Dial &candidate : dials) {
@@ -146,6 +217,15 @@ Dial DialPanel::dial(char code) const
 }
 
 namespace DialPanels {
+
+QFont font(int pixelSize, bool bold)
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    font.setStyleStrategy(QFont::PreferAntialias);
+    return font;
+}
 
 Dial standardDial(char code)
 {

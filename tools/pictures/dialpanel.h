@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QFont>
 #include <QPointF>
 #include <QRectF>
 #include <QString>
 
 #include <array>
+#include <vector>
 
 // The instrument panels of the dial-reading test as geometry: where each dial sits, its scale, and
 // the angle of its needle. The drawing is made from it, and the tests read the answers back from it.
@@ -36,6 +38,18 @@ struct DialScale {
 // to hold their end numerals, the hub and the label.
 enum class DialFace { Round, UpperHalf, LeftHalf, RightHalf };
 constexpr double UpperHalfDepth = 18;
+// The rim is drawn inside the face's outer edge.
+constexpr double RimWidth = 3;
+// A mark that carries a numeral is the longest; the numeral stands just inside it.
+constexpr double NumeralMarkLength = 9;
+
+// A numeral as printed on a dial.
+struct DialNumeral {
+    double value = 0;
+    QString text;
+    QPointF origin; // where its glyphs start (QPainterPath::addText)
+    QRectF box; // its inked box
+};
 
 struct Dial {
     char code = ' '; // the question bank's instrument code
@@ -52,6 +66,12 @@ struct Dial {
     double reading() const { return scale.valueAt(needleAngle); }
     // The face with its rim.
     QRectF bounds() const;
+
+    QFont numeralFont() const;
+    std::vector<DialNumeral> numerals() const;
+    static QFont labelFont();
+    // The label's lines are centred in this box.
+    QRectF labelRect() const;
 };
 
 struct DialPanel {
@@ -68,6 +88,9 @@ constexpr int Height = 200;
 // its 2-pixel border.
 constexpr int ExampleWidth = 269;
 constexpr int ExampleHeight = 189;
+
+// The type of the dials' numerals and labels.
+QFont font(int pixelSize, bool bold);
 
 // The dial as laid out on every panel, with its usual scale and its needle at the minimum.
 Dial standardDial(char code);
