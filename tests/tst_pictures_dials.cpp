@@ -29,19 +29,6 @@ constexpr double Tolerance = 1e-9;
 // Pixels as inked as this belong to a numeral's body; the rims' grey is lighter.
 constexpr double NumeralInk = 0.45;
 
-// What a reader knows of each instrument: the value between two marks, every how much a mark is
-// drawn longer, and the numerals on the longest.
-struct ScaleLegend {
-    char code;
-    double graduation;
-    double mediumStep; // 0: no medium marks
-    double numeralStep;
-    bool boldNumerals;
-};
-constexpr ScaleLegend Legends[]
-    = { { 'C', 100, 500, 1000, true }, { 'V', 5, 10, 40, false }, { 'P', 5, 10, 20, false },
-          { 'T', 5, 0, 25, false }, { 'E', 0.125, 0, 0.25, true }, { 'A', 2, 0, 10, false } };
-
 // Thousands of tours/min, quarters of a tank, signed amperes.
 QString expectedNumeral(char code, double value)
 {
@@ -112,17 +99,20 @@ double angleAt(const Dial &dial, double position)
     return dial.scale.startAngle + (dial.scale.endAngle > dial.scale.startAngle ? position : -position);
 }
 
-// What a circle around the pivot meets along the sweep, a little beyond its ends: the weighted middle,
-// along the sweep, of each run of pixels that weigh.
+// What circles around the pivot meet along the sweep, a little beyond its ends: the weighted middle,
+// along the sweep, of each run of positions where a pixel on one of the circles weighs.
 template <typename Weight>
-std::vector<double> runsOnCircle(const QImage &picture, const Dial &dial, double radius, Weight weightOf)
+std::vector<double> runsOnCircles(
+    const QImage &picture, const Dial &dial, std::initializer_list<double> radii, Weight weightOf)
 {
     std::vector<double> runs;
     double weight = 0;
     double moment = 0;
     const double sweep = std::abs(dial.scale.endAngle - dial.scale.startAngle);
     for (double position = -1.5; position <= sweep + 1.5; position += 0.02) {
-        const double w = weightOf(pixelAt(picture, pointOnDial(dial, radius, angleAt(dial, position))));
+        double w = 0;
+        for (double radius : radii)
+            w = std::max(w, weightOf(pixelAt(picture, pointOnDial(dial, radius, angleAt(dial, position)))));
         weight += w;
         moment += w * position;
         if (w == 0 && weight > 0) {
@@ -137,8 +127,17 @@ std::vector<double> runsOnCircle(const QImage &picture, const Dial &dial, double
 
 std::vector<double> marksOnCircle(const QImage &picture, const Dial &dial, double radius)
 {
-    return runsOnCircle(
-        picture, dial, radius, [](QRgb pixel) { return inkiness(pixel) > 0.2 ? inkiness(pixel) : 0; });
+    return runsOnCircles(
+        picture, dial, { radius }, [](QRgb pixel) { return inkiness(pixel) > 0.2 ? inkiness(pixel) : 0; });
+}
+
+// Every mark, met by a band a pixel and a half wide inside their outer ends: a thin mark slanting across
+// the pixels can leave one circle all but blank where the next is well inked.
+std::vector<double> everyMark(const QImage &picture, const Dial &dial)
+{
+    const double r = dial.markRadius;
+    return runsOnCircles(picture, dial, { r - 1.5, r - 2, r - 2.5, r - 3 },
+        [](QRgb pixel) { return inkiness(pixel) > 0.2 ? inkiness(pixel) : 0; });
 }
 
 // Where the needle stands, along the sweep, as the written picture shows it: the middle of its colour
@@ -147,7 +146,7 @@ double measuredNeedle(const QImage &picture, const Dial &dial)
 {
     double sum = 0;
     for (double inset : { 2.5, 3.0, 3.5, 4.0 }) {
-        const std::vector<double> runs = runsOnCircle(picture, dial, dial.markRadius - inset,
+        const std::vector<double> runs = runsOnCircles(picture, dial, { dial.markRadius - inset },
             [&dial](QRgb pixel) { return needleCover(dial, pixel) > 0.1 ? needleCover(dial, pixel) : 0; });
         sum += runs.size() == 1 ? runs.front() : qQNaN();
     }
@@ -198,16 +197,25 @@ QSize sizeOf(const Ink &ink)
     return bounds.size();
 }
 
-// The numeral standing inside a long mark, nearer it than the next long marks (that many degrees
-// apart): the ink nearest the mark's inner end, the ink joined to it (the glyphs of a numeral stand
-// side by side, up to five pixels apart), and its faint edges.
-Ink numeralNear(const QImage &picture, const Dial &dial, double angle, double apart)
+// Where a numeral may stand around its long mark, in degrees along the sweep either way: half-way to the
+// next long marks, and as far as the next would be past an end of the scale.
+struct Reach {
+    double towardStart;
+    double towardEnd;
+};
+
+// The numeral standing inside a long mark (that far along the sweep), nearer it than the next long marks:
+// the ink nearest the mark's inner end, the ink joined to it (the glyphs of a numeral stand side by
+// side, up to five pixels apart), and its faint edges.
+Ink numeralNear(const QImage &picture, const Dial &dial, double position, Reach reach)
 {
+    const double angle = angleAt(dial, position);
     const double outer = dial.markRadius - 10; // just inside the long marks
+    const double direction = dial.scale.endAngle > dial.scale.startAngle ? 1 : -1;
     const auto inkAt = [&](QPoint p) {
         const QLineF ray(dial.centre, p + QPointF(0.5, 0.5));
-        const bool own
-            = ray.length() < outer && std::abs(std::remainder(ray.angle() - angle, 360.0)) < apart / 2;
+        const double along = std::remainder(ray.angle() - angle, 360.0) * direction;
+        const bool own = ray.length() < outer && along > -reach.towardStart && along < reach.towardEnd;
         return own ? inkiness(picture.pixel(p)) : 0.0;
     };
     const QPoint end = pointOnDial(dial, outer, angle).toPoint();
@@ -264,17 +272,17 @@ double likeness(const Ink &seen, const QString &text, const QFont &font)
 }
 
 // The value whose numeral looks most like the one inside the mark, if any looks much like it.
-double numeralShown(
-    const QImage &picture, const Dial &dial, const ScaleLegend &legend, double angle, double apart)
+double numeralShown(const QImage &picture, const Dial &dial, double position, Reach reach)
 {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(dial.numeralPixelSize);
-    font.setBold(legend.boldNumerals);
-    const Ink seen = numeralNear(picture, dial, angle, apart);
+    // The rev counter's figures and the fuel fractions are bold.
+    font.setBold(dial.code == 'C' || dial.code == 'E');
+    const Ink seen = numeralNear(picture, dial, position, reach);
     double shown = qQNaN();
     double best = 0.85;
     for (double value = dial.scale.minimum; value <= dial.scale.maximum + Tolerance;
-         value += legend.numeralStep) {
+         value += dial.scale.numeralStep) {
         if (const double match = likeness(seen, expectedNumeral(dial.code, value), font); match > best) {
             best = match;
             shown = value;
@@ -301,7 +309,7 @@ std::vector<Mark> marksInPicture(const QImage &picture, const Dial &dial, double
     const auto underNeedle = [&](double position, double pixels) {
         return qDegreesToRadians(std::abs(position - needle)) * dial.markRadius < pixels;
     };
-    std::vector<double> seen = marksOnCircle(picture, dial, dial.markRadius - 2);
+    std::vector<double> seen = everyMark(picture, dial);
     seen.erase(std::remove_if(seen.begin(), seen.end(), [&](double mark) { return underNeedle(mark, 3); }),
         seen.end());
     if (seen.size() < 3)
@@ -311,7 +319,24 @@ std::vector<Mark> marksInPicture(const QImage &picture, const Dial &dial, double
         gaps.push_back(seen[i] - seen[i - 1]);
     std::nth_element(gaps.begin(), gaps.begin() + gaps.size() / 2, gaps.end());
     const double span = seen.back() - seen.front();
-    const double spacing = span / std::round(span / gaps[gaps.size() / 2]);
+    // Between the first and last marks seen lie about span / gap graduations; on a scale of some sixty
+    // marks a few pixels apart, the middle gap can miss by one in sixty, so the count nearby that puts
+    // every mark nearest its place wins.
+    const auto worstMisplacement = [&](double count) {
+        double worst = 0;
+        for (double position : seen) {
+            const double steps = (position - seen.front()) / span * count;
+            worst = std::max(worst, std::abs(steps - std::round(steps)));
+        }
+        return worst;
+    };
+    const double estimate = std::round(span / gaps[gaps.size() / 2]);
+    double count = estimate;
+    for (double other = std::max(1.0, estimate - 2); other <= estimate + 2; ++other) {
+        if (worstMisplacement(other) < worstMisplacement(count))
+            count = other;
+    }
+    const double spacing = span / count;
     std::vector<Mark> marks;
     for (double position : seen) {
         const double steps = (position - seen.front()) / spacing;
@@ -327,13 +352,13 @@ std::vector<Mark> marksInPicture(const QImage &picture, const Dial &dial, double
     return marks;
 }
 
-// The dial's value as a reader finds it in the written picture: the numeral of a long mark, the
-// graduations counted from it, and the needle's place between the marks either side. On the way,
-// every mark must be of its length, and every numeral agree with the count.
+// The dial's value as a reader finds it in the written picture: what a graduation is worth, from
+// the numerals of the long marks and the marks counted between them, then the graduations counted
+// from a numeral, and the needle's place between the marks either side. On the way, every mark must
+// be of the length its place on the scale gives it, and every numeral agree with the count.
 double valueInPicture(const QImage &picture, const Dial &dial)
 {
-    const ScaleLegend legend = *std::find_if(
-        std::begin(Legends), std::end(Legends), [&](const auto &l) { return l.code == dial.code; });
+    const DialScale &scale = dial.scale;
     const double needle = measuredNeedle(picture, dial);
     const std::vector<Mark> marks = marksInPicture(picture, dial, needle);
     const std::vector<double> medium = marksOnCircle(picture, dial, dial.markRadius - 6);
@@ -351,10 +376,14 @@ double valueInPicture(const QImage &picture, const Dial &dial)
         = std::find_if(marks.begin(), marks.end(), [&](const Mark &mark) { return reachOf(mark) == 2; });
     if (first == marks.end())
         misread(dial, QStringLiteral("no long mark"), needle);
-    const int perNumeral = int(std::lround(legend.numeralStep / legend.graduation));
-    const int perMedium = int(std::lround(legend.mediumStep / legend.graduation));
+    const int perNumeral = int(std::lround(scale.numeralStep / scale.graduation));
+    const int perMedium = int(std::lround(scale.mediumStep / scale.graduation));
     const double apart = (marks.back().position - marks.front().position) / marks.back().index * perNumeral;
-    double origin = qQNaN(); // the value of the first mark seen, by every numeral
+    struct Numeral {
+        Mark mark;
+        double value;
+    };
+    std::vector<Numeral> numerals;
     for (const Mark &mark : marks) {
         const int steps = mark.index - first->index;
         const int reach = steps % perNumeral == 0 ? 2 : perMedium && steps % perMedium == 0 ? 1 : 0;
@@ -362,11 +391,22 @@ double valueInPicture(const QImage &picture, const Dial &dial)
             misread(dial, QStringLiteral("a mark of the wrong length"), mark.position);
         if (reach < 2)
             continue;
-        const double value = numeralShown(picture, dial, legend, angleAt(dial, mark.position), apart)
-            - mark.index * legend.graduation;
-        if (!(std::abs(value - (&mark == &*first ? value : origin)) < Tolerance))
-            misread(dial, QStringLiteral("a numeral unlike its place"), mark.position);
-        origin = value;
+        const bool atStart = mark.index - perNumeral < marks.front().index;
+        const bool atEnd = mark.index + perNumeral > marks.back().index;
+        numerals.push_back({ mark,
+            numeralShown(
+                picture, dial, mark.position, { atStart ? apart : apart / 2, atEnd ? apart : apart / 2 }) });
+    }
+    if (numerals.size() < 2)
+        misread(dial, QStringLiteral("fewer than two numerals"), needle);
+    const double graduation = (numerals.back().value - numerals.front().value)
+        / (numerals.back().mark.index - numerals.front().mark.index);
+    const double origin
+        = numerals.front().value - numerals.front().mark.index * graduation; // of the first mark seen
+    for (const Numeral &numeral : numerals) {
+        const double expected = origin + numeral.mark.index * graduation;
+        if (!(std::abs(numeral.value - expected) < Tolerance * std::max(1.0, std::abs(expected))))
+            misread(dial, QStringLiteral("a numeral unlike its place"), numeral.mark.position);
     }
     // Past the marks seen at either end (the needle may hide an end mark), the last two carry on.
     const auto after = std::clamp(
@@ -375,7 +415,7 @@ double valueInPicture(const QImage &picture, const Dial &dial)
     const Mark &before = *(after - 1);
     const double steps = before.index
         + (needle - before.position) / (after->position - before.position) * (after->index - before.index);
-    return origin + steps * legend.graduation;
+    return origin + steps * graduation;
 }
 
 // Pixels whose colour differs a lot: JPEG's small errors stay under the threshold, a moved needle does not.
