@@ -18,6 +18,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <stdexcept>
 #include <vector>
 
@@ -28,6 +29,10 @@ constexpr double SmallestVisibleShift = 1.75;
 constexpr double Tolerance = 1e-9;
 // Pixels as inked as this belong to a numeral's body; the rims' grey is lighter.
 constexpr double NumeralInk = 0.45;
+
+// A reader places a needle between two marks to about a fifth of a graduation either way: any other
+// value offered must lie twice that from the right one.
+constexpr double LeastSeparation = 0.4;
 
 // Thousands of tours/min, quarters of a tank, signed amperes.
 QString expectedNumeral(char code, double value)
@@ -45,16 +50,63 @@ struct DialOnPanel {
     Dial dial;
 };
 
-std::vector<DialOnPanel> everyDial()
+// Laid out once: a later series draws its panels afresh, which takes a moment.
+const DialPanel &panelOf(int panel, int series)
+{
+    static std::map<std::pair<int, int>, DialPanel> drawn;
+    const auto key = std::make_pair(panel, series);
+    auto found = drawn.find(key);
+    if (found == drawn.end())
+        found = drawn.emplace(key, DialPanels::questionPanel(panel, series)).first;
+    return found->second;
+}
+
+// The dials of a series' panels; series 1's with the example's, laid out alike.
+std::vector<DialOnPanel> everyDial(int series)
 {
     std::vector<DialOnPanel> dials;
     for (int panel = DialBank::FirstPanel; panel <= DialBank::LastPanel; ++panel) {
-        for (const Dial &dial : DialPanels::questionPanel(panel, Series::Own).dials)
+        for (const Dial &dial : panelOf(panel, series).dials)
             dials.push_back({ QStringLiteral("panel %1 %2").arg(panel).arg(dial.code), dial });
     }
-    for (const Dial &dial : DialPanels::examplePanel().dials)
-        dials.push_back({ QStringLiteral("example %1").arg(dial.code), dial });
+    if (series == Series::Own) {
+        for (const Dial &dial : DialPanels::examplePanel().dials)
+            dials.push_back({ QStringLiteral("example %1").arg(dial.code), dial });
+    }
     return dials;
+}
+
+void addSeriesColumn()
+{
+    QTest::addColumn<int>("series");
+    for (int series = Series::Own; series <= Series::Count; ++series)
+        QTest::addRow("series %d", series) << series;
+}
+
+// The face, or what lies inside its rim: the rim runs inside the outer edge, and along the flat side of a
+// half dial, half of it on either side of the line.
+QPainterPath faceOf(const Dial &dial, bool insideRim = false)
+{
+    const double rim = insideRim ? RimWidth : 0;
+    QRectF bounds = dial.bounds();
+    switch (dial.face) {
+    case DialFace::UpperHalf:
+        bounds.setBottom(bounds.bottom() - rim);
+        break;
+    case DialFace::LeftHalf:
+        bounds.setRight(bounds.right() - rim / 2);
+        break;
+    case DialFace::RightHalf:
+        bounds.setLeft(bounds.left() + rim / 2);
+        break;
+    case DialFace::Round:
+        break;
+    }
+    QPainterPath circle;
+    circle.addEllipse(dial.centre, dial.radius - rim, dial.radius - rim);
+    QPainterPath flat;
+    flat.addRect(bounds);
+    return circle.intersected(flat);
 }
 
 double arcShift(const Dial &dial, double value)
@@ -448,21 +500,36 @@ private slots:
     void scaleMapsValuesToAngles_data();
     void scaleMapsValuesToAngles();
     void scaleWidenedOnlyWhereValueFallsOutside();
+    void unaskedDialShowsPlausibleValue_data();
     void unaskedDialShowsPlausibleValue();
+    void dialsFitTheirBoxes_data();
     void dialsFitTheirBoxes();
     void exampleShowsRevCounterNear6200();
     void onlyPanelsTwoToNineExist();
 
+    void writesEveryPanelAndAsset_data();
     void writesEveryPanelAndAsset();
     void needlesAreDrawnAtTheirAngles_data();
     void needlesAreDrawnAtTheirAngles();
     void assetShowsPanelTwo();
+    void picturesUseTheirPalette_data();
     void picturesUseTheirPalette();
+    void outputIsDeterministic_data();
     void outputIsDeterministic();
 
 private:
+    // Series 1 in "pictures" (and "assets"), each later series in a folder named by its number.
+    QString folderOf(int series) const
+    {
+        return written.filePath(series == Series::Own ? QStringLiteral("pictures") : QString::number(series));
+    }
+    QString panelPath(int series, int panel) const
+    {
+        return folderOf(series) + QLatin1Char('/') + DialBank::panelFile(panel);
+    }
+
     QTemporaryDir written;
-    QStringList writeErrors;
+    QMap<int, QStringList> writeErrors;
 };
 
 void tst_pictures_dials::initTestCase()
@@ -473,27 +540,37 @@ void tst_pictures_dials::initTestCase()
     PictureOutput output(written.filePath(QStringLiteral("pictures")),
         written.filePath(QStringLiteral("assets")), written.path());
     writeDialPictures(output);
-    writeErrors = output.errors();
+    writeErrors[Series::Own] = output.errors();
+    for (int series = Series::Own + 1; series <= Series::Count; ++series) {
+        QVERIFY(QDir().mkpath(folderOf(series)));
+        PictureOutput later(series, folderOf(series));
+        writeDialPictures(later);
+        writeErrors[series] = later.errors();
+    }
 }
 
 void tst_pictures_dials::needleShowsRightValue_data()
 {
+    QTest::addColumn<int>("series");
     QTest::addColumn<int>("question");
-    for (int question = 1; question <= DialBank::QuestionCount; ++question)
-        QTest::addRow("question %d", question) << question;
+    for (int series = Series::Own; series <= Series::Count; ++series) {
+        for (int question = 1; question <= DialBank::QuestionCount; ++question)
+            QTest::addRow("series %d question %d", series, question) << series << question;
+    }
 }
 
 // The answer is read back from the drawn geometry, and from the written picture: the needle's
 // angle through its dial's scale.
 void tst_pictures_dials::needleShowsRightValue()
 {
+    QFETCH(int, series);
     QFETCH(int, question);
     const char code = DialBank::InstrumentCodes[size_t(question - 1)];
     const double right = DialBank::rightValue(question);
     const int panel = DialBank::panelOf(question);
-    const Dial dial = DialPanels::questionPanel(panel, Series::Own).dial(code);
+    const Dial dial = panelOf(panel, series).dial(code);
 
-    const QImage picture(written.filePath("pictures/" + DialBank::panelFile(panel)));
+    const QImage picture(panelPath(series, panel));
     double seen = qQNaN();
     try {
         seen = valueInPicture(picture, dial);
@@ -522,6 +599,11 @@ void tst_pictures_dials::needleShowsRightValue()
         QVERIFY2(std::abs(offered - roughReading) > std::abs(right - roughReading),
             qPrintable(
                 QStringLiteral("%1 cannot be told from %2 to half a graduation").arg(offered).arg(right)));
+        QVERIFY2(std::abs(offered - right) >= LeastSeparation * dial.scale.graduation - Tolerance,
+            qPrintable(QStringLiteral("%1 lies within %2 of a graduation of %3")
+                           .arg(offered)
+                           .arg(LeastSeparation)
+                           .arg(right)));
         QVERIFY2(arcShift(dial, offered) >= SmallestVisibleShift,
             qPrintable(QStringLiteral("%1 would move the needle by only %2 px")
                            .arg(offered)
@@ -531,16 +613,20 @@ void tst_pictures_dials::needleShowsRightValue()
 
 void tst_pictures_dials::scaleMapsValuesToAngles_data()
 {
+    QTest::addColumn<int>("series");
     QTest::addColumn<int>("index");
-    const std::vector<DialOnPanel> dials = everyDial();
-    for (size_t i = 0; i < dials.size(); ++i)
-        QTest::newRow(qPrintable(dials[i].name)) << int(i);
+    for (int series = Series::Own; series <= Series::Count; ++series) {
+        const std::vector<DialOnPanel> dials = everyDial(series);
+        for (size_t i = 0; i < dials.size(); ++i)
+            QTest::addRow("series %d %s", series, qPrintable(dials[i].name)) << series << int(i);
+    }
 }
 
 void tst_pictures_dials::scaleMapsValuesToAngles()
 {
+    QFETCH(int, series);
     QFETCH(int, index);
-    const DialScale scale = everyDial()[size_t(index)].dial.scale;
+    const DialScale scale = everyDial(series)[size_t(index)].dial.scale;
     QCOMPARE(scale.angleOf(scale.minimum), scale.startAngle);
     QCOMPARE(scale.angleOf(scale.maximum), scale.endAngle);
     const double sweep = scale.endAngle - scale.startAngle;
@@ -583,8 +669,14 @@ void tst_pictures_dials::scaleWidenedOnlyWhereValueFallsOutside()
     QCOMPARE(DialPanels::questionPanel(9, Series::Own).dial('T').scale.minimum, 0.0);
 }
 
+void tst_pictures_dials::unaskedDialShowsPlausibleValue_data()
+{
+    addSeriesColumn();
+}
+
 void tst_pictures_dials::unaskedDialShowsPlausibleValue()
 {
+    QFETCH(int, series);
     for (int panel = DialBank::FirstPanel; panel <= DialBank::LastPanel; ++panel) {
         QString asked;
         for (int question = 1; question <= DialBank::QuestionCount; ++question) {
@@ -592,28 +684,89 @@ void tst_pictures_dials::unaskedDialShowsPlausibleValue()
                 asked.append(QLatin1Char(DialBank::InstrumentCodes[size_t(question - 1)]));
         }
         QCOMPARE(asked.size(), DialBank::QuestionsPerPanel);
-        const DialPanel dials = DialPanels::questionPanel(panel, Series::Own);
+        const DialPanel &dials = panelOf(panel, series);
         int unasked = 0;
         for (const Dial &dial : dials.dials) {
             if (asked.contains(QLatin1Char(dial.code)))
                 continue;
             ++unasked;
             QVERIFY(DialPanels::standardDial(dial.code).scale.contains(dial.reading()));
+            QVERIFY(dial.scale.contains(dial.reading()));
         }
         QCOMPARE(unasked, 1);
     }
 }
 
-// The instruction screen shows only the left of the panel: the rev counter and speed dial must be whole
-// there.
+void tst_pictures_dials::dialsFitTheirBoxes_data()
+{
+    addSeriesColumn();
+}
+
+// The instruction screen shows only the left of the example panel: the rev counter and speed dial must
+// be whole there, as on series 1's panels, laid out alike. On every panel, no face overlaps another,
+// each numeral stands on its face clear of the other numerals around its pivot and of a label printed
+// there, and a label printed on the panel stays on it, off every face and off the other labels.
 void tst_pictures_dials::dialsFitTheirBoxes()
 {
+    QFETCH(int, series);
     const QRectF examplePart(0, 0, DialPanels::ExampleWidth, DialPanels::ExampleHeight);
     const QRectF wholePanel(0, 0, DialPanels::Width, DialPanels::Height);
-    for (const DialOnPanel &entry : everyDial()) {
-        const Dial &dial = entry.dial;
-        const QRectF box = dial.code == 'C' || dial.code == 'V' ? examplePart : wholePanel;
-        QVERIFY2(box.contains(dial.bounds()), qPrintable(entry.name));
+    std::vector<std::pair<QString, DialPanel>> panels;
+    for (int panel = DialBank::FirstPanel; panel <= DialBank::LastPanel; ++panel)
+        panels.emplace_back(QStringLiteral("panel %1").arg(panel), panelOf(panel, series));
+    if (series == Series::Own)
+        panels.emplace_back(QStringLiteral("example"), DialPanels::examplePanel());
+    const auto labelOnFace
+        = [](const Dial &dial) { return faceOf(dial).contains(dial.centre + dial.labelOffset); };
+    for (const auto &[name, panel] : panels) {
+        for (size_t i = 0; i < panel.dials.size(); ++i) {
+            const Dial &dial = panel.dials[i];
+            const QString where = name + QLatin1Char(' ') + QLatin1Char(dial.code);
+            const bool withExample = series == Series::Own && (dial.code == 'C' || dial.code == 'V');
+            QVERIFY2((withExample ? examplePart : wholePanel).contains(dial.bounds()), qPrintable(where));
+
+            const QPainterPath face = faceOf(dial, true);
+            const std::vector<DialNumeral> numerals = dial.numerals();
+            for (size_t k = 0; k < numerals.size(); ++k) {
+                const QString numeral = where + QLatin1Char(' ') + numerals[k].text;
+                QVERIFY2(
+                    face.contains(numerals[k].box), qPrintable(numeral + QStringLiteral(" off its face")));
+                QVERIFY2(!labelOnFace(dial) || !numerals[k].box.intersects(dial.labelBox()),
+                    qPrintable(numeral + QStringLiteral(" on the label")));
+                for (size_t other = 0; other < k; ++other) {
+                    QVERIFY2(!numerals[k].box.intersects(numerals[other].box),
+                        qPrintable(numeral + QStringLiteral(" on ") + numerals[other].text));
+                }
+            }
+            if (!labelOnFace(dial)) {
+                QVERIFY2(
+                    wholePanel.contains(dial.labelBox()), qPrintable(where + QStringLiteral("'s label")));
+                for (const Dial &other : panel.dials) {
+                    QVERIFY2(!faceOf(other).intersects(dial.labelBox()),
+                        qPrintable(where + QStringLiteral("'s label on ") + QLatin1Char(other.code)));
+                }
+            }
+
+            for (size_t j = 0; j < i; ++j) {
+                const Dial &other = panel.dials[j];
+                const QString pair = where + QStringLiteral(" and ") + QLatin1Char(other.code);
+                const QRectF common = faceOf(dial).intersected(faceOf(other)).boundingRect();
+                QVERIFY2(common.width() < 0.5 || common.height() < 0.5,
+                    qPrintable(pair + QStringLiteral(" overlap")));
+                if (!labelOnFace(dial) && !labelOnFace(other))
+                    QVERIFY2(!dial.labelBox().intersects(other.labelBox()),
+                        qPrintable(pair + QStringLiteral("' labels")));
+                if (dial.centre != other.centre)
+                    continue;
+                for (const DialNumeral &numeral : dial.numerals()) {
+                    for (const DialNumeral &across : other.numerals()) {
+                        QVERIFY2(!numeral.box.intersects(across.box),
+                            qPrintable(pair + QStringLiteral(": ") + numeral.text + QStringLiteral(" on ")
+                                + across.text));
+                    }
+                }
+            }
+        }
     }
     const Dial revCounter = DialPanels::examplePanel().dial('C');
     const Dial speed = DialPanels::examplePanel().dial('V');
@@ -628,36 +781,58 @@ void tst_pictures_dials::exampleShowsRevCounterNear6200()
 
 void tst_pictures_dials::onlyPanelsTwoToNineExist()
 {
-    QVERIFY_THROWS_EXCEPTION(std::out_of_range, DialPanels::questionPanel(1, Series::Own));
-    QVERIFY_THROWS_EXCEPTION(std::out_of_range, DialPanels::questionPanel(10, Series::Own));
+    for (int series : { int(Series::Own), int(Series::Count) }) {
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, DialPanels::questionPanel(1, series));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, DialPanels::questionPanel(10, series));
+    }
     QVERIFY_THROWS_EXCEPTION(std::invalid_argument, DialPanels::examplePanel().dial('X'));
 }
 
+void tst_pictures_dials::writesEveryPanelAndAsset_data()
+{
+    addSeriesColumn();
+}
+
+// A later series writes its panels only, each clearly unlike the same panel of every series before it.
 void tst_pictures_dials::writesEveryPanelAndAsset()
 {
-    QVERIFY2(writeErrors.isEmpty(), qPrintable(writeErrors.join(QLatin1Char('\n'))));
+    QFETCH(int, series);
+    QVERIFY2(writeErrors[series].isEmpty(), qPrintable(writeErrors[series].join(QLatin1Char('\n'))));
     QStringList expected;
     for (int panel = DialBank::FirstPanel; panel <= DialBank::LastPanel; ++panel) {
         expected.append(DialBank::panelFile(panel));
         expected.append(doubleSizeName(expected.last()));
     }
-    QStringList panels = QDir(written.filePath(QStringLiteral("pictures")))
-                             .entryList({ QStringLiteral("cadran*") }, QDir::Files);
+    QStringList panels = QDir(folderOf(series)).entryList(QDir::Files);
     panels.sort();
     expected.sort();
     QCOMPARE(panels, expected);
+
+    const QSize plainSize(DialPanels::Width, DialPanels::Height);
+    auto sizeOf = [](const QString &file) { return file.contains(QLatin1String("@2x")) ? 2 : 1; };
+    for (const QString &file : panels) {
+        const QImage picture(folderOf(series) + QLatin1Char('/') + file);
+        QCOMPARE(picture.size(), plainSize * sizeOf(file));
+    }
+    for (int earlier = Series::Own; earlier < series; ++earlier) {
+        for (int panel = DialBank::FirstPanel; panel <= DialBank::LastPanel; ++panel) {
+            const int differing
+                = clearlyDifferentPixels(QImage(panelPath(series, panel)), QImage(panelPath(earlier, panel)));
+            QVERIFY2(differing > 5000,
+                qPrintable(QStringLiteral("panel %1 of series %2 and %3: %4 pixels differ")
+                               .arg(panel)
+                               .arg(series)
+                               .arg(earlier)
+                               .arg(differing)));
+        }
+    }
+    if (series != Series::Own)
+        return;
     QStringList assets = QDir(written.filePath(QStringLiteral("assets"))).entryList(QDir::Files);
     assets.sort();
     QCOMPARE(assets,
         (QStringList { QStringLiteral("cadran2.jpg"), QStringLiteral("cadran2@2x.jpg"),
             QStringLiteral("exemple-cadran.jpg"), QStringLiteral("exemple-cadran@2x.jpg") }));
-
-    const QSize plainSize(DialPanels::Width, DialPanels::Height);
-    auto sizeOf = [](const QString &file) { return file.contains(QLatin1String("@2x")) ? 2 : 1; };
-    for (const QString &file : panels) {
-        const QImage picture(written.filePath(QStringLiteral("pictures/") + file));
-        QCOMPARE(picture.size(), plainSize * sizeOf(file));
-    }
     for (const QString &file : assets) {
         const QImage picture(written.filePath(QStringLiteral("assets/") + file));
         QCOMPARE(picture.size(), plainSize * sizeOf(file));
@@ -666,19 +841,23 @@ void tst_pictures_dials::writesEveryPanelAndAsset()
 
 void tst_pictures_dials::needlesAreDrawnAtTheirAngles_data()
 {
+    QTest::addColumn<int>("series");
     QTest::addColumn<int>("panel");
-    for (int panel = DialBank::FirstPanel; panel <= DialBank::LastPanel; ++panel)
-        QTest::addRow("cadran%d.gif", panel) << panel;
+    for (int series = Series::Own; series <= Series::Count; ++series) {
+        for (int panel = DialBank::FirstPanel; panel <= DialBank::LastPanel; ++panel)
+            QTest::addRow("series %d cadran%d.gif", series, panel) << series << panel;
+    }
 }
 
 // The written picture agrees with the model: the needle's colour along each needle (on either side
 // of the numerals it may pass behind), and not where it would point for a value a mark away.
 void tst_pictures_dials::needlesAreDrawnAtTheirAngles()
 {
+    QFETCH(int, series);
     QFETCH(int, panel);
-    const QImage picture(written.filePath("pictures/" + DialBank::panelFile(panel)));
+    const QImage picture(panelPath(series, panel));
     QVERIFY(!picture.isNull());
-    for (const Dial &dial : DialPanels::questionPanel(panel, Series::Own).dials) {
+    for (const Dial &dial : panelOf(panel, series).dials) {
         // Near the pivot, and between the numerals (drawn over the needle) and the tip.
         for (double radius : { dial.markRadius * 0.3, dial.markRadius - 8, dial.markRadius - 3 }) {
             QVERIFY2(isNeedleColour(dial, pixelAt(picture, pointOnDial(dial, radius, dial.needleAngle))),
@@ -706,11 +885,17 @@ void tst_pictures_dials::assetShowsPanelTwo()
     QVERIFY(otherExample > 5 * same);
 }
 
+void tst_pictures_dials::picturesUseTheirPalette_data()
+{
+    addSeriesColumn();
+}
+
 void tst_pictures_dials::picturesUseTheirPalette()
 {
+    QFETCH(int, series);
     const QVector<QRgb> palette = dialPalette();
     QVERIFY(palette.size() <= 256);
-    const QImage drawn = drawDialPanel(DialPanels::questionPanel(5, Series::Own));
+    const QImage drawn = drawDialPanel(panelOf(5, series));
     QCOMPARE(drawn.format(), QImage::Format_RGB32);
     QSet<QRgb> used;
     for (int y = 0; y < drawn.height(); ++y) {
@@ -722,20 +907,27 @@ void tst_pictures_dials::picturesUseTheirPalette()
     // Antialiasing really happened: more than the six plain colours are in use.
     QVERIFY(used.size() > 6);
 
-    const QImage gif(written.filePath(QStringLiteral("pictures/cadran5.gif")));
+    const QImage gif(panelPath(series, 5));
     QCOMPARE(gif.convertToFormat(QImage::Format_RGB32), drawn);
+}
+
+void tst_pictures_dials::outputIsDeterministic_data()
+{
+    addSeriesColumn();
 }
 
 void tst_pictures_dials::outputIsDeterministic()
 {
+    QFETCH(int, series);
     QTemporaryDir again;
     QVERIFY(again.isValid());
-    PictureOutput output(again.path(), again.path(), again.path());
+    PictureOutput output = series == Series::Own ? PictureOutput(again.path(), again.path(), again.path())
+                                                 : PictureOutput(series, again.path());
     writeDialPictures(output);
     QVERIFY(output.errors().isEmpty());
     for (int panel = DialBank::FirstPanel; panel <= DialBank::LastPanel; ++panel) {
         const QString name = DialBank::panelFile(panel);
-        QFile first(written.filePath(QStringLiteral("pictures/") + name));
+        QFile first(panelPath(series, panel));
         QFile second(again.filePath(name));
         QVERIFY(first.open(QIODevice::ReadOnly) && second.open(QIODevice::ReadOnly));
         QVERIFY2(first.readAll() == second.readAll(), qPrintable(name));
