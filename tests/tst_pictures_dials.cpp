@@ -18,6 +18,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <stdexcept>
 #include <vector>
 
@@ -29,18 +30,9 @@ constexpr double Tolerance = 1e-9;
 // Pixels as inked as this belong to a numeral's body; the rims' grey is lighter.
 constexpr double NumeralInk = 0.45;
 
-// What a reader knows of each instrument: the value between two marks, every how much a mark is
-// drawn longer, and the numerals on the longest.
-struct ScaleLegend {
-    char code;
-    double graduation;
-    double mediumStep; // 0: no medium marks
-    double numeralStep;
-    bool boldNumerals;
-};
-constexpr ScaleLegend Legends[]
-    = { { 'C', 100, 500, 1000, true }, { 'V', 5, 10, 40, false }, { 'P', 5, 10, 20, false },
-          { 'T', 5, 0, 25, false }, { 'E', 0.125, 0, 0.25, true }, { 'A', 2, 0, 10, false } };
+// A reader places a needle between two marks to about a fifth of a graduation either way: any other
+// value offered must lie twice that from the right one.
+constexpr double LeastSeparation = 0.4;
 
 // Thousands of tours/min, quarters of a tank, signed amperes.
 QString expectedNumeral(char code, double value)
@@ -58,16 +50,63 @@ struct DialOnPanel {
     Dial dial;
 };
 
-std::vector<DialOnPanel> everyDial()
+// Laid out once: a later series draws its panels afresh, which takes a moment.
+const DialPanel &panelOf(int panel, int series)
+{
+    static std::map<std::pair<int, int>, DialPanel> drawn;
+    const auto key = std::make_pair(panel, series);
+    auto found = drawn.find(key);
+    if (found == drawn.end())
+        found = drawn.emplace(key, DialPanels::questionPanel(panel, series)).first;
+    return found->second;
+}
+
+// The dials of a series' panels; series 1's with the example's, laid out alike.
+std::vector<DialOnPanel> everyDial(int series)
 {
     std::vector<DialOnPanel> dials;
     for (int panel = DialBank::FirstPanel; panel <= DialBank::LastPanel; ++panel) {
-        for (const Dial &dial : DialPanels::questionPanel(panel, Series::Own).dials)
+        for (const Dial &dial : panelOf(panel, series).dials)
             dials.push_back({ QStringLiteral("panel %1 %2").arg(panel).arg(dial.code), dial });
     }
-    for (const Dial &dial : DialPanels::examplePanel().dials)
-        dials.push_back({ QStringLiteral("example %1").arg(dial.code), dial });
+    if (series == Series::Own) {
+        for (const Dial &dial : DialPanels::examplePanel().dials)
+            dials.push_back({ QStringLiteral("example %1").arg(dial.code), dial });
+    }
     return dials;
+}
+
+void addSeriesColumn()
+{
+    QTest::addColumn<int>("series");
+    for (int series = Series::Own; series <= Series::Count; ++series)
+        QTest::addRow("series %d", series) << series;
+}
+
+// The face, or what lies inside its rim: the rim runs inside the outer edge, and along the flat side of a
+// half dial, half of it on either side of the line.
+QPainterPath faceOf(const Dial &dial, bool insideRim = false)
+{
+    const double rim = insideRim ? RimWidth : 0;
+    QRectF bounds = dial.bounds();
+    switch (dial.face) {
+    case DialFace::UpperHalf:
+        bounds.setBottom(bounds.bottom() - rim);
+        break;
+    case DialFace::LeftHalf:
+        bounds.setRight(bounds.right() - rim / 2);
+        break;
+    case DialFace::RightHalf:
+        bounds.setLeft(bounds.left() + rim / 2);
+        break;
+    case DialFace::Round:
+        break;
+    }
+    QPainterPath circle;
+    circle.addEllipse(dial.centre, dial.radius - rim, dial.radius - rim);
+    QPainterPath flat;
+    flat.addRect(bounds);
+    return circle.intersected(flat);
 }
 
 double arcShift(const Dial &dial, double value)
@@ -112,17 +151,20 @@ double angleAt(const Dial &dial, double position)
     return dial.scale.startAngle + (dial.scale.endAngle > dial.scale.startAngle ? position : -position);
 }
 
-// What a circle around the pivot meets along the sweep, a little beyond its ends: the weighted middle,
-// along the sweep, of each run of pixels that weigh.
+// What circles around the pivot meet along the sweep, a little beyond its ends: the weighted middle,
+// along the sweep, of each run of positions where a pixel on one of the circles weighs.
 template <typename Weight>
-std::vector<double> runsOnCircle(const QImage &picture, const Dial &dial, double radius, Weight weightOf)
+std::vector<double> runsOnCircles(
+    const QImage &picture, const Dial &dial, std::initializer_list<double> radii, Weight weightOf)
 {
     std::vector<double> runs;
     double weight = 0;
     double moment = 0;
     const double sweep = std::abs(dial.scale.endAngle - dial.scale.startAngle);
     for (double position = -1.5; position <= sweep + 1.5; position += 0.02) {
-        const double w = weightOf(pixelAt(picture, pointOnDial(dial, radius, angleAt(dial, position))));
+        double w = 0;
+        for (double radius : radii)
+            w = std::max(w, weightOf(pixelAt(picture, pointOnDial(dial, radius, angleAt(dial, position)))));
         weight += w;
         moment += w * position;
         if (w == 0 && weight > 0) {
@@ -137,8 +179,17 @@ std::vector<double> runsOnCircle(const QImage &picture, const Dial &dial, double
 
 std::vector<double> marksOnCircle(const QImage &picture, const Dial &dial, double radius)
 {
-    return runsOnCircle(
-        picture, dial, radius, [](QRgb pixel) { return inkiness(pixel) > 0.2 ? inkiness(pixel) : 0; });
+    return runsOnCircles(
+        picture, dial, { radius }, [](QRgb pixel) { return inkiness(pixel) > 0.2 ? inkiness(pixel) : 0; });
+}
+
+// Every mark, met by a band a pixel and a half wide inside their outer ends: a thin mark slanting across
+// the pixels can leave one circle all but blank where the next is well inked.
+std::vector<double> everyMark(const QImage &picture, const Dial &dial)
+{
+    const double r = dial.markRadius;
+    return runsOnCircles(picture, dial, { r - 1.5, r - 2, r - 2.5, r - 3 },
+        [](QRgb pixel) { return inkiness(pixel) > 0.2 ? inkiness(pixel) : 0; });
 }
 
 // Where the needle stands, along the sweep, as the written picture shows it: the middle of its colour
@@ -147,7 +198,7 @@ double measuredNeedle(const QImage &picture, const Dial &dial)
 {
     double sum = 0;
     for (double inset : { 2.5, 3.0, 3.5, 4.0 }) {
-        const std::vector<double> runs = runsOnCircle(picture, dial, dial.markRadius - inset,
+        const std::vector<double> runs = runsOnCircles(picture, dial, { dial.markRadius - inset },
             [&dial](QRgb pixel) { return needleCover(dial, pixel) > 0.1 ? needleCover(dial, pixel) : 0; });
         sum += runs.size() == 1 ? runs.front() : qQNaN();
     }
@@ -198,16 +249,25 @@ QSize sizeOf(const Ink &ink)
     return bounds.size();
 }
 
-// The numeral standing inside a long mark, nearer it than the next long marks (that many degrees
-// apart): the ink nearest the mark's inner end, the ink joined to it (the glyphs of a numeral stand
-// side by side, up to five pixels apart), and its faint edges.
-Ink numeralNear(const QImage &picture, const Dial &dial, double angle, double apart)
+// Where a numeral may stand around its long mark, in degrees along the sweep either way: half-way to the
+// next long marks, and as far as the next would be past an end of the scale.
+struct Reach {
+    double towardStart;
+    double towardEnd;
+};
+
+// The numeral standing inside a long mark (that far along the sweep), nearer it than the next long marks:
+// the ink nearest the mark's inner end, the ink joined to it (the glyphs of a numeral stand side by
+// side, up to five pixels apart), and its faint edges.
+Ink numeralNear(const QImage &picture, const Dial &dial, double position, Reach reach)
 {
+    const double angle = angleAt(dial, position);
     const double outer = dial.markRadius - 10; // just inside the long marks
+    const double direction = dial.scale.endAngle > dial.scale.startAngle ? 1 : -1;
     const auto inkAt = [&](QPoint p) {
         const QLineF ray(dial.centre, p + QPointF(0.5, 0.5));
-        const bool own
-            = ray.length() < outer && std::abs(std::remainder(ray.angle() - angle, 360.0)) < apart / 2;
+        const double along = std::remainder(ray.angle() - angle, 360.0) * direction;
+        const bool own = ray.length() < outer && along > -reach.towardStart && along < reach.towardEnd;
         return own ? inkiness(picture.pixel(p)) : 0.0;
     };
     const QPoint end = pointOnDial(dial, outer, angle).toPoint();
@@ -264,17 +324,17 @@ double likeness(const Ink &seen, const QString &text, const QFont &font)
 }
 
 // The value whose numeral looks most like the one inside the mark, if any looks much like it.
-double numeralShown(
-    const QImage &picture, const Dial &dial, const ScaleLegend &legend, double angle, double apart)
+double numeralShown(const QImage &picture, const Dial &dial, double position, Reach reach)
 {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(dial.numeralPixelSize);
-    font.setBold(legend.boldNumerals);
-    const Ink seen = numeralNear(picture, dial, angle, apart);
+    // The rev counter's figures and the fuel fractions are bold.
+    font.setBold(dial.code == 'C' || dial.code == 'E');
+    const Ink seen = numeralNear(picture, dial, position, reach);
     double shown = qQNaN();
     double best = 0.85;
     for (double value = dial.scale.minimum; value <= dial.scale.maximum + Tolerance;
-         value += legend.numeralStep) {
+         value += dial.scale.numeralStep) {
         if (const double match = likeness(seen, expectedNumeral(dial.code, value), font); match > best) {
             best = match;
             shown = value;
@@ -301,7 +361,7 @@ std::vector<Mark> marksInPicture(const QImage &picture, const Dial &dial, double
     const auto underNeedle = [&](double position, double pixels) {
         return qDegreesToRadians(std::abs(position - needle)) * dial.markRadius < pixels;
     };
-    std::vector<double> seen = marksOnCircle(picture, dial, dial.markRadius - 2);
+    std::vector<double> seen = everyMark(picture, dial);
     seen.erase(std::remove_if(seen.begin(), seen.end(), [&](double mark) { return underNeedle(mark, 3); }),
         seen.end());
     if (seen.size() < 3)
@@ -311,7 +371,24 @@ std::vector<Mark> marksInPicture(const QImage &picture, const Dial &dial, double
         gaps.push_back(seen[i] - seen[i - 1]);
     std::nth_element(gaps.begin(), gaps.begin() + gaps.size() / 2, gaps.end());
     const double span = seen.back() - seen.front();
-    const double spacing = span / std::round(span / gaps[gaps.size() / 2]);
+    // Between the first and last marks seen lie about span / gap graduations; on a scale of some sixty
+    // marks a few pixels apart, the middle gap can miss by one in sixty, so the count nearby that puts
+    // every mark nearest its place wins.
+    const auto worstMisplacement = [&](double count) {
+        double worst = 0;
+        for (double position : seen) {
+            const double steps = (position - seen.front()) / span * count;
+            worst = std::max(worst, std::abs(steps - std::round(steps)));
+        }
+        return worst;
+    };
+    const double estimate = std::round(span / gaps[gaps.size() / 2]);
+    double count = estimate;
+    for (double other = std::max(1.0, estimate - 2); other <= estimate + 2; ++other) {
+        if (worstMisplacement(other) < worstMisplacement(count))
+            count = other;
+    }
+    const double spacing = span / count;
     std::vector<Mark> marks;
     for (double position : seen) {
         const double steps = (position - seen.front()) / spacing;
@@ -327,13 +404,13 @@ std::vector<Mark> marksInPicture(const QImage &picture, const Dial &dial, double
     return marks;
 }
 
-// The dial's value as a reader finds it in the written picture: the numeral of a long mark, the
-// graduations counted from it, and the needle's place between the marks either side. On the way,
-// every mark must be of its length, and every numeral agree with the count.
+// The dial's value as a reader finds it in the written picture: what a graduation is worth, from
+// the numerals of the long marks and the marks counted between them, then the graduations counted
+// from a numeral, and the needle's place between the marks either side. On the way, every mark must
+// be of the length its place on the scale gives it, and every numeral agree with the count.
 double valueInPicture(const QImage &picture, const Dial &dial)
 {
-    const ScaleLegend legend = *std::find_if(
-        std::begin(Legends), std::end(Legends), [&](const auto &l) { return l.code == dial.code; });
+    const DialScale &scale = dial.scale;
     const double needle = measuredNeedle(picture, dial);
     const std::vector<Mark> marks = marksInPicture(picture, dial, needle);
     const std::vector<double> medium = marksOnCircle(picture, dial, dial.markRadius - 6);
@@ -351,10 +428,14 @@ double valueInPicture(const QImage &picture, const Dial &dial)
         = std::find_if(marks.begin(), marks.end(), [&](const Mark &mark) { return reachOf(mark) == 2; });
     if (first == marks.end())
         misread(dial, QStringLiteral("no long mark"), needle);
-    const int perNumeral = int(std::lround(legend.numeralStep / legend.graduation));
-    const int perMedium = int(std::lround(legend.mediumStep / legend.graduation));
+    const int perNumeral = int(std::lround(scale.numeralStep / scale.graduation));
+    const int perMedium = int(std::lround(scale.mediumStep / scale.graduation));
     const double apart = (marks.back().position - marks.front().position) / marks.back().index * perNumeral;
-    double origin = qQNaN(); // the value of the first mark seen, by every numeral
+    struct Numeral {
+        Mark mark;
+        double value;
+    };
+    std::vector<Numeral> numerals;
     for (const Mark &mark : marks) {
         const int steps = mark.index - first->index;
         const int reach = steps % perNumeral == 0 ? 2 : perMedium && steps % perMedium == 0 ? 1 : 0;
@@ -362,11 +443,22 @@ double valueInPicture(const QImage &picture, const Dial &dial)
             misread(dial, QStringLiteral("a mark of the wrong length"), mark.position);
         if (reach < 2)
             continue;
-        const double value = numeralShown(picture, dial, legend, angleAt(dial, mark.position), apart)
-            - mark.index * legend.graduation;
-        if (!(std::abs(value - (&mark == &*first ? value : origin)) < Tolerance))
-            misread(dial, QStringLiteral("a numeral unlike its place"), mark.position);
-        origin = value;
+        const bool atStart = mark.index - perNumeral < marks.front().index;
+        const bool atEnd = mark.index + perNumeral > marks.back().index;
+        numerals.push_back({ mark,
+            numeralShown(
+                picture, dial, mark.position, { atStart ? apart : apart / 2, atEnd ? apart : apart / 2 }) });
+    }
+    if (numerals.size() < 2)
+        misread(dial, QStringLiteral("fewer than two numerals"), needle);
+    const double graduation = (numerals.back().value - numerals.front().value)
+        / (numerals.back().mark.index - numerals.front().mark.index);
+    const double origin
+        = numerals.front().value - numerals.front().mark.index * graduation; // of the first mark seen
+    for (const Numeral &numeral : numerals) {
+        const double expected = origin + numeral.mark.index * graduation;
+        if (!(std::abs(numeral.value - expected) < Tolerance * std::max(1.0, std::abs(expected))))
+            misread(dial, QStringLiteral("a numeral unlike its place"), numeral.mark.position);
     }
     // Past the marks seen at either end (the needle may hide an end mark), the last two carry on.
     const auto after = std::clamp(
@@ -375,7 +467,7 @@ double valueInPicture(const QImage &picture, const Dial &dial)
     const Mark &before = *(after - 1);
     const double steps = before.index
         + (needle - before.position) / (after->position - before.position) * (after->index - before.index);
-    return origin + steps * legend.graduation;
+    return origin + steps * graduation;
 }
 
 // Pixels whose colour differs a lot: JPEG's small errors stay under the threshold, a moved needle does not.
@@ -408,21 +500,36 @@ private slots:
     void scaleMapsValuesToAngles_data();
     void scaleMapsValuesToAngles();
     void scaleWidenedOnlyWhereValueFallsOutside();
+    void unaskedDialShowsPlausibleValue_data();
     void unaskedDialShowsPlausibleValue();
+    void dialsFitTheirBoxes_data();
     void dialsFitTheirBoxes();
     void exampleShowsRevCounterNear6200();
     void onlyPanelsTwoToNineExist();
 
+    void writesEveryPanelAndAsset_data();
     void writesEveryPanelAndAsset();
     void needlesAreDrawnAtTheirAngles_data();
     void needlesAreDrawnAtTheirAngles();
     void assetShowsPanelTwo();
+    void picturesUseTheirPalette_data();
     void picturesUseTheirPalette();
+    void outputIsDeterministic_data();
     void outputIsDeterministic();
 
 private:
+    // Series 1 in "pictures" (and "assets"), each later series in a folder named by its number.
+    QString folderOf(int series) const
+    {
+        return written.filePath(series == Series::Own ? QStringLiteral("pictures") : QString::number(series));
+    }
+    QString panelPath(int series, int panel) const
+    {
+        return folderOf(series) + QLatin1Char('/') + DialBank::panelFile(panel);
+    }
+
     QTemporaryDir written;
-    QStringList writeErrors;
+    QMap<int, QStringList> writeErrors;
 };
 
 void tst_pictures_dials::initTestCase()
@@ -433,27 +540,37 @@ void tst_pictures_dials::initTestCase()
     PictureOutput output(written.filePath(QStringLiteral("pictures")),
         written.filePath(QStringLiteral("assets")), written.path());
     writeDialPictures(output);
-    writeErrors = output.errors();
+    writeErrors[Series::Own] = output.errors();
+    for (int series = Series::Own + 1; series <= Series::Count; ++series) {
+        QVERIFY(QDir().mkpath(folderOf(series)));
+        PictureOutput later(series, folderOf(series));
+        writeDialPictures(later);
+        writeErrors[series] = later.errors();
+    }
 }
 
 void tst_pictures_dials::needleShowsRightValue_data()
 {
+    QTest::addColumn<int>("series");
     QTest::addColumn<int>("question");
-    for (int question = 1; question <= DialBank::QuestionCount; ++question)
-        QTest::addRow("question %d", question) << question;
+    for (int series = Series::Own; series <= Series::Count; ++series) {
+        for (int question = 1; question <= DialBank::QuestionCount; ++question)
+            QTest::addRow("series %d question %d", series, question) << series << question;
+    }
 }
 
 // The answer is read back from the drawn geometry, and from the written picture: the needle's
 // angle through its dial's scale.
 void tst_pictures_dials::needleShowsRightValue()
 {
+    QFETCH(int, series);
     QFETCH(int, question);
     const char code = DialBank::InstrumentCodes[size_t(question - 1)];
     const double right = DialBank::rightValue(question);
     const int panel = DialBank::panelOf(question);
-    const Dial dial = DialPanels::questionPanel(panel, Series::Own).dial(code);
+    const Dial dial = panelOf(panel, series).dial(code);
 
-    const QImage picture(written.filePath("pictures/" + DialBank::panelFile(panel)));
+    const QImage picture(panelPath(series, panel));
     double seen = qQNaN();
     try {
         seen = valueInPicture(picture, dial);
@@ -482,6 +599,11 @@ void tst_pictures_dials::needleShowsRightValue()
         QVERIFY2(std::abs(offered - roughReading) > std::abs(right - roughReading),
             qPrintable(
                 QStringLiteral("%1 cannot be told from %2 to half a graduation").arg(offered).arg(right)));
+        QVERIFY2(std::abs(offered - right) >= LeastSeparation * dial.scale.graduation - Tolerance,
+            qPrintable(QStringLiteral("%1 lies within %2 of a graduation of %3")
+                           .arg(offered)
+                           .arg(LeastSeparation)
+                           .arg(right)));
         QVERIFY2(arcShift(dial, offered) >= SmallestVisibleShift,
             qPrintable(QStringLiteral("%1 would move the needle by only %2 px")
                            .arg(offered)
@@ -491,16 +613,20 @@ void tst_pictures_dials::needleShowsRightValue()
 
 void tst_pictures_dials::scaleMapsValuesToAngles_data()
 {
+    QTest::addColumn<int>("series");
     QTest::addColumn<int>("index");
-    const std::vector<DialOnPanel> dials = everyDial();
-    for (size_t i = 0; i < dials.size(); ++i)
-        QTest::newRow(qPrintable(dials[i].name)) << int(i);
+    for (int series = Series::Own; series <= Series::Count; ++series) {
+        const std::vector<DialOnPanel> dials = everyDial(series);
+        for (size_t i = 0; i < dials.size(); ++i)
+            QTest::addRow("series %d %s", series, qPrintable(dials[i].name)) << series << int(i);
+    }
 }
 
 void tst_pictures_dials::scaleMapsValuesToAngles()
 {
+    QFETCH(int, series);
     QFETCH(int, index);
-    const DialScale scale = everyDial()[size_t(index)].dial.scale;
+    const DialScale scale = everyDial(series)[size_t(index)].dial.scale;
     QCOMPARE(scale.angleOf(scale.minimum), scale.startAngle);
     QCOMPARE(scale.angleOf(scale.maximum), scale.endAngle);
     const double sweep = scale.endAngle - scale.startAngle;
@@ -543,8 +669,14 @@ void tst_pictures_dials::scaleWidenedOnlyWhereValueFallsOutside()
     QCOMPARE(DialPanels::questionPanel(9, Series::Own).dial('T').scale.minimum, 0.0);
 }
 
+void tst_pictures_dials::unaskedDialShowsPlausibleValue_data()
+{
+    addSeriesColumn();
+}
+
 void tst_pictures_dials::unaskedDialShowsPlausibleValue()
 {
+    QFETCH(int, series);
     for (int panel = DialBank::FirstPanel; panel <= DialBank::LastPanel; ++panel) {
         QString asked;
         for (int question = 1; question <= DialBank::QuestionCount; ++question) {
@@ -552,28 +684,89 @@ void tst_pictures_dials::unaskedDialShowsPlausibleValue()
                 asked.append(QLatin1Char(DialBank::InstrumentCodes[size_t(question - 1)]));
         }
         QCOMPARE(asked.size(), DialBank::QuestionsPerPanel);
-        const DialPanel dials = DialPanels::questionPanel(panel, Series::Own);
+        const DialPanel &dials = panelOf(panel, series);
         int unasked = 0;
         for (const Dial &dial : dials.dials) {
             if (asked.contains(QLatin1Char(dial.code)))
                 continue;
             ++unasked;
             QVERIFY(DialPanels::standardDial(dial.code).scale.contains(dial.reading()));
+            QVERIFY(dial.scale.contains(dial.reading()));
         }
         QCOMPARE(unasked, 1);
     }
 }
 
-// The instruction screen shows only the left of the panel: the rev counter and speed dial must be whole
-// there.
+void tst_pictures_dials::dialsFitTheirBoxes_data()
+{
+    addSeriesColumn();
+}
+
+// The instruction screen shows only the left of the example panel: the rev counter and speed dial must
+// be whole there, as on series 1's panels, laid out alike. On every panel, no face overlaps another,
+// each numeral stands on its face clear of the other numerals around its pivot and of a label printed
+// there, and a label printed on the panel stays on it, off every face and off the other labels.
 void tst_pictures_dials::dialsFitTheirBoxes()
 {
+    QFETCH(int, series);
     const QRectF examplePart(0, 0, DialPanels::ExampleWidth, DialPanels::ExampleHeight);
     const QRectF wholePanel(0, 0, DialPanels::Width, DialPanels::Height);
-    for (const DialOnPanel &entry : everyDial()) {
-        const Dial &dial = entry.dial;
-        const QRectF box = dial.code == 'C' || dial.code == 'V' ? examplePart : wholePanel;
-        QVERIFY2(box.contains(dial.bounds()), qPrintable(entry.name));
+    std::vector<std::pair<QString, DialPanel>> panels;
+    for (int panel = DialBank::FirstPanel; panel <= DialBank::LastPanel; ++panel)
+        panels.emplace_back(QStringLiteral("panel %1").arg(panel), panelOf(panel, series));
+    if (series == Series::Own)
+        panels.emplace_back(QStringLiteral("example"), DialPanels::examplePanel());
+    const auto labelOnFace
+        = [](const Dial &dial) { return faceOf(dial).contains(dial.centre + dial.labelOffset); };
+    for (const auto &[name, panel] : panels) {
+        for (size_t i = 0; i < panel.dials.size(); ++i) {
+            const Dial &dial = panel.dials[i];
+            const QString where = name + QLatin1Char(' ') + QLatin1Char(dial.code);
+            const bool withExample = series == Series::Own && (dial.code == 'C' || dial.code == 'V');
+            QVERIFY2((withExample ? examplePart : wholePanel).contains(dial.bounds()), qPrintable(where));
+
+            const QPainterPath face = faceOf(dial, true);
+            const std::vector<DialNumeral> numerals = dial.numerals();
+            for (size_t k = 0; k < numerals.size(); ++k) {
+                const QString numeral = where + QLatin1Char(' ') + numerals[k].text;
+                QVERIFY2(
+                    face.contains(numerals[k].box), qPrintable(numeral + QStringLiteral(" off its face")));
+                QVERIFY2(!labelOnFace(dial) || !numerals[k].box.intersects(dial.labelBox()),
+                    qPrintable(numeral + QStringLiteral(" on the label")));
+                for (size_t other = 0; other < k; ++other) {
+                    QVERIFY2(!numerals[k].box.intersects(numerals[other].box),
+                        qPrintable(numeral + QStringLiteral(" on ") + numerals[other].text));
+                }
+            }
+            if (!labelOnFace(dial)) {
+                QVERIFY2(
+                    wholePanel.contains(dial.labelBox()), qPrintable(where + QStringLiteral("'s label")));
+                for (const Dial &other : panel.dials) {
+                    QVERIFY2(!faceOf(other).intersects(dial.labelBox()),
+                        qPrintable(where + QStringLiteral("'s label on ") + QLatin1Char(other.code)));
+                }
+            }
+
+            for (size_t j = 0; j < i; ++j) {
+                const Dial &other = panel.dials[j];
+                const QString pair = where + QStringLiteral(" and ") + QLatin1Char(other.code);
+                const QRectF common = faceOf(dial).intersected(faceOf(other)).boundingRect();
+                QVERIFY2(common.width() < 0.5 || common.height() < 0.5,
+                    qPrintable(pair + QStringLiteral(" overlap")));
+                if (!labelOnFace(dial) && !labelOnFace(other))
+                    QVERIFY2(!dial.labelBox().intersects(other.labelBox()),
+                        qPrintable(pair + QStringLiteral("' labels")));
+                if (dial.centre != other.centre)
+                    continue;
+                for (const DialNumeral &numeral : dial.numerals()) {
+                    for (const DialNumeral &across : other.numerals()) {
+                        QVERIFY2(!numeral.box.intersects(across.box),
+                            qPrintable(pair + QStringLiteral(": ") + numeral.text + QStringLiteral(" on ")
+                                + across.text));
+                    }
+                }
+            }
+        }
     }
     const Dial revCounter = DialPanels::examplePanel().dial('C');
     const Dial speed = DialPanels::examplePanel().dial('V');
@@ -588,36 +781,58 @@ void tst_pictures_dials::exampleShowsRevCounterNear6200()
 
 void tst_pictures_dials::onlyPanelsTwoToNineExist()
 {
-    QVERIFY_THROWS_EXCEPTION(std::out_of_range, DialPanels::questionPanel(1, Series::Own));
-    QVERIFY_THROWS_EXCEPTION(std::out_of_range, DialPanels::questionPanel(10, Series::Own));
+    for (int series : { int(Series::Own), int(Series::Count) }) {
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, DialPanels::questionPanel(1, series));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, DialPanels::questionPanel(10, series));
+    }
     QVERIFY_THROWS_EXCEPTION(std::invalid_argument, DialPanels::examplePanel().dial('X'));
 }
 
+void tst_pictures_dials::writesEveryPanelAndAsset_data()
+{
+    addSeriesColumn();
+}
+
+// A later series writes its panels only, each clearly unlike the same panel of every series before it.
 void tst_pictures_dials::writesEveryPanelAndAsset()
 {
-    QVERIFY2(writeErrors.isEmpty(), qPrintable(writeErrors.join(QLatin1Char('\n'))));
+    QFETCH(int, series);
+    QVERIFY2(writeErrors[series].isEmpty(), qPrintable(writeErrors[series].join(QLatin1Char('\n'))));
     QStringList expected;
     for (int panel = DialBank::FirstPanel; panel <= DialBank::LastPanel; ++panel) {
         expected.append(DialBank::panelFile(panel));
         expected.append(doubleSizeName(expected.last()));
     }
-    QStringList panels = QDir(written.filePath(QStringLiteral("pictures")))
-                             .entryList({ QStringLiteral("cadran*") }, QDir::Files);
+    QStringList panels = QDir(folderOf(series)).entryList(QDir::Files);
     panels.sort();
     expected.sort();
     QCOMPARE(panels, expected);
+
+    const QSize plainSize(DialPanels::Width, DialPanels::Height);
+    auto sizeOf = [](const QString &file) { return file.contains(QLatin1String("@2x")) ? 2 : 1; };
+    for (const QString &file : panels) {
+        const QImage picture(folderOf(series) + QLatin1Char('/') + file);
+        QCOMPARE(picture.size(), plainSize * sizeOf(file));
+    }
+    for (int earlier = Series::Own; earlier < series; ++earlier) {
+        for (int panel = DialBank::FirstPanel; panel <= DialBank::LastPanel; ++panel) {
+            const int differing
+                = clearlyDifferentPixels(QImage(panelPath(series, panel)), QImage(panelPath(earlier, panel)));
+            QVERIFY2(differing > 5000,
+                qPrintable(QStringLiteral("panel %1 of series %2 and %3: %4 pixels differ")
+                               .arg(panel)
+                               .arg(series)
+                               .arg(earlier)
+                               .arg(differing)));
+        }
+    }
+    if (series != Series::Own)
+        return;
     QStringList assets = QDir(written.filePath(QStringLiteral("assets"))).entryList(QDir::Files);
     assets.sort();
     QCOMPARE(assets,
         (QStringList { QStringLiteral("cadran2.jpg"), QStringLiteral("cadran2@2x.jpg"),
             QStringLiteral("exemple-cadran.jpg"), QStringLiteral("exemple-cadran@2x.jpg") }));
-
-    const QSize plainSize(DialPanels::Width, DialPanels::Height);
-    auto sizeOf = [](const QString &file) { return file.contains(QLatin1String("@2x")) ? 2 : 1; };
-    for (const QString &file : panels) {
-        const QImage picture(written.filePath(QStringLiteral("pictures/") + file));
-        QCOMPARE(picture.size(), plainSize * sizeOf(file));
-    }
     for (const QString &file : assets) {
         const QImage picture(written.filePath(QStringLiteral("assets/") + file));
         QCOMPARE(picture.size(), plainSize * sizeOf(file));
@@ -626,19 +841,23 @@ void tst_pictures_dials::writesEveryPanelAndAsset()
 
 void tst_pictures_dials::needlesAreDrawnAtTheirAngles_data()
 {
+    QTest::addColumn<int>("series");
     QTest::addColumn<int>("panel");
-    for (int panel = DialBank::FirstPanel; panel <= DialBank::LastPanel; ++panel)
-        QTest::addRow("cadran%d.gif", panel) << panel;
+    for (int series = Series::Own; series <= Series::Count; ++series) {
+        for (int panel = DialBank::FirstPanel; panel <= DialBank::LastPanel; ++panel)
+            QTest::addRow("series %d cadran%d.gif", series, panel) << series << panel;
+    }
 }
 
 // The written picture agrees with the model: the needle's colour along each needle (on either side
 // of the numerals it may pass behind), and not where it would point for a value a mark away.
 void tst_pictures_dials::needlesAreDrawnAtTheirAngles()
 {
+    QFETCH(int, series);
     QFETCH(int, panel);
-    const QImage picture(written.filePath("pictures/" + DialBank::panelFile(panel)));
+    const QImage picture(panelPath(series, panel));
     QVERIFY(!picture.isNull());
-    for (const Dial &dial : DialPanels::questionPanel(panel, Series::Own).dials) {
+    for (const Dial &dial : panelOf(panel, series).dials) {
         // Near the pivot, and between the numerals (drawn over the needle) and the tip.
         for (double radius : { dial.markRadius * 0.3, dial.markRadius - 8, dial.markRadius - 3 }) {
             QVERIFY2(isNeedleColour(dial, pixelAt(picture, pointOnDial(dial, radius, dial.needleAngle))),
@@ -666,11 +885,17 @@ void tst_pictures_dials::assetShowsPanelTwo()
     QVERIFY(otherExample > 5 * same);
 }
 
+void tst_pictures_dials::picturesUseTheirPalette_data()
+{
+    addSeriesColumn();
+}
+
 void tst_pictures_dials::picturesUseTheirPalette()
 {
+    QFETCH(int, series);
     const QVector<QRgb> palette = dialPalette();
     QVERIFY(palette.size() <= 256);
-    const QImage drawn = drawDialPanel(DialPanels::questionPanel(5, Series::Own));
+    const QImage drawn = drawDialPanel(panelOf(5, series));
     QCOMPARE(drawn.format(), QImage::Format_RGB32);
     QSet<QRgb> used;
     for (int y = 0; y < drawn.height(); ++y) {
@@ -682,20 +907,27 @@ void tst_pictures_dials::picturesUseTheirPalette()
     // Antialiasing really happened: more than the six plain colours are in use.
     QVERIFY(used.size() > 6);
 
-    const QImage gif(written.filePath(QStringLiteral("pictures/cadran5.gif")));
+    const QImage gif(panelPath(series, 5));
     QCOMPARE(gif.convertToFormat(QImage::Format_RGB32), drawn);
+}
+
+void tst_pictures_dials::outputIsDeterministic_data()
+{
+    addSeriesColumn();
 }
 
 void tst_pictures_dials::outputIsDeterministic()
 {
+    QFETCH(int, series);
     QTemporaryDir again;
     QVERIFY(again.isValid());
-    PictureOutput output(again.path(), again.path(), again.path());
+    PictureOutput output = series == Series::Own ? PictureOutput(again.path(), again.path(), again.path())
+                                                 : PictureOutput(series, again.path());
     writeDialPictures(output);
     QVERIFY(output.errors().isEmpty());
     for (int panel = DialBank::FirstPanel; panel <= DialBank::LastPanel; ++panel) {
         const QString name = DialBank::panelFile(panel);
-        QFile first(written.filePath(QStringLiteral("pictures/") + name));
+        QFile first(panelPath(series, panel));
         QFile second(again.filePath(name));
         QVERIFY(first.open(QIODevice::ReadOnly) && second.open(QIODevice::ReadOnly));
         QVERIFY2(first.readAll() == second.readAll(), qPrintable(name));

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QFont>
 #include <QPointF>
 #include <QRectF>
 #include <QString>
 
 #include <array>
+#include <vector>
 
 // The instrument panels of the dial-reading test as geometry: where each dial sits, its scale, and
 // the angle of its needle. The drawing is made from it, and the tests read the answers back from it.
@@ -36,6 +38,18 @@ struct DialScale {
 // to hold their end numerals, the hub and the label.
 enum class DialFace { Round, UpperHalf, LeftHalf, RightHalf };
 constexpr double UpperHalfDepth = 18;
+// The rim is drawn inside the face's outer edge.
+constexpr double RimWidth = 3;
+// A mark that carries a numeral is the longest; the numeral stands just inside it.
+constexpr double NumeralMarkLength = 9;
+
+// A numeral as printed on a dial.
+struct DialNumeral {
+    double value = 0;
+    QString text;
+    QPointF origin; // where its glyphs start (QPainterPath::addText)
+    QRectF box; // its inked box
+};
 
 struct Dial {
     char code = ' '; // the question bank's instrument code
@@ -48,10 +62,26 @@ struct Dial {
     QString label;
     QPointF labelOffset; // centre of the label, from the pivot; outside the face, it is printed on the panel
     double needleAngle = 0;
+    // Numerals drawn from whole pixels are crisper: a thin stroke (the arms of "+") falls on one row of
+    // pixels rather than greying two. The program's own panels keep the places they have always had.
+    bool numeralsOnWholePixels = false;
 
     double reading() const { return scale.valueAt(needleAngle); }
     // The face with its rim.
     QRectF bounds() const;
+    // Whether the box lies on the face, inside its rim.
+    bool holds(const QRectF &box) const;
+
+    QFont numeralFont() const;
+    std::vector<DialNumeral> numerals() const { return numerals(numeralFont()); }
+    // As measured with the font, the same glyphs as numeralFont() or another engine of them.
+    std::vector<DialNumeral> numerals(const QFont &font) const;
+    static QFont labelFont();
+    // The label's lines are centred in this box; labelBox() is their inked part.
+    QRectF labelRect() const;
+    QRectF labelBox() const;
+    // Whether the label is printed on the face rather than on the panel.
+    bool labelOnFace() const;
 };
 
 struct DialPanel {
@@ -69,10 +99,15 @@ constexpr int Height = 200;
 constexpr int ExampleWidth = 269;
 constexpr int ExampleHeight = 189;
 
-// The dial as laid out on every panel, with its usual scale and its needle at the minimum.
+// The type of the dials' numerals and labels.
+QFont font(int pixelSize, bool bold);
+
+// The dial as laid out on the program's own panels, with its usual scale and its needle at the minimum.
 Dial standardDial(char code);
 // Panel p of the test (2 to 9) in a series (series.h): its five questions' right values, and a
-// plausible reading on the dial that none of them asks about.
+// plausible reading on the dial that none of them asks about. Series 1 keeps the standard dials;
+// a later series lays each panel out afresh, with other places, faces and scales, every scale
+// graduated finely enough to tell each question's right value from the others offered.
 DialPanel questionPanel(int panel, int series);
 // The worked example of the instruction screen: the rev counter near 6200 tours/min.
 DialPanel examplePanel();

@@ -6,14 +6,10 @@
 #include "series.h"
 
 #include <QFont>
-#include <QFontMetricsF>
 #include <QLineF>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
-#include <QtMath>
-
-#include <cmath>
 
 namespace {
 
@@ -26,21 +22,11 @@ const QRgb NeedleColour = qRgb(214, 30, 24);
 // never taken for one bent needle.
 const QRgb FuelNeedleColour = qRgb(24, 84, 200);
 
-constexpr double RimWidth = 3;
 constexpr double HubRadius = 4.5;
 
 QPointF polar(const QPointF &centre, double radius, double angle)
 {
     return QLineF::fromPolar(radius, angle).translated(centre).p2();
-}
-
-QFont dialFont(int pixelSize, bool bold)
-{
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    font.setStyleStrategy(QFont::PreferAntialias);
-    return font;
 }
 
 QPainterPath facePath(const Dial &dial)
@@ -74,37 +60,12 @@ QPainterPath facePath(const Dial &dial)
     return path;
 }
 
-QString numeralText(char code, double value)
-{
-    switch (code) {
-    case 'C':
-        return QString::number(std::lround(value / 1000));
-    case 'E': {
-        static const QString quarters[] = { QStringLiteral("0"), QStringLiteral("¼"), QStringLiteral("½"),
-            QStringLiteral("¾"), QStringLiteral("1") };
-        return quarters[std::lround(value * 4)];
-    }
-    case 'A':
-        if (value > 0)
-            return QLatin1Char('+') + QString::number(std::lround(value));
-        if (value < 0)
-            return QChar(0x2212) + QString::number(std::lround(-value));
-        return QStringLiteral("0");
-    default:
-        return QString::number(std::lround(value));
-    }
-}
-
 void drawLabel(QPainter &painter, const Dial &dial)
 {
-    const QPointF centre = dial.centre + dial.labelOffset;
-    painter.setPen(QColor(facePath(dial).contains(centre) ? InkColour : FaceColour));
-    painter.setFont(dialFont(9, true));
-    painter.drawText(QRectF(centre.x() - 60, centre.y() - 15, 120, 30), Qt::AlignCenter, dial.label);
+    painter.setPen(QColor(facePath(dial).contains(dial.centre + dial.labelOffset) ? InkColour : FaceColour));
+    painter.setFont(Dial::labelFont());
+    painter.drawText(dial.labelRect(), Qt::AlignCenter, dial.label);
 }
-
-// A mark that carries a numeral is the longest.
-constexpr double NumeralMarkLength = 9;
 
 bool carriesNumeral(const Dial &dial, double value)
 {
@@ -130,25 +91,10 @@ void drawMarks(QPainter &painter, const Dial &dial)
 // behind it: the figure stays whole, and the needle's tip still lies on the marks beyond.
 void drawNumerals(QPainter &painter, const Dial &dial)
 {
-    const DialScale &scale = dial.scale;
-    // Bold for the big rev counter figures and for the fuel fractions, whose glyphs are small.
-    const QFont numeralFont = dialFont(dial.numeralPixelSize, dial.code == 'C' || dial.code == 'E');
-    const QFontMetricsF metrics(numeralFont);
-    const double clearRadius = dial.markRadius - NumeralMarkLength - 2.5;
-    for (int i = 0; i < scale.markCount(); ++i) {
-        const double value = scale.markValue(i);
-        if (!carriesNumeral(dial, value))
-            continue;
-        const double angle = scale.angleOf(value);
-        const QString text = numeralText(dial.code, value);
-        const QRectF box = metrics.tightBoundingRect(text);
-        const double radians = qDegreesToRadians(angle);
-        // Whatever its width and angle, the numeral's inked box stands just inside the marks, so
-        // wide numerals such as "125" stand as clear of their mark as narrow ones.
-        const double reach
-            = box.width() / 2 * std::abs(std::cos(radians)) + box.height() / 2 * std::abs(std::sin(radians));
+    const QFont font = dial.numeralFont();
+    for (const DialNumeral &numeral : dial.numerals()) {
         QPainterPath glyphs;
-        glyphs.addText(polar(dial.centre, clearRadius - reach, angle) - box.center(), numeralFont, text);
+        glyphs.addText(numeral.origin, font, numeral.text);
         painter.strokePath(glyphs, QPen(QColor(FaceColour), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         painter.fillPath(glyphs, QColor(InkColour));
     }
