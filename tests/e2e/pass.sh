@@ -4,6 +4,8 @@
 #  1. a whole pass with every answer right (mnemonics for the spatial test, mouse clicks 70 ms
 #     apart for the paths, dials and lengths, typed answers and one double click on "Suivant" for
 #     the reasoning items), Return tapped through the computation screen, and 173 on the results;
+#     given a series' folder, the program is started there, as its launcher's action starts it,
+#     and question 2 of each picture test must show that series' picture;
 #  2. a pass guessing against the clock, one button clicked every 60 ms: each test ends after
 #     exactly its number of clicks, and "Sortir" ends the program;
 #  3. the window destroyed by another X client, on the title screen and on an instruction screen:
@@ -11,11 +13,12 @@
 #     its frame's close button does: Windows lets no other program destroy a window, and Wine never
 #     tells the program that its X window went.
 # What the program shows is read from a watching plugin that writes its visible texts to a file.
-#   [E2E_CLOSE=frame] pass.sh PROGRAM ANSWERS_TOOL PLUGIN_FOLDER
+#   [E2E_CLOSE=frame] pass.sh PROGRAM ANSWERS_TOOL PLUGIN_FOLDER [SERIES_FOLDER]
 set -euo pipefail
 program=$1
 answers_tool=$2
 plugins=$3
+series_folder=${4:-}
 for tool in Xvfb openbox xdotool xprop setxkbmap xkbcomp; do
     command -v $tool >/dev/null || { echo "$tool is missing"; exit 77; }
 done
@@ -112,10 +115,12 @@ click_answers() {
     xdotool "${chain[@]}"
 }
 
+# Starts the program in a folder of its own, empty unless one is given.
 start_program() {
+    local folder=${1:-$work/empty}
     rm -f "$report"
     mkdir -p "$work/empty"
-    (cd "$work/empty" && exec env E2E_REPORT="$report" QT_PLUGIN_PATH="$plugins" QT_QPA_GENERIC_PLUGINS=e2ewatch \
+    (cd "$folder" && exec env E2E_REPORT="$report" QT_PLUGIN_PATH="$plugins" QT_QPA_GENERIC_PLUGINS=e2ewatch \
         HOME="$work/empty" "$program") 2>>"$work/program.log" &
     app=$!
     pids+=($app)
@@ -159,6 +164,26 @@ expect_exit() {
     fail "the program is still running: $1"
 }
 
+# In a series' folder, question 2 of a picture test shows that series' file: the pixels on screen
+# are the file's (question 1 is stored with the screen).
+expect_series_picture() {
+    [[ -n $series_folder ]] || return 0
+    local digest
+    digest=$("$answers_tool" digest "$series_folder/$1") || fail "no digest of $series_folder/$1"
+    # "Question 2 sur 60", or "Tableau de bord, question 2" for the dials.
+    wait_for "^picture Picture1 [^0-9]*2( sur [0-9]+)? $digest\$" 5
+}
+
+# Clicks the right answer to question 1, checks question 2's picture, then answers the rest.
+answer_test() {
+    local picture=$1
+    shift
+    click_answers 70 "$1"
+    expect_series_picture "$picture"
+    shift
+    click_answers 70 "$@"
+}
+
 begin_pass() {
     local name=$1
     wait_for '^button Command1 .*Suivant'
@@ -173,8 +198,8 @@ leave_instructions() {
     wait_for "^window $2 .*exposed active"
 }
 
-echo "1. every answer right, fast"
-start_program
+echo "1. every answer right, fast${series_folder:+, in $series_folder}"
+start_program "$series_folder"
 # F5 on "Suivant" (focused at start) sets the limit of each test.
 xdotool key F5
 answer_prompt 300
@@ -183,9 +208,11 @@ shows '^label Label7 .*300 secondes' || fail "the limit set with F5 should show"
 leave_instructions Presentation1 Test1
 keys=()
 for value in ${key[Test1]}; do keys+=("alt+$(printf "\\x$(printf %x $((96 + value)))")"); done
-xdotool key --delay 70 "${keys[@]}"
+xdotool key "${keys[0]}"
+expect_series_picture image2.gif
+xdotool key --delay 70 "${keys[@]:1}"
 leave_instructions Presentation2 Test2
-click_answers 70 ${key[Test2]}
+answer_test chemin2.gif ${key[Test2]}
 leave_instructions Presentation3 Test3a
 for item in "${items[@]}"; do
     # Keys go where the window manager sends them: to the new item once it is active.
@@ -205,9 +232,9 @@ for item in "${items[@]}"; do
     fi
 done
 leave_instructions Presentation4 Test4
-click_answers 70 ${key[Test4]}
+answer_test cadran2.gif ${key[Test4]}
 leave_instructions Presentation5 Test5
-click_answers 70 ${key[Test5]}
+answer_test barre2.gif ${key[Test5]}
 wait_for '^window Calcul1 .*exposed active'
 # An impatient candidate taps Return through the wait, and a moment after the results show.
 for _ in $(seq 120); do
