@@ -20,17 +20,9 @@ set(CPACK_NSIS_UNINSTALL_NAME desinstaller)
 # Read by the template: what the Start-menu entries open.
 set(CPACK_PILOTES_PROGRAM selection-pilotes.exe)
 cmake_path(GET PILOTES_BOOKLET_PATH FILENAME CPACK_PILOTES_BOOKLET)
-# A Start-menu entry for each later series: the program, started in the series' folder ("Démarrer
-# dans", which NSIS takes from the output folder of the moment).
-set(CPACK_PILOTES_SERIES_LINKS)
-set(CPACK_PILOTES_SERIES_UNLINKS)
-foreach(series RANGE 2 ${PILOTES_SERIES_COUNT})
-    set(link "$SMPROGRAMS\\${PILOTES_DISPLAY_NAME}\\Série ${series}.lnk")
-    string(APPEND CPACK_PILOTES_SERIES_LINKS "    SetOutPath \"$INSTDIR\\series\\${series}\"
-    CreateShortCut \"${link}\" \"$INSTDIR\\${CPACK_PILOTES_PROGRAM}\"
-")
-    string(APPEND CPACK_PILOTES_SERIES_UNLINKS "    Delete \"${link}\"
-")
-endforeach()
+# Start-menu entries for series 2 to this one: the program started in the series' folder, and the
+# series' sujet and corrigé. Series 1's sujet sits beside its corrigé.
+set(CPACK_PILOTES_SERIES_COUNT ${PILOTES_SERIES_COUNT})
+cmake_path(GET PILOTES_BOOKLET_1_SUJET FILENAME CPACK_PILOTES_SUJET)
 list(PREPEND CMAKE_MODULE_PATH ${CMAKE_CURRENT_LIST_DIR})
 include(CPack)
