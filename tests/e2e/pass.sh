@@ -11,7 +11,9 @@
 #     its frame's close button does: Windows lets no other program destroy a window, and Wine never
 #     tells the program that its X window went.
 # What the program shows is read from a watching plugin that writes its visible texts to a file.
-#   [E2E_CLOSE=frame] pass.sh PROGRAM ANSWERS_TOOL PLUGIN_FOLDER
+# The program is given this X server's platform whatever the caller's environment says. Every wait
+# has a limit; a failure says what was awaited, what the program showed and which windows were up.
+#   [E2E_CLOSE=frame] pass.sh PROGRAM ANSWERS_TOOL PLUGIN_FOLDER (absolute paths)
 set -euo pipefail
 program=$1
 answers_tool=$2
@@ -21,6 +23,7 @@ for tool in Xvfb openbox xdotool xprop setxkbmap xkbcomp; do
 done
 
 work=$(mktemp -d)
+report=$work/report
 pids=()
 cleanup() {
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
@@ -28,9 +31,25 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# Says what was awaited and what the program and the screen showed, then stops.
+fail() {
+    echo "FAIL: $*" >&2
+    echo "--- what the program shows:" >&2
+    if [[ -s $report ]]; then cat "$report" >&2; else echo "(nothing: no window of the program was seen)" >&2; fi
+    echo "--- what it wrote:" >&2
+    cat "$work/program.log" >&2 2>/dev/null || true
+    if [[ -n ${DISPLAY:-} ]]; then
+        echo "--- the windows on the screen; the active one:" \
+            "$(xdotool getactivewindow getwindowname 2>/dev/null || echo none)" >&2
+        xwininfo -root -children >&2 2>/dev/null || true
+    fi
+    exit 1
+}
+
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 pids+=($!)
-for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.05; done
+for _ in $(seq 200); do [[ -s $work/display ]] && break; sleep 0.05; done
+[[ -s $work/display ]] || fail "Xvfb gave no display within 10 s"
 export DISPLAY=:$(cat "$work/display")
 openbox >/dev/null 2>&1 &
 pids+=($!)
@@ -39,7 +58,7 @@ for _ in $(seq 600); do
     xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
     sleep 0.05
 done
-xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' || { echo "FAIL: openbox did not start"; exit 1; }
+xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' || fail "openbox did not start within 30 s"
 # The keyboard gets a key of its own for "é", as a French keyboard has. Without it xdotool remaps a
 # spare key for the moment of each stroke, and the program, reading the new map a moment late, now
 # and then takes the stroke for no letter at all. The key is the one the US map leaves empty beside
@@ -48,8 +67,8 @@ xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' || { echo "FAIL: open
 setxkbmap -print | sed 's/xkb_symbols *{ include "[^"]*"/& key <AB11> { [ eacute, Eacute ] };/' |
     xkbcomp -w 0 - "$DISPLAY"
 
-report=$work/report
-mapfile -t key_lines < <("$answers_tool")
+timeout 120 "$answers_tool" >"$work/answers" || fail "the answers tool failed or took over 120 s"
+mapfile -t key_lines <"$work/answers"
 declare -A key
 items=() # the reasoning items, in their order
 for line in "${key_lines[@]}"; do
@@ -57,25 +76,16 @@ for line in "${key_lines[@]}"; do
     if [[ $line == Test3* ]]; then items+=("${line%% *}"); fi
 done
 
-fail() {
-    echo "FAIL: $*" >&2
-    echo "--- what the program shows:" >&2
-    cat "$report" >&2 2>/dev/null || true
-    echo "--- what it wrote:" >&2
-    cat "$work/program.log" >&2 2>/dev/null || true
-    echo "--- the windows on the screen:" >&2
-    xwininfo -root -children >&2 2>/dev/null || true
-    exit 1
-}
-
-# Waits until the program shows a line matching the pattern (grep -E), 20 s at most unless told.
+# Waits until the program shows a line matching the pattern (grep -E), 20 s at most unless told;
+# fails at once when the program is gone.
 wait_for() {
     local pattern=$1 seconds=${2:-20}
     for _ in $(seq $((seconds * 20))); do
         grep -qE -- "$pattern" "$report" 2>/dev/null && return 0
+        [[ -z ${app:-} ]] || kill -0 "$app" 2>/dev/null || fail "the program ended while awaited to show: $pattern"
         sleep 0.05
     done
-    fail "waited ${seconds}s for: $pattern"
+    fail "waited ${seconds}s for the program to show: $pattern"
 }
 shows() { grep -qE -- "$1" "$report" 2>/dev/null; }
 wait_gone() {
@@ -84,6 +94,13 @@ wait_gone() {
         sleep 0.05
     done
     fail "still shown after 20 s: $1"
+}
+
+# Runs a command that waits (xdotool's --sync waits without end), for that many seconds at most.
+within() {
+    local seconds=$1 what=$2
+    shift 2
+    timeout "$seconds" "$@" >/dev/null || fail "waited ${seconds}s for $what"
 }
 
 # The screen position of the button of that object name: "x y".
@@ -112,16 +129,21 @@ click_answers() {
     xdotool "${chain[@]}"
 }
 
+# The program gets a window on this X server whatever platform the caller's shell chose (a
+# headless setup often exports QT_QPA_PLATFORM=offscreen); a Windows program under Wine reads
+# WINEQT_ variables as its QT_ ones.
 start_program() {
     rm -f "$report"
     mkdir -p "$work/empty"
-    (cd "$work/empty" && exec env E2E_REPORT="$report" QT_PLUGIN_PATH="$plugins" QT_QPA_GENERIC_PLUGINS=e2ewatch \
-        HOME="$work/empty" "$program") 2>>"$work/program.log" &
+    (cd "$work/empty" && exec env -u WINEQT_QPA_PLATFORM QT_QPA_PLATFORM=xcb E2E_REPORT="$report" \
+        QT_PLUGIN_PATH="$plugins" QT_QPA_GENERIC_PLUGINS=e2ewatch HOME="$work/empty" "$program") \
+        2>>"$work/program.log" &
     app=$!
     pids+=($app)
     wait_for '^window Titre .*exposed' 60
     # Keys go to the active window: the window manager may not have made it so yet.
-    xdotool search --sync --onlyvisible --pid "$app" --name Simulation windowactivate --sync
+    within 20 "the title screen's window, activated" \
+        xdotool search --sync --onlyvisible --pid "$app" --name Simulation windowactivate --sync
     wait_for '^window Titre .*exposed active'
 }
 
@@ -262,10 +284,12 @@ expect_exit "after «Sortir»"
 close_from_outside() {
     if [[ ${E2E_CLOSE:-} == frame ]]; then
         # Openbox closes the active window on Alt+F4.
-        xdotool search --sync --onlyvisible --pid "$app" --name 'Simulation' windowactivate --sync
+        within 20 "the screen's window, activated" \
+            xdotool search --sync --onlyvisible --pid "$app" --name 'Simulation' windowactivate --sync
         xdotool key alt+F4
     else
-        xdotool search --sync --onlyvisible --pid "$app" --name 'Simulation' windowclose
+        within 20 "the screen's window, to close it" \
+            xdotool search --sync --onlyvisible --pid "$app" --name 'Simulation' windowclose
     fi
 }
 
