@@ -147,29 +147,36 @@ start_program() {
     wait_for '^window Titre .*exposed active'
 }
 
-# Presses a key that closes the window holding the keyboard, and lets go of it once another window
-# of the program has the keyboard, as a hand would. Under Wine a release that reaches none of the
-# program's windows is lost: Wine then takes the key's next press for a held-down repeat, which the
-# program ignores.
-press_closing() {
-    local closing focus
-    closing=$(xdotool getwindowfocus)
-    xdotool keydown "$1"
-    for _ in $(seq 100); do
-        # The window that has the keyboard may be gone by the time it is asked about.
-        focus=$(xdotool getwindowfocus 2>/dev/null) || focus=$closing
-        [[ $focus != "$closing" && $(xdotool getwindowpid "$focus" 2>/dev/null) == "$app" ]] && break
-        sleep 0.02
-    done
-    xdotool keyup "$1"
+# The prompt that has the keyboard is owned by the screen under it: the X server has it transient
+# for that screen's window (Wine maps a Windows owner so too), and a click on the screen leaves the
+# prompt above it, with the keyboard.
+check_owned_prompt() {
+    local prompt owner top
+    prompt=$(xdotool getactivewindow) || fail "no window has the keyboard while the prompt shows"
+    prompt=$(printf '0x%x' "$prompt")
+    owner=$(xdotool search --onlyvisible --pid "$app" --name Simulation | head -n 1)
+    [[ -n $owner ]] || fail "no screen shows under the prompt"
+    owner=$(printf '0x%x' "$owner")
+    xprop -id "$prompt" WM_TRANSIENT_FOR | grep -q "# $owner\$" ||
+        fail "the prompt $prompt is not owned by its screen $owner: $(xprop -id "$prompt" WM_TRANSIENT_FOR)"
+    xdotool mousemove --window "$owner" 20 20 click 1
+    sleep 0.3
+    # The window manager's stacking order goes from the bottom up.
+    top=$(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //' | tr ',' '\n' | tr -d ' ' |
+        grep -xE "$owner|$prompt" | tail -n 1)
+    [[ $top == "$prompt" ]] || fail "a click on its screen put the screen above the prompt"
+    wait_for '^window .* QInputDialog exposed active' 2
 }
 
-# Answers the input box with a text, once it shows.
+# Answers the input box with a text, once it shows, after checking that the screen owns it. The
+# Return that closes it is a plain stroke: its release must reach the program, else the next
+# Return would be taken for a held key and ignored.
 answer_prompt() {
     wait_for '^window .* QInputDialog exposed active'
+    check_owned_prompt
     xdotool key ctrl+a type --delay 40 "$1"
     wait_for "^box [^ ]* $1\$" 2
-    press_closing Return
+    xdotool key Return
     wait_gone '^window .* QInputDialog'
 }
 
@@ -181,17 +188,23 @@ expect_exit() {
     fail "the program is still running: $1"
 }
 
+# Presses "Suivant" (Command1): with the key named, the first key typed after a prompt closed,
+# which must reach the screen's focused button; else with a click.
+suivant() {
+    if [[ -n ${1:-} ]]; then xdotool key "$1"; else click Command1; fi
+}
+
 begin_pass() {
     local name=$1
     wait_for '^button Command1 .*Suivant'
-    click Command1
+    suivant "${2:-}"
     answer_prompt "$name"
     wait_for '^window Presentation1 .*exposed active'
 }
 
 leave_instructions() {
     wait_for "^window $1 .*exposed active"
-    click Command1
+    suivant "${3:-}"
     wait_for "^window $2 .*exposed active"
 }
 
@@ -200,9 +213,10 @@ start_program
 # F5 on "Suivant" (focused at start) sets the limit of each test.
 xdotool key F5
 answer_prompt 300
-begin_pass Zoé
+# After each prompt, the first key typed reaches the screen: Return presses "Suivant".
+begin_pass Zoé Return
 shows '^label Label7 .*300 secondes' || fail "the limit set with F5 should show"
-leave_instructions Presentation1 Test1
+leave_instructions Presentation1 Test1 Return
 keys=()
 for value in ${key[Test1]}; do keys+=("alt+$(printf "\\x$(printf %x $((96 + value)))")"); done
 xdotool key --delay 70 "${keys[@]}"
