@@ -207,6 +207,7 @@ private slots:
     void everyPathCountsTheTurnsItMarks();
     void everyDialMarksTheKeyedButton();
     void outlineAndContentsLeadToTheSections();
+    void datedFromTheSource();
 
 private:
     // Each question's text in a section, read once.
@@ -431,6 +432,22 @@ void tst_Booklet::outlineAndContentsLeadToTheSections()
         QCOMPARE(sectionOf(text.value(page - 1)), title);
         QCOMPARE(sectionOf(text.value(page - 2)) == title, false);
     }
+}
+
+void tst_Booklet::datedFromTheSource()
+{
+    // The source's date (SOURCE_DATE_EPOCH, or the commit's), whatever the builder's clock and
+    // time zone: two builds of one source give one file.
+    const QString source = QStringLiteral(BOOKLET_SOURCE_DATE_EPOCH);
+    if (source.isEmpty())
+        QSKIP("built without a source date (no git, no SOURCE_DATE_EPOCH): the booklet has its drawing time");
+    static const QRegularExpression created(
+        QStringLiteral("^CreationDate: +(\\S+)$"), QRegularExpression::MultilineOption);
+    const QRegularExpressionMatch match
+        = created.match(run(QStringLiteral("pdfinfo"), { QStringLiteral("-isodates"), BookletFile }));
+    QVERIFY2(match.hasMatch(), "pdfinfo reads no creation date");
+    QCOMPARE(QDateTime::fromString(match.captured(1), Qt::ISODate),
+        QDateTime::fromSecsSinceEpoch(source.toLongLong(), Qt::UTC));
 }
 
 QTEST_GUILESS_MAIN(tst_Booklet)
