@@ -13,12 +13,12 @@
 
 #include <algorithm>
 
-void showWarning(const QString &text)
+void showWarning(QWidget *owner, const QString &text)
 {
-    QMessageBox box(QMessageBox::Warning, windowCaption(), text, QMessageBox::Ok);
+    QMessageBox box(QMessageBox::Warning, windowCaption(), text, QMessageBox::Ok, owner);
     // Messages quote what was typed and file names: "<b>" or "<img src=...>" must show as typed.
     box.setTextFormat(Qt::PlainText);
-    box.exec();
+    execOwned(box);
 }
 
 namespace {
@@ -183,9 +183,10 @@ void Forms::fatalError(const QString &text)
     if (ended)
         return;
     // The message box runs its own event loop: no tick and no pending click may act under it,
-    // so every screen goes first, its timers with it.
+    // so every screen goes first, its timers with it; the message is then the program's only
+    // window, with a taskbar button of its own.
     closeAll();
-    showMessage(text);
+    showMessage(nullptr, text);
     quit();
 }
 
@@ -196,12 +197,13 @@ void Forms::closeAll()
         unload(loaded.constLast());
 }
 
-void Forms::showMessage(const QString &text) const
+void Forms::showMessage(QWidget *owner, const QString &text) const
 {
-    message(text);
+    message(owner, text);
 }
 
-QString Forms::inputBox(const QString &prompt, const QString &title, const QString &defaultText) const
+QString Forms::inputBox(
+    QWidget *owner, const QString &prompt, const QString &title, const QString &defaultText) const
 {
-    return input(prompt, title, defaultText);
+    return input(owner, prompt, title, defaultText);
 }

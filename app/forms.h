@@ -9,12 +9,14 @@
 #include <functional>
 #include <memory>
 
+class QWidget;
 class Clock;
 class Form;
 class WindowLossWatch;
 
-// The program's modal warning, showing its text as plain text.
-void showWarning(const QString &text);
+// The program's modal warning, showing its text as plain text, owned by the screen that shows it;
+// with no owner, when no screen is left to own it, it is a window of its own.
+void showWarning(QWidget *owner, const QString &text);
 
 // Owns the chain of screens, in the order a candidate meets them, and the loaded ones: creates a
 // screen on Show, forgets it on Unload, and ends the program. It also carries the seams a test
@@ -24,9 +26,10 @@ class Forms : public QObject {
     Q_OBJECT
 public:
     using Factory = std::function<Form *(Forms &)>;
-    using InputBox
-        = std::function<QString(const QString &prompt, const QString &title, const QString &defaultText)>;
-    using MessageBox = std::function<void(const QString &text)>;
+    // Each prompt and message names the screen that owns it.
+    using InputBox = std::function<QString(
+        QWidget *owner, const QString &prompt, const QString &title, const QString &defaultText)>;
+    using MessageBox = std::function<void(QWidget *owner, const QString &text)>;
 
     explicit Forms(const Clock &clock, QObject *parent = nullptr);
     ~Forms() override;
@@ -70,14 +73,16 @@ public:
     bool ownsWindow(WId window) const;
     bool hasEnded() const { return ended; }
 
-    // A French message to the candidate, in a modal box.
-    void showMessage(const QString &text) const;
+    // A French message to the candidate, in a modal box above the screen that owns it; null when
+    // no screen shows (before the first, or after the last has gone).
+    void showMessage(QWidget *owner, const QString &text) const;
     // Ends the program in an orderly way and tells the candidate why: the screens close first,
     // so nothing acts under the message.
     void fatalError(const QString &text);
 
     const Clock &clock() const { return *currentClock; }
-    QString inputBox(const QString &prompt, const QString &title, const QString &defaultText) const;
+    QString inputBox(
+        QWidget *owner, const QString &prompt, const QString &title, const QString &defaultText) const;
 
     void setClock(const Clock &clock) { currentClock = &clock; }
     void setInputBox(InputBox box) { input = std::move(box); }

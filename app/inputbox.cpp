@@ -27,6 +27,9 @@ int promptWidth(const QString &title)
 
 // The Enter that opened the prompt, held down, must not answer it empty.
 class InputDialog : public QInputDialog {
+public:
+    using QInputDialog::QInputDialog;
+
 protected:
     void keyPressEvent(QKeyEvent *event) override
     {
@@ -37,9 +40,17 @@ protected:
 
 } // namespace
 
-QString askText(const QString &prompt, const QString &title, const QString &defaultText)
+int execOwned(QDialog &dialog)
 {
-    InputDialog dialog;
+    const int result = dialog.exec();
+    if (QWidget *owner = dialog.parentWidget(); owner && owner->isVisible())
+        owner->window()->activateWindow();
+    return result;
+}
+
+QString askText(QWidget *owner, const QString &prompt, const QString &title, const QString &defaultText)
+{
+    InputDialog dialog(owner);
     dialog.setWindowTitle(title);
     dialog.setLabelText(prompt);
     dialog.setTextValue(defaultText);
@@ -47,7 +58,7 @@ QString askText(const QString &prompt, const QString &title, const QString &defa
     dialog.setCancelButtonText(QStringLiteral("Annuler"));
     if (auto label = dialog.findChild<QLabel *>())
         label->setMinimumWidth(promptWidth(title));
-    if (dialog.exec() != QDialog::Accepted)
+    if (execOwned(dialog) != QDialog::Accepted)
         return QString();
     return dialog.textValue();
 }

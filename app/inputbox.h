@@ -2,6 +2,14 @@
 
 #include <QString>
 
-// The modal text-input question, with French buttons. Returns the typed text, or an empty
-// string when the candidate cancels.
-QString askText(const QString &prompt, const QString &title, const QString &defaultText);
+class QDialog;
+class QWidget;
+
+// Runs a modal dialog over the screen that owns it (its parent), then gives that screen the
+// keyboard back: where it goes once the dialog is gone is otherwise the window manager's choice.
+int execOwned(QDialog &dialog);
+
+// The modal text-input question, with French buttons, owned by the screen that asks: it stays
+// above that screen, has no taskbar button of its own, and gives the keyboard back to it when it
+// closes. Returns the typed text, or an empty string when the candidate cancels.
+QString askText(QWidget *owner, const QString &prompt, const QString &title, const QString &defaultText);

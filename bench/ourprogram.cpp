@@ -60,9 +60,9 @@ public:
     {
         forms.setClock(clock);
         forms.setInputBox(
-            [](const QString &, const QString &, const QString &) { return QStringLiteral("Zoé"); });
+            [](QWidget *, const QString &, const QString &, const QString &) { return QStringLiteral("Zoé"); });
         forms.setMessageBox(
-            [](const QString &text) { std::fprintf(stderr, "message: %s\n", qPrintable(text)); });
+            [](QWidget *, const QString &text) { std::fprintf(stderr, "message: %s\n", qPrintable(text)); });
     }
 
     // Called with each screen on display before the walker acts on it, once per question.

@@ -112,8 +112,10 @@ bool checkQuestionPictures(Forms &forms)
     const QStringList missing = Pictures::unreadable(questionPictureNames());
     if (missing.isEmpty())
         return true;
-    forms.showMessage(QStringLiteral("Les images suivantes sont introuvables ou illisibles :\n%1\n\n"
-                                     "Le programme ne peut pas démarrer.")
-                          .arg(missing.join(QStringLiteral(", "))));
+    // Before the first screen shows: the message stands alone.
+    forms.showMessage(nullptr,
+        QStringLiteral("Les images suivantes sont introuvables ou illisibles :\n%1\n\n"
+                       "Le programme ne peut pas démarrer.")
+            .arg(missing.join(QStringLiteral(", "))));
     return false;
 }

@@ -11,7 +11,6 @@ length-ratio estimation, each timed and after a worked example, then the score
 and the best score since the program started.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${PILOTES_HOMEPAGE}")
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 # The libraries, from the binary; what the program loads by name (Qt's French translations, the
 # fonts the screens fall back to) from the one list that the set-up script installs too.

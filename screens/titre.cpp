@@ -82,7 +82,7 @@ bool Titre::eventFilter(QObject *watched, QEvent *event)
 
 void Titre::Command1_Click()
 {
-    Prenom = forms.inputBox(QStringLiteral("Veuillez entrer votre prénom (obligatoire) :"),
+    Prenom = forms.inputBox(this, QStringLiteral("Veuillez entrer votre prénom (obligatoire) :"),
         QStringLiteral("Votre prénom"), QString());
     if (Prenom.isEmpty()) {
         End();
@@ -96,7 +96,7 @@ void Titre::Command1_KeyDown(int keyCode, Qt::KeyboardModifiers)
 {
     if (keyCode != Qt::Key_F5)
         return;
-    const QString answer = forms.inputBox(QStringLiteral("Nouveau temps limite :"),
+    const QString answer = forms.inputBox(this, QStringLiteral("Nouveau temps limite :"),
         QStringLiteral("Nouvelle valeur de la limite de temps"), QString::number(DefaultTimeLimit));
     // Cancel or an empty answer keeps the limit in force without a word.
     if (answer.isEmpty())
@@ -105,9 +105,10 @@ void Titre::Command1_KeyDown(int keyCode, Qt::KeyboardModifiers)
         Time = *limit;
         return;
     }
-    forms.showMessage(QStringLiteral("La valeur « %1 » n'est pas acceptée : la limite de temps reste de %2 "
-                                     "secondes.")
-                          .arg(answer, QString::number(Time)));
+    forms.showMessage(this,
+        QStringLiteral("La valeur « %1 » n'est pas acceptée : la limite de temps reste de %2 "
+                       "secondes.")
+            .arg(answer, QString::number(Time)));
 }
 
 void Titre::Abandon_Click()

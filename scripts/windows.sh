@@ -11,8 +11,25 @@ cd "$(dirname "$0")/.."
 source scripts/as-user.sh
 bash scripts/install-deps.sh g++-mingw-w64-x86-64-posix mingw-w64-tools nsis wine dpkg-dev qt6-base-dev-tools \
     qt6-translations-l10n
-as_invoking_user bash scripts/windows/qt.sh
+build=$(realpath -m "${BUILD_DIR:-build-windows}")
 qt=$(as_invoking_user bash scripts/windows/qt.sh --prefix)
+
+# A CI run and a run by hand on one machine share Qt's cache, and may share a build folder: one
+# run at a time builds in each, a second one waits for the first instead of wiping what it builds.
+# (The lock is taken here, not in qt.sh, whose text is part of the cache's key.)
+as_invoking_user mkdir -p "$build" "$(dirname "$qt")"
+as_invoking_user touch "$build/.lock" "$qt.lock"
+wait_for_lock() {
+    flock -n "$1" && return
+    echo "Une autre construction utilise $2 : attente de sa fin..."
+    flock "$1"
+}
+exec {build_lock}<"$build/.lock"
+wait_for_lock $build_lock "$build"
+exec {qt_lock}<"$qt.lock"
+wait_for_lock $qt_lock "$qt"
+as_invoking_user bash scripts/windows/qt.sh
+exec {qt_lock}<&-
 
 as_invoking_user bash -c '
     set -euo pipefail
@@ -30,5 +47,5 @@ as_invoking_user bash -c '
         -DQT_CHAINLOAD_TOOLCHAIN_FILE="$PWD/scripts/windows/mingw-w64.cmake" \
         -DPILOTES_HOST_TOOLS="$build/host/host-tools.cmake" -DCMAKE_CROSSCOMPILING_EMULATOR=wine
     cmake --build "$build/cross" --parallel "$(nproc)"
-    (cd "$build/cross" && cpack -B "$build")' windows "${BUILD_DIR:-build-windows}" "$qt"
-ls -l "${BUILD_DIR:-build-windows}"/selection-pilotes-*-win64-setup.exe "${BUILD_DIR:-build-windows}"/selection-pilotes-*-win64.zip
+    (cd "$build/cross" && cpack -B "$build")' windows "$build" "$qt"
+ls -l "$build"/selection-pilotes-*-win64-setup.exe "$build"/selection-pilotes-*-win64.zip

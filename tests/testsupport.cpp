@@ -30,12 +30,12 @@ Harness::Harness()
     : forms(clock)
 {
     declareScreens(forms);
-    forms.setInputBox([this](const QString &prompt, const QString &, const QString &defaultText) {
+    forms.setInputBox([this](QWidget *, const QString &prompt, const QString &, const QString &defaultText) {
         prompts.append(prompt);
         defaults.append(defaultText);
         return answers.isEmpty() ? QString() : answers.takeFirst();
     });
-    forms.setMessageBox([this](const QString &text) { messages.append(text); });
+    forms.setMessageBox([this](QWidget *, const QString &text) { messages.append(text); });
     forms.setQuit([this] { ++quitCalls; });
 }
 

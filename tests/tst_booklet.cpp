@@ -12,6 +12,7 @@
 #include "reasoning/reasoningitems.h"
 #include "spatial/spatialkey.h"
 
+#include <QDateTime>
 #include <QLabel>
 #include <QLocale>
 #include <QMap>
@@ -375,6 +376,7 @@ private slots:
     void sujetShowsEveryQuestionUnmarked_data() { seriesRows(); }
     void sujetShowsEveryQuestionUnmarked();
     void sujetGivesTheScreensInstructions();
+    void datedFromTheSource();
 
 private:
     // Each document read once, and each question's text in a section.
@@ -878,6 +880,24 @@ void tst_Booklet::sujetGivesTheScreensInstructions()
                     qPrintable(QStringLiteral("series %1, %2: «%3»").arg(series).arg(screens[k], words[w])));
         }
         QVERIFY(tidyUpAfterTest().isEmpty());
+    }
+}
+
+void tst_Booklet::datedFromTheSource()
+{
+    // The source's date (SOURCE_DATE_EPOCH, or the commit's), whatever the builder's clock and
+    // time zone: two builds of one source give one file.
+    const QString source = QStringLiteral(BOOKLET_SOURCE_DATE_EPOCH);
+    if (source.isEmpty())
+        QSKIP("built without a source date (no git, no SOURCE_DATE_EPOCH): the booklet has its drawing time");
+    static const QRegularExpression created(
+        QStringLiteral("^CreationDate: +(\\S+)$"), QRegularExpression::MultilineOption);
+    for (const QString &file : BookletFiles) {
+        const QRegularExpressionMatch match
+            = created.match(run(QStringLiteral("pdfinfo"), { QStringLiteral("-isodates"), file }));
+        QVERIFY2(match.hasMatch(), qPrintable(file + QStringLiteral(": pdfinfo reads no creation date")));
+        QCOMPARE(QDateTime::fromString(match.captured(1), Qt::ISODate),
+            QDateTime::fromSecsSinceEpoch(source.toLongLong(), Qt::UTC));
     }
 }
 

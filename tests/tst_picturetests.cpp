@@ -285,7 +285,7 @@ void tst_PictureTests::unreadablePictureEndsTheProgram()
     const QString label3Before = run.label3();
     bool agreed = false;
     bool clockRunning = true;
-    run.h.forms.setMessageBox([&](const QString &text) {
+    run.h.forms.setMessageBox([&](QWidget *, const QString &text) {
         run.h.messages.append(text);
         agreed = run.test->QuestionNumber == question - 1 && run.test->Picture1->sourceName() == pictureBefore
             && run.captions() == captionsBefore && run.label3() == label3Before;

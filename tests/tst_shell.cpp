@@ -18,6 +18,7 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QHash>
+#include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -28,6 +29,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #if __has_include(<xcb/xproto.h>)
 #include <xcb/xproto.h>
@@ -84,6 +86,8 @@ private slots:
     void onlyF5OnSuivantOpensTheTimePrompt();
     void showShowsThatVeryScreen();
     void heldEnterDoesNotAnswerThePrompt();
+    void promptsAreOwnedByTheTitleScreen_data();
+    void promptsAreOwnedByTheTitleScreen();
 
     void timeSentence_data();
     void timeSentence();
@@ -241,7 +245,7 @@ void tst_Shell::timeLimitPrompt()
     // The real message box, read while it is up.
     QString boxText;
     Qt::TextFormat boxFormat = Qt::AutoText;
-    h.forms.setMessageBox([&](const QString &text) {
+    h.forms.setMessageBox([&](QWidget *owner, const QString &text) {
         h.messages.append(text);
         QTimer::singleShot(0, [&] {
             if (auto box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
@@ -250,7 +254,7 @@ void tst_Shell::timeLimitPrompt()
                 box->accept();
             }
         });
-        showWarning(text);
+        showWarning(owner, text);
     });
     h.start();
     Titre &titre = h.titre();
@@ -318,9 +322,80 @@ void tst_Shell::heldEnterDoesNotAnswerThePrompt()
         QTest::keyClicks(box, "Lea");
         QTest::keyClick(box, Qt::Key_Return);
     });
-    const QString answer = askText("Veuillez entrer votre prénom (obligatoire) :", "Votre prénom", QString());
+    const QString answer
+        = askText(nullptr, "Veuillez entrer votre prénom (obligatoire) :", "Votre prénom", QString());
     QVERIFY(openAfterRepeat);
     QCOMPARE(answer, QString("Lea"));
+}
+
+void tst_Shell::promptsAreOwnedByTheTitleScreen_data()
+{
+    QTest::addColumn<Qt::Key>("key"); // pressed on "Suivant"; none: "Suivant" is clicked
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QStringList>("dialogs"); // as they come up, each answered in turn
+    QTest::addColumn<QString>("after"); // the screen that has the keyboard once they are gone
+
+    QTest::newRow("name prompt") << Qt::Key_unknown << "Zoé" << QStringList { "QInputDialog" }
+                                 << "Presentation1";
+    QTest::newRow("time-limit prompt") << Qt::Key_F5 << "60" << QStringList { "QInputDialog" } << "Titre";
+    QTest::newRow("refused time limit, its message")
+        << Qt::Key_F5 << "abc" << QStringList { "QInputDialog", "QMessageBox" } << "Titre";
+}
+
+void tst_Shell::promptsAreOwnedByTheTitleScreen()
+{
+    QFETCH(Qt::Key, key);
+    QFETCH(QString, answer);
+    QFETCH(QStringList, dialogs);
+    QFETCH(QString, after);
+
+    // The real prompt and message, each looked at while it is up and then answered. Owned, a
+    // dialog has its screen's window as the window system's owner: it stays above it, has no
+    // taskbar button of its own, and the keyboard goes back to the screen when it closes.
+    Harness h;
+    QStringList seen;
+    QStringList unowned;
+    const auto lookAndAnswer = [&] {
+        QTimer::singleShot(0, [&] {
+            QWidget *dialog = QApplication::activeModalWidget();
+            if (!dialog) {
+                seen.append("no dialog up");
+                return;
+            }
+            seen.append(QString::fromLatin1(dialog->metaObject()->className()));
+            QWidget *titre = &h.titre();
+            const QWindow *owner
+                = dialog->windowHandle() ? dialog->windowHandle()->transientParent() : nullptr;
+            if (dialog->parentWidget() != titre || owner != titre->windowHandle()
+                || dialog->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint))
+                unowned.append(seen.constLast());
+            if (auto prompt = qobject_cast<QInputDialog *>(dialog))
+                prompt->setTextValue(answer);
+            static_cast<QDialog *>(dialog)->accept();
+        });
+    };
+    h.forms.setInputBox(
+        [&](QWidget *owner, const QString &prompt, const QString &title, const QString &defaultText) {
+            lookAndAnswer();
+            return askText(owner, prompt, title, defaultText);
+        });
+    h.forms.setMessageBox([&](QWidget *owner, const QString &text) {
+        lookAndAnswer();
+        showWarning(owner, text);
+    });
+    h.start();
+    Titre &titre = h.titre();
+    QVERIFY(QTest::qWaitForWindowActive(&titre));
+    if (key == Qt::Key_unknown)
+        QVERIFY(clickButton(&titre, "Command1"));
+    else
+        QTest::keyClick(titre.Command1, key);
+
+    QCOMPARE(seen, dialogs);
+    QVERIFY2(unowned.isEmpty(), qPrintable(unowned.join(", ") + " not owned by the title screen"));
+    Form *screen = h.forms.find(after);
+    QVERIFY(QTest::qWaitForWindowActive(screen));
+    QCOMPARE(QApplication::focusWidget(), screen->findChild<QWidget *>("Command1"));
 }
 
 void tst_Shell::timeSentence_data()

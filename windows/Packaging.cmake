@@ -15,7 +15,6 @@ set(CPACK_NSIS_DISPLAY_NAME "${PILOTES_DISPLAY_NAME}")
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
 set(CPACK_NSIS_MUI_ICON ${PILOTES_ICONS_DIR}/icon.ico)
 set(CPACK_NSIS_MUI_UNIICON ${PILOTES_ICONS_DIR}/icon.ico)
-set(CPACK_NSIS_URL_INFO_ABOUT "${PILOTES_HOMEPAGE}")
 set(CPACK_NSIS_UNINSTALL_NAME desinstaller)
 # Read by the template: what the Start-menu entries open.
 set(CPACK_PILOTES_PROGRAM selection-pilotes.exe)

@@ -13,7 +13,9 @@
 #     its frame's close button does: Windows lets no other program destroy a window, and Wine never
 #     tells the program that its X window went.
 # What the program shows is read from a watching plugin that writes its visible texts to a file.
-#   [E2E_CLOSE=frame] pass.sh PROGRAM ANSWERS_TOOL PLUGIN_FOLDER [SERIES_FOLDER]
+# The program is given this X server's platform whatever the caller's environment says. Every wait
+# has a limit; a failure says what was awaited, what the program showed and which windows were up.
+#   [E2E_CLOSE=frame] pass.sh PROGRAM ANSWERS_TOOL PLUGIN_FOLDER [SERIES_FOLDER] (absolute paths)
 set -euo pipefail
 program=$1
 answers_tool=$2
@@ -24,6 +26,7 @@ for tool in Xvfb openbox xdotool xprop setxkbmap xkbcomp; do
 done
 
 work=$(mktemp -d)
+report=$work/report
 pids=()
 cleanup() {
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
@@ -31,9 +34,25 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# Says what was awaited and what the program and the screen showed, then stops.
+fail() {
+    echo "FAIL: $*" >&2
+    echo "--- what the program shows:" >&2
+    if [[ -s $report ]]; then cat "$report" >&2; else echo "(nothing: no window of the program was seen)" >&2; fi
+    echo "--- what it wrote:" >&2
+    cat "$work/program.log" >&2 2>/dev/null || true
+    if [[ -n ${DISPLAY:-} ]]; then
+        echo "--- the windows on the screen; the active one:" \
+            "$(xdotool getactivewindow getwindowname 2>/dev/null || echo none)" >&2
+        xwininfo -root -children >&2 2>/dev/null || true
+    fi
+    exit 1
+}
+
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 pids+=($!)
-for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.05; done
+for _ in $(seq 200); do [[ -s $work/display ]] && break; sleep 0.05; done
+[[ -s $work/display ]] || fail "Xvfb gave no display within 10 s"
 export DISPLAY=:$(cat "$work/display")
 openbox >/dev/null 2>&1 &
 pids+=($!)
@@ -42,7 +61,7 @@ for _ in $(seq 600); do
     xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
     sleep 0.05
 done
-xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' || { echo "FAIL: openbox did not start"; exit 1; }
+xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' || fail "openbox did not start within 30 s"
 # The keyboard gets a key of its own for "é", as a French keyboard has. Without it xdotool remaps a
 # spare key for the moment of each stroke, and the program, reading the new map a moment late, now
 # and then takes the stroke for no letter at all. The key is the one the US map leaves empty beside
@@ -51,8 +70,8 @@ xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' || { echo "FAIL: open
 setxkbmap -print | sed 's/xkb_symbols *{ include "[^"]*"/& key <AB11> { [ eacute, Eacute ] };/' |
     xkbcomp -w 0 - "$DISPLAY"
 
-report=$work/report
-mapfile -t key_lines < <("$answers_tool")
+timeout 120 "$answers_tool" >"$work/answers" || fail "the answers tool failed or took over 120 s"
+mapfile -t key_lines <"$work/answers"
 declare -A key
 items=() # the reasoning items, in their order
 for line in "${key_lines[@]}"; do
@@ -60,25 +79,16 @@ for line in "${key_lines[@]}"; do
     if [[ $line == Test3* ]]; then items+=("${line%% *}"); fi
 done
 
-fail() {
-    echo "FAIL: $*" >&2
-    echo "--- what the program shows:" >&2
-    cat "$report" >&2 2>/dev/null || true
-    echo "--- what it wrote:" >&2
-    cat "$work/program.log" >&2 2>/dev/null || true
-    echo "--- the windows on the screen:" >&2
-    xwininfo -root -children >&2 2>/dev/null || true
-    exit 1
-}
-
-# Waits until the program shows a line matching the pattern (grep -E), 20 s at most unless told.
+# Waits until the program shows a line matching the pattern (grep -E), 20 s at most unless told;
+# fails at once when the program is gone.
 wait_for() {
     local pattern=$1 seconds=${2:-20}
     for _ in $(seq $((seconds * 20))); do
         grep -qE -- "$pattern" "$report" 2>/dev/null && return 0
+        [[ -z ${app:-} ]] || kill -0 "$app" 2>/dev/null || fail "the program ended while awaited to show: $pattern"
         sleep 0.05
     done
-    fail "waited ${seconds}s for: $pattern"
+    fail "waited ${seconds}s for the program to show: $pattern"
 }
 shows() { grep -qE -- "$1" "$report" 2>/dev/null; }
 wait_gone() {
@@ -87,6 +97,13 @@ wait_gone() {
         sleep 0.05
     done
     fail "still shown after 20 s: $1"
+}
+
+# Runs a command that waits (xdotool's --sync waits without end), for that many seconds at most.
+within() {
+    local seconds=$1 what=$2
+    shift 2
+    timeout "$seconds" "$@" >/dev/null || fail "waited ${seconds}s for $what"
 }
 
 # The screen position of the button of that object name: "x y".
@@ -115,44 +132,55 @@ click_answers() {
     xdotool "${chain[@]}"
 }
 
-# Starts the program in a folder of its own, empty unless one is given.
+# Starts the program in a folder of its own, empty unless one is given. The program gets a window
+# on this X server whatever platform the caller's shell chose (a headless setup often exports
+# QT_QPA_PLATFORM=offscreen); a Windows program under Wine reads WINEQT_ variables as its QT_ ones.
 start_program() {
     local folder=${1:-$work/empty}
     rm -f "$report"
     mkdir -p "$work/empty"
-    (cd "$folder" && exec env E2E_REPORT="$report" QT_PLUGIN_PATH="$plugins" QT_QPA_GENERIC_PLUGINS=e2ewatch \
-        HOME="$work/empty" "$program") 2>>"$work/program.log" &
+    (cd "$folder" && exec env -u WINEQT_QPA_PLATFORM QT_QPA_PLATFORM=xcb E2E_REPORT="$report" \
+        QT_PLUGIN_PATH="$plugins" QT_QPA_GENERIC_PLUGINS=e2ewatch HOME="$work/empty" "$program") \
+        2>>"$work/program.log" &
     app=$!
     pids+=($app)
     wait_for '^window Titre .*exposed' 60
     # Keys go to the active window: the window manager may not have made it so yet.
-    xdotool search --sync --onlyvisible --pid "$app" --name Simulation windowactivate --sync
+    within 20 "the title screen's window, activated" \
+        xdotool search --sync --onlyvisible --pid "$app" --name Simulation windowactivate --sync
     wait_for '^window Titre .*exposed active'
 }
 
-# Presses a key that closes the window holding the keyboard, and lets go of it once another window
-# of the program has the keyboard, as a hand would. Under Wine a release that reaches none of the
-# program's windows is lost: Wine then takes the key's next press for a held-down repeat, which the
-# program ignores.
-press_closing() {
-    local closing focus
-    closing=$(xdotool getwindowfocus)
-    xdotool keydown "$1"
-    for _ in $(seq 100); do
-        # The window that has the keyboard may be gone by the time it is asked about.
-        focus=$(xdotool getwindowfocus 2>/dev/null) || focus=$closing
-        [[ $focus != "$closing" && $(xdotool getwindowpid "$focus" 2>/dev/null) == "$app" ]] && break
-        sleep 0.02
-    done
-    xdotool keyup "$1"
+# The prompt that has the keyboard is owned by the screen under it: the X server has it transient
+# for that screen's window (Wine maps a Windows owner so too), and a click on the screen leaves the
+# prompt above it, with the keyboard.
+check_owned_prompt() {
+    local prompt owner top
+    prompt=$(xdotool getactivewindow) || fail "no window has the keyboard while the prompt shows"
+    prompt=$(printf '0x%x' "$prompt")
+    owner=$(xdotool search --onlyvisible --pid "$app" --name Simulation | head -n 1)
+    [[ -n $owner ]] || fail "no screen shows under the prompt"
+    owner=$(printf '0x%x' "$owner")
+    xprop -id "$prompt" WM_TRANSIENT_FOR | grep -q "# $owner\$" ||
+        fail "the prompt $prompt is not owned by its screen $owner: $(xprop -id "$prompt" WM_TRANSIENT_FOR)"
+    xdotool mousemove --window "$owner" 20 20 click 1
+    sleep 0.3
+    # The window manager's stacking order goes from the bottom up.
+    top=$(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //' | tr ',' '\n' | tr -d ' ' |
+        grep -xE "$owner|$prompt" | tail -n 1)
+    [[ $top == "$prompt" ]] || fail "a click on its screen put the screen above the prompt"
+    wait_for '^window .* QInputDialog exposed active' 2
 }
 
-# Answers the input box with a text, once it shows.
+# Answers the input box with a text, once it shows, after checking that the screen owns it. The
+# Return that closes it is a plain stroke: its release must reach the program, else the next
+# Return would be taken for a held key and ignored.
 answer_prompt() {
     wait_for '^window .* QInputDialog exposed active'
+    check_owned_prompt
     xdotool key ctrl+a type --delay 40 "$1"
     wait_for "^box [^ ]* $1\$" 2
-    press_closing Return
+    xdotool key Return
     wait_gone '^window .* QInputDialog'
 }
 
@@ -184,17 +212,23 @@ answer_test() {
     click_answers 70 "$@"
 }
 
+# Presses "Suivant" (Command1): with the key named, the first key typed after a prompt closed,
+# which must reach the screen's focused button; else with a click.
+suivant() {
+    if [[ -n ${1:-} ]]; then xdotool key "$1"; else click Command1; fi
+}
+
 begin_pass() {
     local name=$1
     wait_for '^button Command1 .*Suivant'
-    click Command1
+    suivant "${2:-}"
     answer_prompt "$name"
     wait_for '^window Presentation1 .*exposed active'
 }
 
 leave_instructions() {
     wait_for "^window $1 .*exposed active"
-    click Command1
+    suivant "${3:-}"
     wait_for "^window $2 .*exposed active"
 }
 
@@ -203,9 +237,10 @@ start_program "$series_folder"
 # F5 on "Suivant" (focused at start) sets the limit of each test.
 xdotool key F5
 answer_prompt 300
-begin_pass Zoé
+# After each prompt, the first key typed reaches the screen: Return presses "Suivant".
+begin_pass Zoé Return
 shows '^label Label7 .*300 secondes' || fail "the limit set with F5 should show"
-leave_instructions Presentation1 Test1
+leave_instructions Presentation1 Test1 Return
 keys=()
 for value in ${key[Test1]}; do keys+=("alt+$(printf "\\x$(printf %x $((96 + value)))")"); done
 xdotool key "${keys[0]}"
@@ -289,10 +324,12 @@ expect_exit "after «Sortir»"
 close_from_outside() {
     if [[ ${E2E_CLOSE:-} == frame ]]; then
         # Openbox closes the active window on Alt+F4.
-        xdotool search --sync --onlyvisible --pid "$app" --name 'Simulation' windowactivate --sync
+        within 20 "the screen's window, activated" \
+            xdotool search --sync --onlyvisible --pid "$app" --name 'Simulation' windowactivate --sync
         xdotool key alt+F4
     else
-        xdotool search --sync --onlyvisible --pid "$app" --name 'Simulation' windowclose
+        within 20 "the screen's window, to close it" \
+            xdotool search --sync --onlyvisible --pid "$app" --name 'Simulation' windowclose
     fi
 }
 

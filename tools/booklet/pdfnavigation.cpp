@@ -1,5 +1,6 @@
 #include "pdfnavigation.h"
 
+#include <QDateTime>
 #include <QMap>
 #include <QRegularExpression>
 
@@ -215,10 +216,20 @@ bool add(
 
 void fixCreationDate(QByteArray &pdf)
 {
-    static const QRegularExpression date(QStringLiteral("/CreationDate \\(D:(\\d{14})Z\\)"));
+    // Qt writes the local time and its offset from UTC.
+    static const QRegularExpression date(
+        QStringLiteral("/CreationDate \\(D:(\\d{14}(Z|[+-]\\d\\d'\\d\\d'))\\)"));
     const QRegularExpressionMatch match = date.match(QString::fromLatin1(pdf.left(4096)));
-    if (match.hasMatch())
-        pdf.replace(match.capturedStart(1), match.capturedLength(1), "19700101000000");
+    if (!match.hasMatch())
+        return;
+    bool given = false;
+    const qint64 seconds = qEnvironmentVariable("SOURCE_DATE_EPOCH").toLongLong(&given);
+    const QDateTime when
+        = given ? QDateTime::fromSecsSinceEpoch(seconds, Qt::UTC) : QDateTime::currentDateTimeUtc();
+    // As long as what it replaces, so that the offsets of what follows stay right.
+    const QByteArray utc = match.captured(2) == QLatin1String("Z") ? "Z" : "+00'00'";
+    pdf.replace(match.capturedStart(1), match.capturedLength(1),
+        when.toString(QStringLiteral("yyyyMMddHHmmss")).toLatin1() + utc);
 }
 
 } // namespace PdfNavigation

@@ -27,7 +27,8 @@ struct PageLink {
 bool add(
     QByteArray &pdf, const QVector<OutlineEntry> &outline, const QVector<PageLink> &links, QString *error);
 
-// Overwrites the creation date in place with a fixed one, so that the same source gives the same file.
+// Overwrites the creation date in place with the source's (SOURCE_DATE_EPOCH, in UTC), so that the
+// same source gives the same file; without it, with the time of drawing.
 void fixCreationDate(QByteArray &pdf);
 
 } // namespace PdfNavigation
