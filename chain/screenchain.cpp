@@ -107,13 +107,21 @@ QStringList questionPictureNames()
     return names;
 }
 
-bool checkQuestionPictures(Forms &forms)
+QString questionPicturesProblem()
 {
     const QStringList missing = Pictures::unreadable(questionPictureNames());
     if (missing.isEmpty())
+        return QString();
+    return QStringLiteral("Les images suivantes sont introuvables ou illisibles :\n%1\n\n"
+                          "Le programme ne peut pas démarrer.")
+        .arg(missing.join(QStringLiteral(", ")));
+}
+
+bool checkQuestionPictures(Forms &forms)
+{
+    const QString problem = questionPicturesProblem();
+    if (problem.isEmpty())
         return true;
-    forms.showMessage(QStringLiteral("Les images suivantes sont introuvables ou illisibles :\n%1\n\n"
-                                     "Le programme ne peut pas démarrer.")
-                          .arg(missing.join(QStringLiteral(", "))));
+    forms.showMessage(problem);
     return false;
 }
