@@ -76,11 +76,12 @@ QString readImageData(GifFileType *gif, QByteArray *data = nullptr, int *codeSiz
     return QString();
 }
 
-// Decompresses the LZW data of an image into its `count` pixels, as giflib would; false when the
-// data ends or goes wrong before the last pixel. Codes beyond the last pixel are not read.
-// Each code's string is written at once, from its end, where giflib stacks it pixel by pixel:
-// this is most of what a picture costs to show.
-bool decompress(const QByteArray &data, int codeSize, GifPixelType *pixels, qsizetype count)
+// Decompresses the LZW data of an image into its `count` pixels, as giflib would, each index
+// written as `shade` gives it; false when the data ends or goes wrong before the last pixel. Codes
+// beyond the last pixel are not read. Each code's string is written at once, from its end, where
+// giflib stacks it pixel by pixel: this is most of what a picture costs to show.
+template <class Pixel, class Shade>
+bool decompress(const QByteArray &data, int codeSize, Pixel *pixels, qsizetype count, const Shade &shade)
 {
     constexpr int MaxBits = 12;
     constexpr int MaxCodes = 1 << MaxBits;
@@ -140,10 +141,10 @@ bool decompress(const QByteArray &data, int codeSize, GifPixelType *pixels, qsiz
         for (qsizetype i = stringLength - 1; i >= kept; --i)
             link = prefix[size_t(link)];
         for (qsizetype i = kept - 1; i > 0; --i) {
-            pixels[written + i] = suffix[size_t(link)];
+            pixels[written + i] = shade(suffix[size_t(link)]);
             link = prefix[size_t(link)];
         }
-        pixels[written] = suffix[size_t(link)];
+        pixels[written] = shade(suffix[size_t(link)]);
         written += kept;
         previous = code;
         if (next >= (1 << width) && width < MaxBits)
@@ -179,11 +180,14 @@ QString decodeImageData(GifFileType *gif, int transparent, QImage *image)
     const QString unread = readImageData(gif, &data, &codeSize);
     if (!unread.isEmpty())
         return unread;
-    std::vector<GifPixelType> indices(size_t(frame.Width) * size_t(frame.Height));
-    if (!decompress(data, codeSize, indices.data(), qsizetype(indices.size())))
-        return gifError(D_GIF_ERR_IMAGE_DEFECT);
-    if (!image)
+    const qsizetype count = qsizetype(frame.Width) * frame.Height;
+    const auto index = [](GifPixelType pixel) { return pixel; };
+    if (!image) {
+        std::vector<GifPixelType> indices(static_cast<size_t>(count));
+        if (!decompress(data, codeSize, indices.data(), count, index))
+            return gifError(D_GIF_ERR_IMAGE_DEFECT);
         return QString();
+    }
 
     *image
         = QImage(gif->SWidth, gif->SHeight, transparent >= 0 ? QImage::Format_ARGB32 : QImage::Format_RGB32);
@@ -191,16 +195,31 @@ QString decodeImageData(GifFileType *gif, int transparent, QImage *image)
         return QStringLiteral("mémoire insuffisante");
     const std::array<QRgb, 256> colours
         = coloursOf(frame.ColorMap ? frame.ColorMap : gif->SColorMap, transparent);
+    const auto colour = [&colours](GifPixelType pixel) { return colours[pixel]; };
+    const bool covered
+        = frame.Left == 0 && frame.Top == 0 && frame.Width == gif->SWidth && frame.Height == gif->SHeight;
+    if (covered && !frame.Interlace) {
+        // The usual picture: its rows follow one another, each pixel is written in its colour.
+        if (!decompress(data, codeSize, reinterpret_cast<QRgb *>(image->bits()), count, colour)) {
+            *image = QImage();
+            return gifError(D_GIF_ERR_IMAGE_DEFECT);
+        }
+        return QString();
+    }
+
+    std::vector<GifPixelType> indices(static_cast<size_t>(count));
+    if (!decompress(data, codeSize, indices.data(), count, index)) {
+        *image = QImage();
+        return gifError(D_GIF_ERR_IMAGE_DEFECT);
+    }
     // Around a frame smaller than the screen, as Qt shows it: nothing where the picture has a
     // transparent colour, else the background colour of the screen's colours, black when the
     // frame brings colours of its own.
-    const bool covered
-        = frame.Left == 0 && frame.Top == 0 && frame.Width >= gif->SWidth && frame.Height >= gif->SHeight;
-    if (!covered && transparent >= 0)
+    if (transparent >= 0)
         image->fill(0);
-    else if (!covered && frame.ColorMap)
+    else if (frame.ColorMap)
         image->fill(qRgb(0, 0, 0));
-    else if (!covered)
+    else
         image->fill(coloursOf(gif->SColorMap, -1)[size_t(gif->SBackGroundColor & 0xFF)]);
     // An interlaced image holds every eighth row from the first, every eighth from the fifth,
     // every fourth from the third, then every other one.
@@ -220,7 +239,7 @@ QString decodeImageData(GifFileType *gif, int transparent, QImage *image)
                 continue;
             auto pixels = reinterpret_cast<QRgb *>(image->scanLine(line));
             for (int x = left; x < right; ++x)
-                pixels[x] = colours[row[x - frame.Left]];
+                pixels[x] = colour(row[x - frame.Left]);
         }
     }
     return QString();
