@@ -62,8 +62,8 @@ Program::Program(QApplication &application)
 void Program::start()
 {
     showTitleScreen(screens);
-    // Reading 172 files is not needed to paint the title screen, only before the candidate
-    // leaves it: the check waits for the first paint (or the first key or click, whichever
+    // Reading every question picture is not needed to paint the title screen, only before the
+    // candidate leaves it: the check waits for the first paint (or the first key or click, whichever
     // comes first), so what the candidate sees comes sooner and is the same.
     armed = true;
     QCoreApplication::instance()->installEventFilter(this);
@@ -75,7 +75,7 @@ bool Program::eventFilter(QObject *, QEvent *event)
         return false;
     switch (event->type()) {
     case QEvent::Paint:
-        // After the dispatch that paints and flushes the window, ahead of what is queued behind it.
+        // Once the dispatch that paints and flushes the window is over.
         if (!checkQueued) {
             checkQueued = true;
             QMetaObject::invokeMethod(
