@@ -63,6 +63,12 @@ QString readImageData(GifFileType *gif, QByteArray *data = nullptr, int *codeSiz
 {
     int size = 0;
     GifByteType *block = nullptr;
+    if (data) {
+        // No more than what is left of the file: one allocation, where growing block by block
+        // would leave the heap in pieces over a long run.
+        const auto source = static_cast<const ByteSource *>(gif->UserData);
+        data->reserve(source->bytes.size() - source->position);
+    }
     if (DGifGetCode(gif, &size, &block) == GIF_ERROR)
         return gifError(gif->Error);
     while (block) {
