@@ -35,7 +35,10 @@ const QStringList &sansFamilies()
 {
     static const QStringList families = [] {
         const QStringList wanted = designedSans() + QStringList { QStringLiteral("DejaVu Sans") };
-        const QStringList known = QFontDatabase::families();
+        QStringList known;
+        // A family several foundries make is listed once for each, as "Family [Foundry]".
+        for (const QString &listed : QFontDatabase::families())
+            known.append(listed.section(QStringLiteral(" ["), 0, 0));
         QStringList installed;
         for (const QString &family : wanted) {
             if (known.contains(family, Qt::CaseInsensitive))
