@@ -4,6 +4,7 @@
 #include "picturebox.h"
 #include "twips.h"
 
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QHash>
@@ -27,6 +28,28 @@ const QStringList &designedSans()
 }
 constexpr int SubstituteStretch = 88;
 
+// The faces to ask for, in order: the designed ones the system has, then the free one. Asked for
+// a face it does not have, Qt runs fontconfig's whole fallback search for that name before trying
+// the next: the list is read once, and names the system lacks are left out.
+const QStringList &sansFamilies()
+{
+    static const QStringList families = [] {
+        const QStringList wanted = designedSans() + QStringList { QStringLiteral("DejaVu Sans") };
+        QStringList known;
+        // A family several foundries make is listed once for each, as "Family [Foundry]".
+        for (const QString &listed : QFontDatabase::families())
+            known.append(listed.section(QStringLiteral(" ["), 0, 0));
+        QStringList installed;
+        for (const QString &family : wanted) {
+            if (known.contains(family, Qt::CaseInsensitive))
+                installed.append(family);
+        }
+        // None known by its name: the system's substitutions choose, as they would for the list.
+        return installed.isEmpty() ? wanted : installed;
+    }();
+    return families;
+}
+
 template <class Control>
 Control *placed(Control *control, const char *name, const QRect &rect, const QFont &font)
 {
@@ -41,7 +64,7 @@ Control *placed(Control *control, const char *name, const QRect &rect, const QFo
 QFont sansFont(double pointSize, bool bold, bool italic)
 {
     QFont font;
-    font.setFamilies(designedSans() + QStringList { QStringLiteral("DejaVu Sans") });
+    font.setFamilies(sansFamilies());
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(pointSize);
     font.setBold(bold);

@@ -128,7 +128,7 @@ private:
 struct Figures {
     Samples ours;
     Samples floor;
-    // The floor showing one line of text: start-up only, a reference beside the goal.
+    // The floor showing one line of text: start-up only, what the start-up goals are held against.
     Samples floorWithText;
 };
 
@@ -192,8 +192,11 @@ private:
             width = int(samples->value("width").at(0));
             height = int(samples->value("height").at(0));
         }
-        if (keep)
+        if (keep) {
             figuresOf(side)["start_up"].push_back((samples->value("painted_at").at(0) - startedAt) * 1000);
+            if (side == Side::Ours)
+                figures.ours["checked"].push_back((samples->value("checked_at").at(0) - startedAt) * 1000);
+        }
         return true;
     }
 
@@ -345,33 +348,41 @@ private:
             QThread::idealThreadCount(), qPrintable(loadBefore), qPrintable(loadAfter));
         std::printf("\n%-44s%12s%12s%8s   %-11s%s\n", "figure", "ours", "floor", "ratio", "goal", "met");
 
-        const QString startUpGoal = QString::fromUtf8("≤ 1.25×");
+        // Start-up is held against the floor showing one line of text: any window with text pays
+        // the system's font configuration, which the bare window never reads.
         const auto &startUp = figures.ours.value("start_up");
-        const double startUpRatio = median(startUp) / median(figures.floor.value("start_up"));
+        const double floorStartUp = median(figures.floorWithText.value("start_up"));
         printRow(QStringLiteral("start-up to title painted, median (%1)").arg(startUp.size()),
-            median(startUp), median(figures.floor.value("start_up")), " ms", startUpGoal,
-            startUpRatio <= 1.25);
+            median(startUp), floorStartUp, " ms", QString::fromUtf8("≤ 1.15×"),
+            median(startUp) / floorStartUp <= 1.15);
         const double startUpCount = millions("start_up_instructions", figures.ours);
-        const double floorStartUpCount = millions("start_up_instructions", figures.floor);
+        const double floorStartUpCount = millions("start_up_instructions", figures.floorWithText);
         printRow("start-up to title painted, instructions", startUpCount, floorStartUpCount, " M",
-            startUpGoal, startUpCount / floorStartUpCount <= 1.25);
-        // No goal: what a window showing one line of text costs, to tell text's share of the gap.
-        printRow("start-up, floor with a line of text", median(startUp),
-            median(figures.floorWithText.value("start_up")), " ms", {}, {});
-        printRow("start-up, instructions, floor with text", startUpCount,
-            millions("start_up_instructions", figures.floorWithText), " M", {}, {});
+            QString::fromUtf8("≤ 1.20×"), startUpCount / floorStartUpCount <= 1.20);
+        // No goal: the question pictures are checked right after the title screen is painted,
+        // before its "Suivant >" can act.
+        printRow("start-up to question pictures checked, median", median(figures.ours.value("checked")),
+            floorStartUp, " ms", {}, {});
+        // No goal: against the bare window, which draws no text.
+        printRow(
+            "start-up, bare window", median(startUp), median(figures.floor.value("start_up")), " ms", {}, {});
+        printRow("start-up, instructions, bare window", startUpCount,
+            millions("start_up_instructions", figures.floor), " M", {}, {});
 
         const auto &latency = figures.ours.value("latency");
         const auto &floorLatency = figures.floor.value("latency");
         printRow(QStringLiteral("answer to next picture painted, median (%1)").arg(latency.size()),
-            median(latency), median(floorLatency), " ms", {}, {});
+            median(latency), median(floorLatency), " ms", QString::fromUtf8("≤ 1.2 ms"),
+            median(latency) <= 1.2);
         printRow("answer to next picture painted, p99", percentile(latency, 0.99),
-            percentile(floorLatency, 0.99), " ms", QString::fromUtf8("≤ 8 ms"),
-            percentile(latency, 0.99) <= 8);
+            percentile(floorLatency, 0.99), " ms", QString::fromUtf8("≤ 5 ms"),
+            percentile(latency, 0.99) <= 5);
         printRow(
             "answer to next picture painted, max", maximum(latency), maximum(floorLatency), " ms", {}, {});
-        printRow("one pass of answers, instructions", millions("pass_instructions", figures.ours),
-            millions("pass_instructions", figures.floor), " M", {}, {});
+        const double passCount = millions("pass_instructions", figures.ours);
+        const double floorPassCount = millions("pass_instructions", figures.floor);
+        printRow("one pass of answers, instructions", passCount, floorPassCount, " M",
+            QString::fromUtf8("≤ 12×"), passCount / floorPassCount <= 12);
 
         printLateness("test time-out to next screen,", "test_lateness");
         printLateness("computation 5 s step,", "please_wait_lateness");

@@ -14,6 +14,7 @@
 
 #include <QAbstractButton>
 #include <QDir>
+#include <QEventLoop>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPointer>
@@ -242,9 +243,20 @@ private:
 double startOnTitle(PaintWatchingApplication &application, Program &program)
 {
     application.watch([](const QWidget *widget) { return qobject_cast<const Titre *>(widget) != nullptr; });
-    if (!program.start())
-        return -1;
+    program.start();
     return application.waitForPaint(ScreenTimeoutSeconds);
+}
+
+// Lets the program check its question pictures, as it does right after the title screen is
+// painted; returns the instant the check was done, or a negative value when it failed or never ran.
+double waitForPictureCheck(Program &program)
+{
+    const double deadline = steadySeconds() + ScreenTimeoutSeconds;
+    while (!program.picturesChecked() && steadySeconds() < deadline)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+    if (!program.picturesChecked() || program.forms().hasEnded())
+        return -1;
+    return steadySeconds();
 }
 
 // Starts the program on its title screen and hands the chain to `walk`: 0 when both went through,
@@ -252,7 +264,7 @@ double startOnTitle(PaintWatchingApplication &application, Program &program)
 int walkFromTitle(PaintWatchingApplication &application, const std::function<bool(ChainWalker &)> &walk)
 {
     Program program(application);
-    if (startOnTitle(application, program) < 0)
+    if (startOnTitle(application, program) < 0 || waitForPictureCheck(program) < 0)
         return 1;
     ChainWalker walker(application, program);
     return walk(walker) ? 0 : 1;
@@ -269,7 +281,11 @@ int startUp(PaintWatchingApplication &application)
     stopCounting();
     if (painted < 0)
         return 1;
+    const double checked = waitForPictureCheck(program);
+    if (checked < 0)
+        return 1;
     report("painted_at", painted);
+    report("checked_at", checked);
     report("width", titreOf(program.forms()).width());
     report("height", titreOf(program.forms()).height());
     return 0;

@@ -7,7 +7,8 @@ class QString;
 // on standard output and returns the process's exit code.
 namespace OurProgram {
 
-// From the process start to the title screen painted, with the question pictures checked.
+// From the process start to the title screen painted; then to the question pictures checked,
+// which the program does right after that first paint.
 int startUp(PaintWatchingApplication &application);
 
 // Whole passes where the candidate answers everything right at once: the latency of each answer,

@@ -6,8 +6,7 @@ int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     Program program(application);
-    if (!program.start())
-        return 1;
+    program.start();
     if (program.forms().hasEnded())
         return 0;
     return application.exec();

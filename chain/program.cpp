@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QEvent>
 #include <QIcon>
 #include <QImageReader>
 #include <QLibraryInfo>
@@ -54,13 +55,60 @@ Program::Program(QApplication &application)
     else
         qWarning("selection-pilotes: traductions de Qt introuvables, boutons standard en anglais");
 
+    screens.setQuit([this] { QCoreApplication::exit(exitCode); });
     declareScreens(screens);
 }
 
-bool Program::start()
+void Program::start()
 {
-    if (!checkQuestionPictures(screens))
-        return false;
     showTitleScreen(screens);
-    return true;
+    // Reading every question picture is not needed to paint the title screen, only before the
+    // candidate leaves it: the check waits for the first paint (or the first key or click, whichever
+    // comes first), so what the candidate sees comes sooner and is the same.
+    armed = true;
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+bool Program::eventFilter(QObject *, QEvent *event)
+{
+    if (!armed)
+        return false;
+    switch (event->type()) {
+    case QEvent::Paint:
+        // Once the dispatch that paints and flushes the window is over.
+        if (!checkQueued) {
+            checkQueued = true;
+            QMetaObject::invokeMethod(
+                this, [this] { checkPictures(); }, Qt::QueuedConnection);
+        }
+        return false;
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::Shortcut:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::TouchBegin:
+        // Nothing the candidate does acts before the check: a missing picture is named before
+        // "Suivant >" or "Abandon" can do anything.
+        checkPictures();
+        return screens.hasEnded();
+    default:
+        return false;
+    }
+}
+
+void Program::checkPictures()
+{
+    if (!armed)
+        return;
+    armed = false;
+    QCoreApplication::instance()->removeEventFilter(this);
+    checked = true;
+    const QString problem = questionPicturesProblem();
+    if (problem.isEmpty())
+        return;
+    exitCode = 1;
+    screens.fatalError(problem);
 }

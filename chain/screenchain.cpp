@@ -107,15 +107,22 @@ QStringList questionPictureNames()
     return names;
 }
 
-bool checkQuestionPictures(Forms &forms)
+QString questionPicturesProblem()
 {
     const QStringList missing = Pictures::unreadable(questionPictureNames());
     if (missing.isEmpty())
+        return QString();
+    return QStringLiteral("Les images suivantes sont introuvables ou illisibles :\n%1\n\n"
+                          "Le programme ne peut pas démarrer.")
+        .arg(missing.join(QStringLiteral(", ")));
+}
+
+bool checkQuestionPictures(Forms &forms)
+{
+    const QString problem = questionPicturesProblem();
+    if (problem.isEmpty())
         return true;
     // Before the first screen shows: the message stands alone.
-    forms.showMessage(nullptr,
-        QStringLiteral("Les images suivantes sont introuvables ou illisibles :\n%1\n\n"
-                       "Le programme ne peut pas démarrer.")
-            .arg(missing.join(QStringLiteral(", "))));
+    forms.showMessage(nullptr, problem);
     return false;
 }

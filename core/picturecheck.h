@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QImage>
 #include <QString>
 
 // Whether the bytes of a picture file hold one whole picture. Qt decodes a GIF or JPEG cut short
@@ -21,6 +22,9 @@ enum class Depth {
 
 // Why the bytes are not one whole still GIF picture, in French; empty when they are.
 QString gifProblem(const QByteArray &bytes, Depth depth);
+// The picture of those bytes, decoded in the same walk that proves it whole: a null image, and
+// the reason in *problem, when it is not. Its pixels are those Qt's own GIF reader would give.
+QImage gifImage(const QByteArray &bytes, QString *problem);
 // Why the bytes are not one whole JPEG picture (every segment present up to the end-of-image
 // marker after the scan data), in French; empty when they are.
 QString jpegProblem(const QByteArray &bytes);

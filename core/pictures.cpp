@@ -95,12 +95,17 @@ QHash<QString, Decoded> &lastDecoded()
 
 QImage decode(const QByteArray &bytes, const QString &fileName, QString *error)
 {
+    const QByteArray format = QFileInfo(fileName).suffix().toLower().toLatin1();
+    // The walk that proves a GIF whole decodes its every pixel: its image is the one shown, and
+    // no picture is decoded twice on its way to the screen.
+    if (format == "gif")
+        return PictureCheck::gifImage(bytes, error);
     *error = PictureCheck::problem(bytes, fileName, PictureCheck::Depth::Pixels);
     if (!error->isEmpty())
         return QImage();
     QBuffer buffer;
     buffer.setData(bytes);
-    QImageReader reader(&buffer, QFileInfo(fileName).suffix().toLatin1());
+    QImageReader reader(&buffer, format);
     // The check above vouches for the format the name gives: only its plugin is loaded, where
     // guessing would load each plugin in turn to ask it.
     reader.setAutoDetectImageFormat(false);

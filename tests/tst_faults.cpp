@@ -5,8 +5,11 @@
 
 #include "moduleimages.h"
 #include "picturebox.h"
+#include "program.h"
 #include "screenchain.h"
+#include "titre.h"
 
+#include <QApplication>
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -133,6 +136,8 @@ private slots:
 
     void brokenPicture_data();
     void brokenPicture();
+    void startUpCheckComesBeforeTheCandidate_data();
+    void startUpCheckComesBeforeTheCandidate();
 };
 
 void tst_Faults::cleanup()
@@ -296,6 +301,68 @@ void tst_Faults::brokenPicture()
     QCOMPARE(run.test->QuestionNumber, question - 1);
     QCOMPARE(run.test->Picture1->sourceName(), pictureBefore);
     QCOMPARE(run.test->Picture1->picture(), imageBefore);
+}
+
+// The program checks its question pictures once the title screen is painted; a click or a key
+// that comes sooner waits for the check, and counts for nothing when a picture is missing.
+void tst_Faults::startUpCheckComesBeforeTheCandidate_data()
+{
+    QTest::addColumn<QString>("missing"); // empty: every picture is there
+    QTest::addColumn<QString>("firstInput"); // "click", "key" or empty: the paint comes first
+
+    for (const char *input : { "", "click", "key" }) {
+        QTest::addRow("image17.gif missing, %s first", *input ? input : "paint") << "image17.gif" << input;
+        QTest::addRow("nothing missing, %s first", *input ? input : "paint") << "" << input;
+    }
+}
+
+void tst_Faults::startUpCheckComesBeforeTheCandidate()
+{
+    QFETCH(QString, missing);
+    QFETCH(QString, firstInput);
+
+    QTemporaryDir folder;
+    QVERIFY(writePicture(folder.filePath("Logo.gif"), 0));
+    QVERIFY(writeFile(folder.filePath("Image.jpg"), goodJpeg()));
+    for (const QString &name : questionPictureNames()) {
+        if (name != missing)
+            QVERIFY(writePicture(folder.filePath(name), 0));
+    }
+    Pictures::setProgramFolders({ folder.path() });
+
+    auto application = static_cast<QApplication *>(QCoreApplication::instance());
+    Program program(*application);
+    QStringList messages;
+    int quitCalls = 0;
+    program.forms().setMessageBox([&messages](const QString &text) { messages.append(text); });
+    program.forms().setQuit([&quitCalls] { ++quitCalls; });
+    program.forms().setInputBox(
+        [](const QString &, const QString &, const QString &) { return QStringLiteral("Zoé"); });
+    program.start();
+    Titre &titre = titreOf(program.forms());
+    QVERIFY(titre.isVisible());
+    QVERIFY(!program.picturesChecked());
+
+    if (firstInput == "click")
+        QTest::mouseClick(titre.Command1, Qt::LeftButton);
+    else if (firstInput == "key")
+        QTest::keyClick(titre.Command1, Qt::Key_Space);
+    else
+        QVERIFY(QTest::qWaitFor([&program] { return program.picturesChecked(); }));
+    QVERIFY(program.picturesChecked());
+
+    if (missing.isEmpty()) {
+        QVERIFY(messages.isEmpty());
+        QCOMPARE(program.forms().hasEnded(), false);
+        QCOMPARE(program.forms().isLoaded("Presentation1"), !firstInput.isEmpty());
+        program.forms().End();
+        return;
+    }
+    QCOMPARE(messages.size(), 1);
+    QVERIFY2(messages.first().contains(missing), qPrintable(messages.first()));
+    QVERIFY(program.forms().hasEnded());
+    QCOMPARE(quitCalls, 1);
+    QVERIFY(!program.forms().isLoaded("Presentation1"));
 }
 
 QTEST_MAIN(tst_Faults)

@@ -31,6 +31,12 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <gif_lib.h>
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 #if __has_include(<xcb/xproto.h>)
 #include <xcb/xproto.h>
 #endif
@@ -68,7 +74,70 @@ QString labelText(QWidget *screen, const char *name)
     return found ? found->text() : QStringLiteral("<no label %1>").arg(QLatin1String(name));
 }
 
+// A GIF written by hand, with what the program's own pictures never use but a replacement may.
+struct CraftedGif {
+    int screenWidth = 40, screenHeight = 30;
+    int left = 0, top = 0, width = 40, height = 30;
+    bool interlaced = false;
+    bool localColours = false;
+    int transparent = -1;
+};
+
+int appendToByteArray(GifFileType *gif, const GifByteType *data, int length)
+{
+    static_cast<QByteArray *>(gif->UserData)->append(reinterpret_cast<const char *>(data), length);
+    return length;
+}
+
+QByteArray craftedGif(const CraftedGif &spec)
+{
+    QByteArray bytes;
+    int error = 0;
+    GifFileType *gif = EGifOpen(&bytes, appendToByteArray, &error);
+    if (!gif)
+        return QByteArray();
+    std::vector<GifColorType> colours;
+    for (int i = 0; i < 16; ++i)
+        colours.push_back(GifColorType { GifByteType(i * 16), GifByteType(255 - i * 8), GifByteType(i * 5) });
+    ColorMapObject *global = GifMakeMapObject(16, colours.data());
+    std::reverse(colours.begin(), colours.end());
+    ColorMapObject *local = GifMakeMapObject(16, colours.data());
+    bool written = EGifPutScreenDesc(gif, spec.screenWidth, spec.screenHeight, 4, 3, global) != GIF_ERROR;
+    if (spec.transparent >= 0) {
+        EGifSetGifVersion(gif, true);
+        GraphicsControlBlock control {};
+        control.TransparentColor = spec.transparent;
+        GifByteType extension[4];
+        EGifGCBToExtension(&control, extension);
+        written = written && EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, 4, extension) != GIF_ERROR;
+    }
+    written = written
+        && EGifPutImageDesc(gif, spec.left, spec.top, spec.width, spec.height, spec.interlaced,
+               spec.localColours ? local : nullptr)
+            != GIF_ERROR;
+    // Rows in the order the file holds them; each row its own pattern, so a row out of place shows.
+    std::vector<int> rows;
+    for (const auto &[start, step] : spec.interlaced
+            ? std::vector<std::pair<int, int>> { { 0, 8 }, { 4, 8 }, { 2, 4 }, { 1, 2 } }
+            : std::vector<std::pair<int, int>> { { 0, 1 } }) {
+        for (int y = start; y < spec.height; y += step)
+            rows.push_back(y);
+    }
+    std::vector<GifPixelType> line(size_t(spec.width));
+    for (int y : rows) {
+        for (int x = 0; x < spec.width; ++x)
+            line[size_t(x)] = GifPixelType((x / 3 + y * 5) % 16);
+        written = written && EGifPutLine(gif, line.data(), spec.width) != GIF_ERROR;
+    }
+    written = EGifCloseFile(gif, &error) != GIF_ERROR && written;
+    GifFreeMapObject(global);
+    GifFreeMapObject(local);
+    return written ? bytes : QByteArray();
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(CraftedGif)
 
 class tst_Shell : public QObject {
     Q_OBJECT
@@ -121,6 +190,8 @@ private slots:
     void replacedLogoShowsFromTheNextScreen();
     void doubleSizeLookup_data();
     void doubleSizeLookup();
+    void gifDecodesAsQtShowsIt_data();
+    void gifDecodesAsQtShowsIt();
     void embeddedExampleKeepsItsLayoutAtDoubleSize();
     void missingDecorationLeavesTheBoxEmpty();
 };
@@ -923,6 +994,75 @@ void tst_Shell::doubleSizeLookup()
     QCOMPARE(shown.pixel(0, 0), colours[expected]);
     QCOMPARE(shown.devicePixelRatio(), expected.contains(QLatin1String("@2x")) ? 2.0 : 1.0);
     QCOMPARE(shown.deviceIndependentSize(), QSizeF(4, 4));
+}
+
+// The program decodes its GIF pictures itself, in the walk that proves them whole: what it shows
+// must be, pixel for pixel and format for format, what Qt's own reader shows.
+void tst_Shell::gifDecodesAsQtShowsIt_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+
+    for (const char *name :
+        { "image2.gif", "chemin5.gif", "cadran4.gif", "barre30.gif", "Logo.gif", "image2@2x.gif" }) {
+        QFile file(Pictures::locate(QString::fromLatin1(name)));
+        QVERIFY2(file.open(QIODevice::ReadOnly), name);
+        QTest::addRow("%s as drawn", name) << file.readAll();
+    }
+    CraftedGif interlaced;
+    interlaced.interlaced = true;
+    CraftedGif local;
+    local.localColours = true;
+    CraftedGif transparent;
+    transparent.transparent = 5;
+    CraftedGif inset;
+    inset.left = 7;
+    inset.top = 4;
+    inset.width = 20;
+    inset.height = 19;
+    CraftedGif insetLocal = inset;
+    insetLocal.localColours = true;
+    CraftedGif insetInterlacedTransparent = inset;
+    insetInterlacedTransparent.interlaced = true;
+    insetInterlacedTransparent.transparent = 0;
+    insetInterlacedTransparent.localColours = true;
+    const std::pair<const char *, CraftedGif> crafted[] = {
+        { "interlaced", interlaced },
+        { "local colours", local },
+        { "transparent index", transparent },
+        { "frame inside the screen", inset },
+        { "frame inside the screen, local colours", insetLocal },
+        { "inset, interlaced, transparent, local colours", insetInterlacedTransparent },
+    };
+    for (const auto &[name, spec] : crafted) {
+        const QByteArray bytes = craftedGif(spec);
+        QVERIFY2(!bytes.isEmpty(), name);
+        QTest::addRow("%s", name) << bytes;
+    }
+}
+
+void tst_Shell::gifDecodesAsQtShowsIt()
+{
+    QFETCH(QByteArray, bytes);
+    QString error;
+    const QImage ours = Pictures::decode(bytes, QStringLiteral("picture.gif"), &error);
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    const QImage qts = QImage::fromData(bytes, "GIF");
+    QVERIFY(!qts.isNull());
+    QCOMPARE(ours.format(), qts.format());
+    QCOMPARE(ours.size(), qts.size());
+    for (int y = 0; y < qts.height(); ++y) {
+        for (int x = 0; x < qts.width(); ++x) {
+            // The colour of a pixel with no alpha is never shown: Qt leaves it undefined.
+            if (qAlpha(ours.pixel(x, y)) == 0 && qAlpha(qts.pixel(x, y)) == 0)
+                continue;
+            if (ours.pixel(x, y) != qts.pixel(x, y))
+                QFAIL(qPrintable(QStringLiteral("pixel %1, %2: %3 instead of %4")
+                                     .arg(x)
+                                     .arg(y)
+                                     .arg(ours.pixel(x, y), 8, 16)
+                                     .arg(qts.pixel(x, y), 8, 16)));
+        }
+    }
 }
 
 void tst_Shell::embeddedExampleKeepsItsLayoutAtDoubleSize()

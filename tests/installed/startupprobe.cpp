@@ -1,11 +1,12 @@
 // A Qt plugin that the installed-program test loads into the real program, which has no command
-// line of its own: at the first turn of the event loop it prints what the program shows (the
-// start-up message, or the visible windows and whether the logo was drawn), then ends it.
+// line of its own: once the first window is painted and what the program queued behind that paint
+// (the check of the question pictures) has run, it prints what the program shows (the start-up
+// message, or the visible windows and whether the logo was drawn), then ends it.
 #include <QApplication>
+#include <QEvent>
 #include <QGenericPlugin>
 #include <QImage>
 #include <QMessageBox>
-#include <QTimer>
 
 #include <cstdio>
 
@@ -41,6 +42,25 @@ void report()
     QCoreApplication::quit();
 }
 
+// Waits for the first paint, then lets two turns of the event loop go by: what the program
+// queued from that paint runs first, under its own message box if it shows one.
+class FirstPaintWatch : public QObject {
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && !seen) {
+            seen = true;
+            QMetaObject::invokeMethod(
+                this, [] { QMetaObject::invokeMethod(qApp, report, Qt::QueuedConnection); },
+                Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    bool seen = false;
+};
+
 } // namespace
 
 class StartupProbe : public QGenericPlugin {
@@ -50,8 +70,8 @@ public:
     // Qt keeps the object for the life of the application.
     QObject *create(const QString &, const QString &) override
     {
-        auto probe = new QObject;
-        QTimer::singleShot(0, probe, report);
+        auto probe = new FirstPaintWatch;
+        QCoreApplication::instance()->installEventFilter(probe);
         return probe;
     }
 };
