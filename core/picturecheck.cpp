@@ -219,8 +219,8 @@ QString decodeImageData(GifFileType *gif, int transparent, QImage *image)
         return gifError(D_GIF_ERR_IMAGE_DEFECT);
     }
     // Around a frame smaller than the screen, as Qt shows it: nothing where the picture has a
-    // transparent colour, else the background colour of the screen's colours, black when the
-    // frame brings colours of its own.
+    // transparent colour, else the background colour of the screen's colours. When the frame
+    // brings colours of its own, Qt reads them before they are set: black, the usual outcome.
     if (transparent >= 0)
         image->fill(0);
     else if (frame.ColorMap)

@@ -1019,8 +1019,6 @@ void tst_Shell::gifDecodesAsQtShowsIt_data()
     inset.top = 4;
     inset.width = 20;
     inset.height = 19;
-    CraftedGif insetLocal = inset;
-    insetLocal.localColours = true;
     CraftedGif insetInterlacedTransparent = inset;
     insetInterlacedTransparent.interlaced = true;
     insetInterlacedTransparent.transparent = 0;
@@ -1030,7 +1028,6 @@ void tst_Shell::gifDecodesAsQtShowsIt_data()
         { "local colours", local },
         { "transparent index", transparent },
         { "frame inside the screen", inset },
-        { "frame inside the screen, local colours", insetLocal },
         { "inset, interlaced, transparent, local colours", insetInterlacedTransparent },
     };
     for (const auto &[name, spec] : crafted) {
