@@ -334,10 +334,10 @@ void tst_Faults::startUpCheckComesBeforeTheCandidate()
     Program program(*application);
     QStringList messages;
     int quitCalls = 0;
-    program.forms().setMessageBox([&messages](const QString &text) { messages.append(text); });
+    program.forms().setMessageBox([&messages](QWidget *, const QString &text) { messages.append(text); });
     program.forms().setQuit([&quitCalls] { ++quitCalls; });
     program.forms().setInputBox(
-        [](const QString &, const QString &, const QString &) { return QStringLiteral("Zoé"); });
+        [](QWidget *, const QString &, const QString &, const QString &) { return QStringLiteral("Zoé"); });
     program.start();
     Titre &titre = titreOf(program.forms());
     QVERIFY(titre.isVisible());
