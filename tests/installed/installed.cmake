@@ -112,9 +112,13 @@ if(NOT outcome MATCHES "^exit 0\n" OR NOT outcome MATCHES "shown: Titre\nlogo: d
     fail("started from an empty folder, the program should show the title screen with its logo")
 endif()
 
-# Started in a series' folder, as the launcher's action starts it: the same program, every picture
-# found.
-start_in_series(${PREFIX}/${SERIES_DIR}/3)
+# Started in a series' folder (series 3's, or the last one built), as the launcher's action starts
+# it: the same program, every picture found.
+if(SERIES_COUNT LESS 3)
+    start_in_series(${PREFIX}/${SERIES_DIR}/${SERIES_COUNT})
+else()
+    start_in_series(${PREFIX}/${SERIES_DIR}/3)
+endif()
 
 # A picture dropped in the working folder comes before the installed one.
 file(WRITE ${scratch}/replaced/cadran5.gif "not a picture")
