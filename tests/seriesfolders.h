@@ -11,14 +11,16 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
 #include <functional>
 
 class SeriesFolders {
 public:
     using Writer = std::function<void(PictureOutput &)>;
 
-    // The series whose copy is broken: two of its pictures swapped, as a wrong file dropped in would be.
-    static constexpr int BrokenSeries = 3;
+    // The series whose copy is broken (series 3, or the last one built): two of its pictures
+    // swapped, as a wrong file dropped in would be.
+    static constexpr int BrokenSeries = std::min(3, Series::Count);
 
     bool write(const Writer &writer)
     {
