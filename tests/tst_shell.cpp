@@ -89,7 +89,7 @@ int appendToByteArray(GifFileType *gif, const GifByteType *data, int length)
     return length;
 }
 
-QByteArray craftedGif(const CraftedGif &spec)
+QByteArray craftedGif(const CraftedGif &crafted)
 {
     QByteArray bytes;
     int error = 0;
@@ -102,32 +102,32 @@ QByteArray craftedGif(const CraftedGif &spec)
     ColorMapObject *global = GifMakeMapObject(16, colours.data());
     std::reverse(colours.begin(), colours.end());
     ColorMapObject *local = GifMakeMapObject(16, colours.data());
-    bool written = EGifPutScreenDesc(gif, spec.screenWidth, spec.screenHeight, 4, 3, global) != GIF_ERROR;
-    if (spec.transparent >= 0) {
+    bool written = EGifPutScreenDesc(gif, crafted.screenWidth, crafted.screenHeight, 4, 3, global) != GIF_ERROR;
+    if (crafted.transparent >= 0) {
         EGifSetGifVersion(gif, true);
         GraphicsControlBlock control {};
-        control.TransparentColor = spec.transparent;
+        control.TransparentColor = crafted.transparent;
         GifByteType extension[4];
         EGifGCBToExtension(&control, extension);
         written = written && EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, 4, extension) != GIF_ERROR;
     }
     written = written
-        && EGifPutImageDesc(gif, spec.left, spec.top, spec.width, spec.height, spec.interlaced,
-               spec.localColours ? local : nullptr)
+        && EGifPutImageDesc(gif, crafted.left, crafted.top, crafted.width, crafted.height, crafted.interlaced,
+               crafted.localColours ? local : nullptr)
             != GIF_ERROR;
     // Rows in the order the file holds them; each row its own pattern, so a row out of place shows.
     std::vector<int> rows;
-    for (const auto &[start, step] : spec.interlaced
+    for (const auto &[start, step] : crafted.interlaced
             ? std::vector<std::pair<int, int>> { { 0, 8 }, { 4, 8 }, { 2, 4 }, { 1, 2 } }
             : std::vector<std::pair<int, int>> { { 0, 1 } }) {
-        for (int y = start; y < spec.height; y += step)
+        for (int y = start; y < crafted.height; y += step)
             rows.push_back(y);
     }
-    std::vector<GifPixelType> line(size_t(spec.width));
+    std::vector<GifPixelType> line(size_t(crafted.width));
     for (int y : rows) {
-        for (int x = 0; x < spec.width; ++x)
+        for (int x = 0; x < crafted.width; ++x)
             line[size_t(x)] = GifPixelType((x / 3 + y * 5) % 16);
-        written = written && EGifPutLine(gif, line.data(), spec.width) != GIF_ERROR;
+        written = written && EGifPutLine(gif, line.data(), crafted.width) != GIF_ERROR;
     }
     written = EGifCloseFile(gif, &error) != GIF_ERROR && written;
     GifFreeMapObject(global);
@@ -1030,8 +1030,8 @@ void tst_Shell::gifDecodesAsQtShowsIt_data()
         { "frame inside the screen", inset },
         { "inset, interlaced, transparent, local colours", insetInterlacedTransparent },
     };
-    for (const auto &[name, spec] : crafted) {
-        const QByteArray bytes = craftedGif(spec);
+    for (const auto &[name, shape] : crafted) {
+        const QByteArray bytes = craftedGif(shape);
         QVERIFY2(!bytes.isEmpty(), name);
         QTest::addRow("%s", name) << bytes;
     }
