@@ -158,11 +158,16 @@ start_program() {
 # for that screen's window (Wine maps a Windows owner so too), and a click on the screen leaves the
 # prompt above it, with the keyboard.
 check_owned_prompt() {
-    local prompt owner top
-    prompt=$(xdotool getactivewindow) || fail "no window has the keyboard while the prompt shows"
-    prompt=$(printf '0x%x' "$prompt")
+    local prompt="" owner top
     owner=$(xdotool search --onlyvisible --pid "$app" --name Simulation | head -n 1)
     [[ -n $owner ]] || fail "no screen shows under the prompt"
+    # The window manager may name the prompt active a moment after the program has it so.
+    for _ in $(seq 100); do
+        prompt=$(xdotool getactivewindow 2>/dev/null) && [[ $prompt != "$owner" ]] && break
+        sleep 0.05
+    done
+    [[ -n $prompt && $prompt != "$owner" ]] || fail "the window manager did not give the prompt the keyboard"
+    prompt=$(printf '0x%x' "$prompt")
     owner=$(printf '0x%x' "$owner")
     xprop -id "$prompt" WM_TRANSIENT_FOR | grep -q "# $owner\$" ||
         fail "the prompt $prompt is not owned by its screen $owner: $(xprop -id "$prompt" WM_TRANSIENT_FOR)"
