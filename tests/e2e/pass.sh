@@ -12,9 +12,10 @@
 #     the program ends.
 # With E2E_WINE=1, for the Windows program under Wine, two steps differ: the window is closed by the
 # window manager, as its frame's close button does (Windows lets no other program destroy a window,
-# and Wine never tells the program that its X window went); and "Suivant" right after a prompt is
-# clicked, not pressed with Return: Wine now and then loses the release of the Return that closed
-# the prompt, whose window is gone when it reads it, and takes the next Return for a held key.
+# and Wine never tells the program that its X window went); and a prompt is closed with a click on
+# "OK", "Suivant" after it with a click, not with Return: Wine now and then loses the release of a
+# Return that closed a prompt, whose window is gone when it reads it, and takes the next Return,
+# wherever it goes, for a held key.
 # What the program shows is read from a watching plugin that writes its visible texts to a file.
 # The program is given this X server's platform whatever the caller's environment says. Every wait
 # has a limit; a failure says what was awaited, what the program showed and which windows were up.
@@ -182,13 +183,20 @@ check_owned_prompt() {
 
 # Answers the input box with a text, once it shows, after checking that the screen owns it. The
 # Return that closes it is a plain stroke: its release must reach the program, else the next
-# Return would be taken for a held key and ignored.
+# Return would be taken for a held key and ignored. Under Wine, "OK" is clicked (see above).
 answer_prompt() {
+    local ok
     wait_for '^window .* QInputDialog exposed active'
     check_owned_prompt
     xdotool key ctrl+a type --delay 40 "$1"
     wait_for "^box [^ ]* $1\$" 2
-    xdotool key Return
+    if [[ -n ${E2E_WINE:-} ]]; then
+        ok=$(grep -E '^button +[0-9]+ [0-9]+ OK$' "$report" | tail -n 1 | awk '{ print $(NF - 2), $(NF - 1) }')
+        [[ -n $ok ]] || fail "the prompt has no button OK"
+        xdotool mousemove $ok click 1
+    else
+        xdotool key Return
+    fi
     wait_gone '^window .* QInputDialog'
 }
 
