@@ -1,21 +1,21 @@
 #include "screenchain.h"
 
 #include "calcul1.h"
-#include "dials/dialbank.h"
+#include "dials/dialsbank.h"
 #include "dials/test4.h"
 #include "form.h"
 #include "forms.h"
 #include "instructionscreen.h"
-#include "lengths/lengthtable.h"
+#include "lengths/lengthsbank.h"
 #include "lengths/test5.h"
-#include "paths/pathtable.h"
+#include "paths/pathsbank.h"
 #include "paths/test2.h"
 #include "pictures.h"
 #include "reasoning/presentation3.h"
 #include "reasoning/reasoningitem.h"
 #include "reasoning/reasoningitems.h"
 #include "resultats.h"
-#include "spatial/spatialkey.h"
+#include "spatial/spatialbank.h"
 #include "spatial/test1.h"
 #include "titre.h"
 
@@ -97,7 +97,7 @@ QStringList questionPictureNames()
 {
     QStringList names;
     for (const QuestionBank *bank :
-        { &SpatialKey::Bank, &PathTable::Bank, &DialBank::Bank, &LengthTable::Bank }) {
+        { &SpatialBank::Bank, &PathsBank::Bank, &DialsBank::Bank, &LengthsBank::Bank }) {
         // Question 1 of each test is stored with its screen.
         for (int question = 2; question <= bank->questionCount; ++question) {
             if (!names.contains(bank->pictureFile(question)))

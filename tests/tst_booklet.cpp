@@ -6,11 +6,11 @@
 #include "spatialpuzzles.h"
 #include "testsupport.h"
 
-#include "dials/dialbank.h"
-#include "lengths/lengthtable.h"
-#include "paths/pathtable.h"
+#include "dials/dialsbank.h"
+#include "lengths/lengthsbank.h"
+#include "paths/pathsbank.h"
 #include "reasoning/reasoningitems.h"
-#include "spatial/spatialkey.h"
+#include "spatial/spatialbank.h"
 
 #include <QDateTime>
 #include <QLabel>
@@ -178,19 +178,19 @@ QStringList expectedAnswers(const QString &section)
 {
     QStringList answers;
     if (section == SectionTitles[0]) {
-        for (int value : SpatialKey::AnswerValues)
-            answers.append(QString(QLatin1Char(SpatialKey::letterOf(value))));
+        for (int value : SpatialBank::AnswerValues)
+            answers.append(QString(QLatin1Char(SpatialBank::letterOf(value))));
     } else if (section == SectionTitles[1]) {
-        for (int count : PathTable::Counts)
+        for (int count : PathsBank::Counts)
             answers.append(QString::number(count));
     } else if (section == SectionTitles[2]) {
         for (const ReasoningItems::Item &item : ReasoningItems::Items)
             answers.append(QString::fromLatin1(item.key.data(), int(item.key.size())));
     } else if (section == SectionTitles[3]) {
-        for (int question = 1; question <= DialBank::QuestionCount; ++question)
-            answers.append(dialValue(DialBank::rightValue(question)));
+        for (int question = 1; question <= DialsBank::QuestionCount; ++question)
+            answers.append(dialValue(DialsBank::rightValue(question)));
     } else {
-        for (int answer : LengthTable::AnswerKey)
+        for (int answer : LengthsBank::AnswerKey)
             answers.append(QString::number(answer));
     }
     return answers;
@@ -499,7 +499,7 @@ void tst_Booklet::statedTurnsAssembleThePieces_data()
     QTest::addColumn<int>("series");
     QTest::addColumn<int>("question");
     for (int series = 1; series <= Series::Count; ++series) {
-        for (int question = 1; question <= SpatialKey::QuestionCount; ++question)
+        for (int question = 1; question <= SpatialBank::QuestionCount; ++question)
             QTest::addRow("series %d, question %d", series, question) << series << question;
     }
 }
@@ -606,16 +606,16 @@ void tst_Booklet::figureNotesHoldInTheDrawing_data()
     QTest::addColumn<int>("plantedSlot");
     QTest::addColumn<QString>("planted");
     for (int series = 1; series <= Series::Count; ++series) {
-        for (int question = 1; question <= SpatialKey::QuestionCount; ++question)
+        for (int question = 1; question <= SpatialBank::QuestionCount; ++question)
             QTest::addRow("series %d, question %d", series, question)
                 << series << question << -1 << QString();
     }
     bool mirrorPlanted = false;
     bool sizePlanted = false;
-    for (int question = 2; question <= SpatialKey::QuestionCount; ++question) {
+    for (int question = 2; question <= SpatialBank::QuestionCount; ++question) {
         const SpatialPuzzles::Puzzle puzzle = SpatialPuzzles::puzzle(question, Series::Own);
         const SpatialPuzzles::Figure &right = puzzle.rightFigure();
-        for (int slot = 0; slot < SpatialKey::ChoiceCount; ++slot) {
+        for (int slot = 0; slot < SpatialBank::ChoiceCount; ++slot) {
             const SpatialPuzzles::Alteration alteration = puzzle.candidates[size_t(slot)].alteration;
             if (!mirrorPlanted && alteration == SpatialPuzzles::Alteration::MirroredAndRecut
                 && drawnAlike(SpatialPuzzles::mirrored(right), right)) {
@@ -660,7 +660,7 @@ void tst_Booklet::figureNotesHoldInTheDrawing()
         QVERIFY2(wrong.isEmpty(),
             qPrintable(QStringLiteral("%1 : %2 — %3").arg(match.captured(1), match.captured(2), wrong)));
     }
-    QCOMPARE(notes, SpatialKey::ChoiceCount - 1);
+    QCOMPARE(notes, SpatialBank::ChoiceCount - 1);
 }
 
 void tst_Booklet::everyPathCountsTheTurnsItMarks()
@@ -671,10 +671,10 @@ void tst_Booklet::everyPathCountsTheTurnsItMarks()
     static const QRegularExpression counted(QStringLiteral("comptés \\(en noir\\) : ([0-9, ]+)"));
     const QVector<QRegularExpressionMatch> found
         = matchesIn(document(series, Corrige).pages, SectionTitles[1], counted);
-    QCOMPARE(found.size(), PathTable::QuestionCount);
+    QCOMPARE(found.size(), PathsBank::QuestionCount);
     for (int k = 0; k < found.size(); ++k)
         QCOMPARE(
-            found[k].captured(1).trimmed().split(QStringLiteral(", ")).size(), PathTable::Counts[size_t(k)]);
+            found[k].captured(1).trimmed().split(QStringLiteral(", ")).size(), PathsBank::Counts[size_t(k)]);
 }
 
 void tst_Booklet::everyDialMarksTheKeyedButton()
@@ -683,9 +683,9 @@ void tst_Booklet::everyDialMarksTheKeyedButton()
     const QStringList &text = document(series, Corrige).pages;
     static const QRegularExpression marked(QStringLiteral("✔ bouton (\\d)"));
     const QVector<QRegularExpressionMatch> found = matchesIn(text, SectionTitles[3], marked);
-    QCOMPARE(found.size(), DialBank::QuestionCount);
+    QCOMPARE(found.size(), DialsBank::QuestionCount);
     for (int k = 0; k < found.size(); ++k)
-        QCOMPARE(found[k].captured(1).toInt(), DialBank::AnswerKey[size_t(k)]);
+        QCOMPARE(found[k].captured(1).toInt(), DialsBank::AnswerKey[size_t(k)]);
 
     // Each reading counts from a written number to the needle: the count must add up.
     static const QRegularExpression count(QStringLiteral(
@@ -695,7 +695,7 @@ void tst_Booklet::everyDialMarksTheKeyedButton()
         for (auto matches = count.globalMatch(question); matches.hasNext();)
             counts.append(matches.next());
     }
-    QVERIFY(counts.size() > DialBank::QuestionCount / 2);
+    QVERIFY(counts.size() > DialsBank::QuestionCount / 2);
     QLocale french(QLocale::French);
     for (const QRegularExpressionMatch &match : counts) {
         auto number = [&](int k) { return french.toDouble(match.captured(k).replace(QChar(0x2212), u'-')); };
@@ -710,12 +710,12 @@ void tst_Booklet::everyDialMarksTheKeyedButton()
         for (auto matches = quoted.globalMatch(page); matches.hasNext(); ++quotes) {
             const QRegularExpressionMatch match = matches.next();
             bool offered = false;
-            for (int question = 1; question <= DialBank::QuestionCount; ++question) {
+            for (int question = 1; question <= DialsBank::QuestionCount; ++question) {
                 QStringList values;
-                for (const double value : DialBank::ChoiceValues[size_t(question - 1)])
+                for (const double value : DialsBank::ChoiceValues[size_t(question - 1)])
                     values.append(dialValue(value));
                 offered = offered
-                    || (dialValue(DialBank::rightValue(question)) == match.captured(2)
+                    || (dialValue(DialsBank::rightValue(question)) == match.captured(2)
                         && values.contains(match.captured(1)));
             }
             QVERIFY2(offered, qPrintable(match.captured(0)));
@@ -811,7 +811,7 @@ void tst_Booklet::sujetShowsEveryQuestionUnmarked()
                 for (const QChar letter : QStringLiteral("ABCDE"))
                     QVERIFY2(words.count(letter) == 2, qPrintable(questions.value(question)));
             } else if (section == 1) {
-                captions = { PathTable::Directions[size_t(question - 1)] == 'R' ? QStringLiteral("A DROITE")
+                captions = { PathsBank::Directions[size_t(question - 1)] == 'R' ? QStringLiteral("A DROITE")
                                                                                 : QStringLiteral("A GAUCHE"),
                     QStringLiteral("1 2 3 4 5 6 7 8") };
             } else if (section == 2) {
@@ -820,14 +820,14 @@ void tst_Booklet::sujetShowsEveryQuestionUnmarked()
                     captions.append(QString::fromUtf8(caption.text).simplified());
             } else if (section == 3) {
                 QStringList values;
-                const char code = DialBank::InstrumentCodes[size_t(question - 1)];
-                for (const double value : DialBank::ChoiceValues[size_t(question - 1)])
-                    values.append(DialBank::isFraction(code) ? QLocale(QLocale::French).toString(value)
-                                                             : QString::number(qRound(value)));
+                const char code = DialsBank::InstrumentCodes[size_t(question - 1)];
+                for (const double value : DialsBank::ChoiceValues[size_t(question - 1)])
+                    values.append(DialsBank::isFraction(code) ? QLocale(QLocale::French).toString(value)
+                                                              : QString::number(qRound(value)));
                 captions = { values.join(u' ') };
             } else {
                 QStringList values;
-                for (const int value : LengthTable::ChoiceValues[size_t(question - 1)])
+                for (const int value : LengthsBank::ChoiceValues[size_t(question - 1)])
                     values.append(QString::number(value));
                 captions = { values.join(u' ') };
             }

@@ -1,6 +1,6 @@
-#include "dialpanel.h"
-#include "dialpictures.h"
-#include "dials/dialbank.h"
+#include "dials/dialsbank.h"
+#include "dialspanel.h"
+#include "dialspictures.h"
 #include "doublesize.h"
 #include "pictureoutput.h"
 #include "series.h"
@@ -65,7 +65,7 @@ const DialPanel &panelOf(int panel, int series)
 std::vector<DialOnPanel> everyDial(int series)
 {
     std::vector<DialOnPanel> dials;
-    for (int panel = DialBank::FirstPanel; panel <= DialBank::LastPanel; ++panel) {
+    for (int panel = DialsBank::FirstPanel; panel <= DialsBank::LastPanel; ++panel) {
         for (const Dial &dial : panelOf(panel, series).dials)
             dials.push_back({ QStringLiteral("panel %1 %2").arg(panel).arg(dial.code), dial });
     }
@@ -525,7 +525,7 @@ private:
     }
     QString panelPath(int series, int panel) const
     {
-        return folderOf(series) + QLatin1Char('/') + DialBank::panelFile(panel);
+        return folderOf(series) + QLatin1Char('/') + DialsBank::panelFile(panel);
     }
 
     QTemporaryDir written;
@@ -554,7 +554,7 @@ void tst_pictures_dials::needleShowsRightValue_data()
     QTest::addColumn<int>("series");
     QTest::addColumn<int>("question");
     for (int series = Series::Own; series <= Series::Count; ++series) {
-        for (int question = 1; question <= DialBank::QuestionCount; ++question)
+        for (int question = 1; question <= DialsBank::QuestionCount; ++question)
             QTest::addRow("series %d question %d", series, question) << series << question;
     }
 }
@@ -565,9 +565,9 @@ void tst_pictures_dials::needleShowsRightValue()
 {
     QFETCH(int, series);
     QFETCH(int, question);
-    const char code = DialBank::InstrumentCodes[size_t(question - 1)];
-    const double right = DialBank::rightValue(question);
-    const int panel = DialBank::panelOf(question);
+    const char code = DialsBank::InstrumentCodes[size_t(question - 1)];
+    const double right = DialsBank::rightValue(question);
+    const int panel = DialsBank::panelOf(question);
     const Dial dial = panelOf(panel, series).dial(code);
 
     const QImage picture(panelPath(series, panel));
@@ -577,7 +577,7 @@ void tst_pictures_dials::needleShowsRightValue()
     } catch (const std::runtime_error &misread) {
         QFAIL(misread.what());
     }
-    for (double offered : DialBank::ChoiceValues[size_t(question - 1)]) {
+    for (double offered : DialsBank::ChoiceValues[size_t(question - 1)]) {
         QVERIFY2(offered == right || std::abs(offered - seen) > std::abs(right - seen),
             qPrintable(
                 QStringLiteral("the picture reads %1, nearer %2 than %3").arg(seen).arg(offered).arg(right)));
@@ -591,7 +591,7 @@ void tst_pictures_dials::needleShowsRightValue()
     // A candidate reading the needle only to the nearest half graduation still lands nearest the right value.
     const double half = dial.scale.graduation / 2;
     const double roughReading = dial.scale.minimum + std::round((reading - dial.scale.minimum) / half) * half;
-    for (double offered : DialBank::ChoiceValues[size_t(question - 1)]) {
+    for (double offered : DialsBank::ChoiceValues[size_t(question - 1)]) {
         if (offered == right)
             continue;
         QVERIFY2(std::abs(offered - reading) > std::abs(right - reading),
@@ -655,7 +655,7 @@ void tst_pictures_dials::scaleMapsValuesToAngles()
 void tst_pictures_dials::scaleWidenedOnlyWhereValueFallsOutside()
 {
     QStringList widened;
-    for (int panel = DialBank::FirstPanel; panel <= DialBank::LastPanel; ++panel) {
+    for (int panel = DialsBank::FirstPanel; panel <= DialsBank::LastPanel; ++panel) {
         for (const Dial &dial : DialPanels::questionPanel(panel, Series::Own).dials) {
             const DialScale usual = DialPanels::standardDial(dial.code).scale;
             const bool changed = dial.scale.minimum != usual.minimum || dial.scale.maximum != usual.maximum;
@@ -677,13 +677,13 @@ void tst_pictures_dials::unaskedDialShowsPlausibleValue_data()
 void tst_pictures_dials::unaskedDialShowsPlausibleValue()
 {
     QFETCH(int, series);
-    for (int panel = DialBank::FirstPanel; panel <= DialBank::LastPanel; ++panel) {
+    for (int panel = DialsBank::FirstPanel; panel <= DialsBank::LastPanel; ++panel) {
         QString asked;
-        for (int question = 1; question <= DialBank::QuestionCount; ++question) {
-            if (DialBank::panelOf(question) == panel)
-                asked.append(QLatin1Char(DialBank::InstrumentCodes[size_t(question - 1)]));
+        for (int question = 1; question <= DialsBank::QuestionCount; ++question) {
+            if (DialsBank::panelOf(question) == panel)
+                asked.append(QLatin1Char(DialsBank::InstrumentCodes[size_t(question - 1)]));
         }
-        QCOMPARE(asked.size(), DialBank::QuestionsPerPanel);
+        QCOMPARE(asked.size(), DialsBank::QuestionsPerPanel);
         const DialPanel &dials = panelOf(panel, series);
         int unasked = 0;
         for (const Dial &dial : dials.dials) {
@@ -712,7 +712,7 @@ void tst_pictures_dials::dialsFitTheirBoxes()
     const QRectF examplePart(0, 0, DialPanels::ExampleWidth, DialPanels::ExampleHeight);
     const QRectF wholePanel(0, 0, DialPanels::Width, DialPanels::Height);
     std::vector<std::pair<QString, DialPanel>> panels;
-    for (int panel = DialBank::FirstPanel; panel <= DialBank::LastPanel; ++panel)
+    for (int panel = DialsBank::FirstPanel; panel <= DialsBank::LastPanel; ++panel)
         panels.emplace_back(QStringLiteral("panel %1").arg(panel), panelOf(panel, series));
     if (series == Series::Own)
         panels.emplace_back(QStringLiteral("example"), DialPanels::examplePanel());
@@ -799,8 +799,8 @@ void tst_pictures_dials::writesEveryPanelAndAsset()
     QFETCH(int, series);
     QVERIFY2(writeErrors[series].isEmpty(), qPrintable(writeErrors[series].join(QLatin1Char('\n'))));
     QStringList expected;
-    for (int panel = DialBank::FirstPanel; panel <= DialBank::LastPanel; ++panel) {
-        expected.append(DialBank::panelFile(panel));
+    for (int panel = DialsBank::FirstPanel; panel <= DialsBank::LastPanel; ++panel) {
+        expected.append(DialsBank::panelFile(panel));
         expected.append(doubleSizeName(expected.last()));
     }
     QStringList panels = QDir(folderOf(series)).entryList(QDir::Files);
@@ -815,7 +815,7 @@ void tst_pictures_dials::writesEveryPanelAndAsset()
         QCOMPARE(picture.size(), plainSize * sizeOf(file));
     }
     for (int earlier = Series::Own; earlier < series; ++earlier) {
-        for (int panel = DialBank::FirstPanel; panel <= DialBank::LastPanel; ++panel) {
+        for (int panel = DialsBank::FirstPanel; panel <= DialsBank::LastPanel; ++panel) {
             const int differing
                 = clearlyDifferentPixels(QImage(panelPath(series, panel)), QImage(panelPath(earlier, panel)));
             QVERIFY2(differing > 5000,
@@ -844,7 +844,7 @@ void tst_pictures_dials::needlesAreDrawnAtTheirAngles_data()
     QTest::addColumn<int>("series");
     QTest::addColumn<int>("panel");
     for (int series = Series::Own; series <= Series::Count; ++series) {
-        for (int panel = DialBank::FirstPanel; panel <= DialBank::LastPanel; ++panel)
+        for (int panel = DialsBank::FirstPanel; panel <= DialsBank::LastPanel; ++panel)
             QTest::addRow("series %d cadran%d.gif", series, panel) << series << panel;
     }
 }
@@ -925,8 +925,8 @@ void tst_pictures_dials::outputIsDeterministic()
                                                  : PictureOutput(series, again.path());
     writeDialPictures(output);
     QVERIFY(output.errors().isEmpty());
-    for (int panel = DialBank::FirstPanel; panel <= DialBank::LastPanel; ++panel) {
-        const QString name = DialBank::panelFile(panel);
+    for (int panel = DialsBank::FirstPanel; panel <= DialsBank::LastPanel; ++panel) {
+        const QString name = DialsBank::panelFile(panel);
         QFile first(panelPath(series, panel));
         QFile second(again.filePath(name));
         QVERIFY(first.open(QIODevice::ReadOnly) && second.open(QIODevice::ReadOnly));

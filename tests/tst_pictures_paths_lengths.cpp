@@ -3,9 +3,9 @@
 // decoration pictures.
 #include "decoration.h"
 #include "lengths.h"
-#include "lengths/lengthtable.h"
+#include "lengths/lengthsbank.h"
 #include "paths.h"
-#include "paths/pathtable.h"
+#include "paths/pathsbank.h"
 #include "pictureoutput.h"
 #include "series.h"
 #include "seriesfolders.h"
@@ -207,19 +207,19 @@ void PathAndLengthPicturesTest::initTestCase()
     generated = std::make_unique<SeriesFolders>();
     generateInto(*generated);
     // Two questions of other keys and directions: their pictures swapped must be caught.
-    QVERIFY(generated->breakCopy(PathTable::pictureFile(BrokenPath), PathTable::pictureFile(BrokenPath + 1)));
+    QVERIFY(generated->breakCopy(PathsBank::pictureFile(BrokenPath), PathsBank::pictureFile(BrokenPath + 1)));
     QVERIFY(generated->breakCopy(
-        LengthTable::pictureFile(BrokenLength), LengthTable::pictureFile(BrokenLength + 1)));
+        LengthsBank::pictureFile(BrokenLength), LengthsBank::pictureFile(BrokenLength + 1)));
     for (int series = Series::Own; series <= Series::Count; ++series) {
         paths.append(QVector<PathPictures::Path>());
-        for (int question = 1; question <= PathTable::QuestionCount; ++question)
+        for (int question = 1; question <= PathsBank::QuestionCount; ++question)
             paths.last().append(PathPictures::layout(question, series));
     }
 }
 
 void PathAndLengthPicturesTest::pathTurnsMatchTheTable_data()
 {
-    addSeriesRows(*generated, PathTable::QuestionCount);
+    addSeriesRows(*generated, PathsBank::QuestionCount);
 }
 
 void PathAndLengthPicturesTest::pathTurnsMatchTheTable()
@@ -230,10 +230,10 @@ void PathAndLengthPicturesTest::pathTurnsMatchTheTable()
     QVERIFY(corners.size() >= 3);
     const TurnTally tally = tallyTurns(corners);
     QCOMPARE(tally.right + tally.left, corners.size() - 2); // every corner is a turn
-    const bool right = PathTable::Directions[size_t(question - 1)] == 'R';
+    const bool right = PathsBank::Directions[size_t(question - 1)] == 'R';
     const int asked = right ? tally.right : tally.left;
     const int other = right ? tally.left : tally.right;
-    QCOMPARE(asked, PathTable::Counts[size_t(question - 1)]);
+    QCOMPARE(asked, PathsBank::Counts[size_t(question - 1)]);
     // Turns the other way are there to be told apart, and counting them gives a wrong answer.
     QVERIFY(other >= 1);
     QVERIFY(other != asked);
@@ -277,8 +277,8 @@ void PathAndLengthPicturesTest::pathStaysClearOfItself()
 
 void PathAndLengthPicturesTest::pathPictureShowsTheStoredPath_data()
 {
-    addSeriesRows(*generated, PathTable::QuestionCount);
-    addBrokenRow(*generated, BrokenPath, PathTable::pictureFile(BrokenPath + 1));
+    addSeriesRows(*generated, PathsBank::QuestionCount);
+    addBrokenRow(*generated, BrokenPath, PathsBank::pictureFile(BrokenPath + 1));
 }
 
 void PathAndLengthPicturesTest::pathPictureShowsTheStoredPath()
@@ -288,7 +288,7 @@ void PathAndLengthPicturesTest::pathPictureShowsTheStoredPath()
     QFETCH(QString, folder);
     QFETCH(bool, broken);
     const QString file = question == 1 ? asset(QStringLiteral("chemin1.jpg"))
-                                       : QDir(folder).filePath(PathTable::pictureFile(question));
+                                       : QDir(folder).filePath(PathsBank::pictureFile(question));
     const QImage image = decoded(file);
     QCOMPARE(image.size(), QSize(PathSize, PathSize));
     const QVector<QPoint> &corners = cornersOf(series, question);
@@ -370,8 +370,8 @@ void PathAndLengthPicturesTest::workedExamplePathStartsUnderTheDepartArrow()
 
 void PathAndLengthPicturesTest::lengthRatioMeasuredFromTheGifMatchesTheKey_data()
 {
-    addSeriesRows(*generated, LengthTable::QuestionCount, 2);
-    addBrokenRow(*generated, BrokenLength, LengthTable::pictureFile(BrokenLength + 1));
+    addSeriesRows(*generated, LengthsBank::QuestionCount, 2);
+    addBrokenRow(*generated, BrokenLength, LengthsBank::pictureFile(BrokenLength + 1));
 }
 
 void PathAndLengthPicturesTest::lengthRatioMeasuredFromTheGifMatchesTheKey()
@@ -380,7 +380,7 @@ void PathAndLengthPicturesTest::lengthRatioMeasuredFromTheGifMatchesTheKey()
     QFETCH(int, question);
     QFETCH(QString, folder);
     QFETCH(bool, broken);
-    const QImage image = decoded(QDir(folder).filePath(LengthTable::pictureFile(question)));
+    const QImage image = decoded(QDir(folder).filePath(LengthsBank::pictureFile(question)));
     QCOMPARE(image.size(), QSize(LengthPictures::Width, LengthPictures::Height));
     const QVector<MeasuredLine> lines = measureLines(image);
     QCOMPARE(lines.size(), 2);
@@ -395,7 +395,7 @@ void PathAndLengthPicturesTest::lengthRatioMeasuredFromTheGifMatchesTheKey()
     const int longer = qMax(lines[0].length(), lines[1].length());
     QVERIFY(shorter < longer);
     const double tenths = 10.0 * shorter / longer;
-    const int key = LengthTable::AnswerKey[size_t(question - 1)];
+    const int key = LengthsBank::AnswerKey[size_t(question - 1)];
     if (broken)
         QEXPECT_FAIL("", "another question's lines drawn in its place", Abort);
     QVERIFY2(std::abs(tenths - key) <= 0.25,
@@ -424,7 +424,7 @@ void PathAndLengthPicturesTest::lengthPicturesVary()
     QSet<int> longerLengths;
     QSet<int> bottoms;
     int leftLonger = 0;
-    for (int question = 2; question <= LengthTable::QuestionCount; ++question) {
+    for (int question = 2; question <= LengthsBank::QuestionCount; ++question) {
         const LengthPictures::Lines lines = LengthPictures::layout(question, series);
         longerLengths.insert(qMax(lines.first.length, lines.second.length));
         bottoms.insert(lines.first.top + lines.first.length);
@@ -433,12 +433,12 @@ void PathAndLengthPicturesTest::lengthPicturesVary()
     // Estimating, not recognising: the longer line, the base line and the side of the longer line change.
     QVERIFY(longerLengths.size() >= 10);
     QVERIFY(bottoms.size() >= 5);
-    QVERIFY(leftLonger >= 5 && leftLonger <= LengthTable::QuestionCount - 1 - 5);
+    QVERIFY(leftLonger >= 5 && leftLonger <= LengthsBank::QuestionCount - 1 - 5);
 }
 
 void PathAndLengthPicturesTest::workedExampleLinesStandOnTheBottomOneFifthApart()
 {
-    QCOMPARE(LengthTable::AnswerKey[0], 2);
+    QCOMPARE(LengthsBank::AnswerKey[0], 2);
     const QImage image = decoded(asset(QStringLiteral("barre1.jpg")));
     QCOMPARE(image.size(), QSize(LengthPictures::Width, LengthPictures::Height));
     const QVector<MeasuredLine> lines = measureLines(image);
@@ -539,7 +539,8 @@ void PathAndLengthPicturesTest::noTwoSeriesShareAPicture()
         QVector<QImage> drawn;
         for (int series = Series::Own; series <= Series::Count; ++series) {
             drawn.append(decoded(QDir(folderOf(series)).filePath(name)));
-            QVERIFY2(!drawn.last().isNull(), qPrintable(QStringLiteral("série %1, %2").arg(series).arg(name)));
+            QVERIFY2(
+                !drawn.last().isNull(), qPrintable(QStringLiteral("série %1, %2").arg(series).arg(name)));
             for (int other = Series::Own; other < series; ++other)
                 QVERIFY2(drawn[other - Series::Own] != drawn.last(),
                     qPrintable(QStringLiteral("%1: séries %2 et %3").arg(name).arg(other).arg(series)));

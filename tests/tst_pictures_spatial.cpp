@@ -4,7 +4,7 @@
 #include "pictureoutput.h"
 #include "series.h"
 #include "seriesfolders.h"
-#include "spatial/spatialkey.h"
+#include "spatial/spatialbank.h"
 #include "spatialpictures.h"
 #include "spatialpuzzles.h"
 #include "spatialreading.h"
@@ -182,7 +182,7 @@ private slots:
     void exampleFrameKeepsItsBlue();
 
 private:
-    void addQuestionRows() const { addSeriesRows(folders, SpatialKey::QuestionCount); }
+    void addQuestionRows() const { addSeriesRows(folders, SpatialBank::QuestionCount); }
     const Puzzle &puzzleOf(int series, int question) const
     {
         return puzzles[series - Series::Own][question - 1];
@@ -199,12 +199,13 @@ void tst_pictures_spatial::initTestCase()
 {
     for (int series = Series::Own; series <= Series::Count; ++series) {
         puzzles.append(QVector<Puzzle>());
-        for (int question = 1; question <= SpatialKey::QuestionCount; ++question)
+        for (int question = 1; question <= SpatialBank::QuestionCount; ++question)
             puzzles.last().append(SpatialPuzzles::puzzle(question, series));
     }
     folders.write(writeSpatialPictures);
-    QVERIFY(SpatialKey::AnswerValues[BrokenQuestion - 1] != SpatialKey::AnswerValues[BrokenQuestion]);
-    QVERIFY(folders.breakCopy(SpatialKey::pictureFile(BrokenQuestion), SpatialKey::pictureFile(BrokenQuestion + 1)));
+    QVERIFY(SpatialBank::AnswerValues[BrokenQuestion - 1] != SpatialBank::AnswerValues[BrokenQuestion]);
+    QVERIFY(folders.breakCopy(
+        SpatialBank::pictureFile(BrokenQuestion), SpatialBank::pictureFile(BrokenQuestion + 1)));
 }
 
 namespace {
@@ -212,8 +213,8 @@ namespace {
 // The picture the program shows for a question, read from a series' folder: the first one is compiled in.
 QImage writtenPicture(const QString &folder, int question)
 {
-    return QImage(question == 1 ? QStringLiteral(":/assets/") + SpatialKey::embeddedPicture()
-                                : QDir(folder).filePath(SpatialKey::pictureFile(question)))
+    return QImage(question == 1 ? QStringLiteral(":/assets/") + SpatialBank::embeddedPicture()
+                                : QDir(folder).filePath(SpatialBank::pictureFile(question)))
         .convertToFormat(QImage::Format_RGB32);
 }
 
@@ -315,7 +316,7 @@ void tst_pictures_spatial::figuresFromDesigns()
 void tst_pictures_spatial::onlyTheKeyedCandidateIsMadeOfTheFramedPieces_data()
 {
     addQuestionRows();
-    addBrokenRow(folders, BrokenQuestion, SpatialKey::pictureFile(BrokenQuestion + 1));
+    addBrokenRow(folders, BrokenQuestion, SpatialBank::pictureFile(BrokenQuestion + 1));
 }
 
 // Read from the written picture alone: the regions of fill in the framed cell, turned and moved, must
@@ -329,7 +330,7 @@ void tst_pictures_spatial::onlyTheKeyedCandidateIsMadeOfTheFramedPieces()
     const SpatialReading::Reading reading = SpatialReading::read(writtenPicture(folder, question));
     if (broken)
         QEXPECT_FAIL("", "another question's puzzle drawn in its place", Abort);
-    QCOMPARE(reading.madeOfThePieces, QVector<int> { SpatialKey::AnswerValues[size_t(question - 1)] });
+    QCOMPARE(reading.madeOfThePieces, QVector<int> { SpatialBank::AnswerValues[size_t(question - 1)] });
     QCOMPARE(reading.lookingTheSame, (QVector<QPair<int, int>>()));
 }
 
@@ -414,7 +415,7 @@ void tst_pictures_spatial::drawingsStayInsideTheirCells()
         for (int j = i + 1; j < puzzle.loosePieces.size(); ++j)
             QVERIFY(distance(piece, puzzle.loosePieces[j].shown) >= SpatialPuzzles::PieceGap - 1e-9);
     }
-    for (int slot = 0; slot < SpatialKey::ChoiceCount; ++slot) {
+    for (int slot = 0; slot < SpatialBank::ChoiceCount; ++slot) {
         const Candidate &candidate = puzzle.candidates[size_t(slot)];
         const QRectF drawn = candidate.placement.map(candidate.figure.outline).boundingRect();
         QVERIFY(SpatialPuzzles::drawingRect(slot + 1).contains(drawn));
@@ -540,8 +541,8 @@ void tst_pictures_spatial::generatorWritesEveryPicture()
     for (int series = Series::Own; series <= Series::Count; ++series) {
         QVERIFY(!QFile::exists(folders.picture(series, QStringLiteral("image1.gif"))));
         QVERIFY(!QFile::exists(folders.picture(series, QStringLiteral("spatial1.jpg"))));
-        for (int question = 2; question <= SpatialKey::QuestionCount; ++question) {
-            QImageReader reader(folders.picture(series, SpatialKey::pictureFile(question)));
+        for (int question = 2; question <= SpatialBank::QuestionCount; ++question) {
+            QImageReader reader(folders.picture(series, SpatialBank::pictureFile(question)));
             QCOMPARE(reader.format(), QByteArray("gif"));
             const QImage picture = reader.read();
             QCOMPARE(picture.size(), size);
@@ -561,13 +562,14 @@ void tst_pictures_spatial::generatorWritesEveryPicture()
 // candidate would recognise it.
 void tst_pictures_spatial::seriesNeverRepeatAFigure()
 {
-    for (int question = 2; question <= SpatialKey::QuestionCount; ++question) {
+    for (int question = 2; question <= SpatialBank::QuestionCount; ++question) {
         for (int series = Series::Own; series <= Series::Count; ++series) {
             const Figure &right = puzzleOf(series, question).rightFigure();
             for (int other = Series::Own; other < series; ++other) {
                 const Figure &seen = puzzleOf(other, question).rightFigure();
                 QVERIFY2(!lookAlike(right, seen) && !lookAlike(mirrored(right), seen),
-                    qPrintable(QStringLiteral("question %1: séries %2 et %3").arg(question).arg(other).arg(series)));
+                    qPrintable(
+                        QStringLiteral("question %1: séries %2 et %3").arg(question).arg(other).arg(series)));
             }
         }
     }

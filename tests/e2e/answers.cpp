@@ -2,12 +2,12 @@
 // them: per picture test, the number of the right button of each question (1 = the top or left
 // one), and per reasoning item, the characters to type. With "digest FILE", prints the digest of
 // a picture file's pixels as the watch reports the picture on screen.
-#include "dials/dialbank.h"
+#include "dials/dialsbank.h"
+#include "lengths/lengthsbank.h"
+#include "paths/pathsbank.h"
 #include "picturedigest.h"
-#include "lengths/lengthtable.h"
-#include "paths/pathtable.h"
 #include "reasoning/reasoningitems.h"
-#include "spatial/spatialkey.h"
+#include "spatial/spatialbank.h"
 
 #include <QCoreApplication>
 
@@ -36,16 +36,16 @@ int main(int argc, char *argv[])
         std::printf("%s\n", qPrintable(pictureDigest(QImage(QString::fromLocal8Bit(argv[2])))));
         return 0;
     }
-    printLine("Test1", SpatialKey::AnswerValues);
-    printLine("Test2", PathTable::Counts);
+    printLine("Test1", SpatialBank::AnswerValues);
+    printLine("Test2", PathsBank::Counts);
     for (const ReasoningItems::Item &item : ReasoningItems::Items)
         std::printf("%s %.*s\n", item.screen, int(item.key.size()), item.key.data());
-    printLine("Test4", DialBank::AnswerKey);
-    std::array<int, LengthTable::QuestionCount> lengthButtons {};
-    for (int question = 0; question < LengthTable::QuestionCount; ++question) {
-        const auto &offered = LengthTable::ChoiceValues[size_t(question)];
+    printLine("Test4", DialsBank::AnswerKey);
+    std::array<int, LengthsBank::QuestionCount> lengthButtons {};
+    for (int question = 0; question < LengthsBank::QuestionCount; ++question) {
+        const auto &offered = LengthsBank::ChoiceValues[size_t(question)];
         const auto right
-            = std::find(offered.begin(), offered.end(), LengthTable::AnswerKey[size_t(question)]);
+            = std::find(offered.begin(), offered.end(), LengthsBank::AnswerKey[size_t(question)]);
         lengthButtons[size_t(question)] = int(std::distance(offered.begin(), right)) + 1;
     }
     printLine("Test5", lengthButtons);

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "dials/dialbank.h"
-#include "lengths/lengthtable.h"
-#include "paths/pathtable.h"
+#include "dials/dialsbank.h"
+#include "lengths/lengthsbank.h"
+#include "paths/pathsbank.h"
 #include "reasoning/reasoningitems.h"
-#include "spatial/spatialkey.h"
+#include "spatial/spatialbank.h"
 
 #include <QString>
 #include <QStringList>
@@ -30,12 +30,12 @@ struct SectionLayout {
 
     constexpr int pages() const { return (questions + perPage - 1) / perPage; }
 };
-constexpr SectionLayout SpatialLayout { SpatialKey::QuestionCount, 3 };
-constexpr SectionLayout PathLayout { PathTable::QuestionCount, 6 };
+constexpr SectionLayout SpatialLayout { SpatialBank::QuestionCount, 3 };
+constexpr SectionLayout PathLayout { PathsBank::QuestionCount, 6 };
 constexpr SectionLayout ReasoningLayout { ReasoningItems::ItemCount, 5 };
 // One panel and its questions to a page.
-constexpr SectionLayout DialLayout { DialBank::QuestionCount, DialBank::QuestionsPerPanel };
-constexpr SectionLayout LengthLayout { LengthTable::QuestionCount, 10 };
+constexpr SectionLayout DialLayout { DialsBank::QuestionCount, DialsBank::QuestionsPerPanel };
+constexpr SectionLayout LengthLayout { LengthsBank::QuestionCount, 10 };
 void spatialSection(BookletWriter &writer, int series);
 void pathSection(BookletWriter &writer, int series);
 void reasoningSection(BookletWriter &writer, int series);
@@ -44,12 +44,12 @@ void lengthSection(BookletWriter &writer, int series);
 
 // The same questions in the sujet, as the screens show them: their own page layouts, each test after
 // a page with its instructions.
-constexpr SectionLayout SpatialPaper { SpatialKey::QuestionCount, 6 };
-constexpr SectionLayout PathPaper { PathTable::QuestionCount, 6 };
+constexpr SectionLayout SpatialPaper { SpatialBank::QuestionCount, 6 };
+constexpr SectionLayout PathPaper { PathsBank::QuestionCount, 6 };
 constexpr SectionLayout ReasoningPaper { ReasoningItems::ItemCount, 5 };
 // Two panels and their questions to a page.
-constexpr SectionLayout DialPaper { DialBank::QuestionCount, 2 * DialBank::QuestionsPerPanel };
-constexpr SectionLayout LengthPaper { LengthTable::QuestionCount, 15 };
+constexpr SectionLayout DialPaper { DialsBank::QuestionCount, 2 * DialsBank::QuestionsPerPanel };
+constexpr SectionLayout LengthPaper { LengthsBank::QuestionCount, 15 };
 // `screen` names the instruction screen ("Presentation1"...).
 void instructionPage(BookletWriter &writer, const char *screen, int sheetPage);
 void spatialPaper(BookletWriter &writer, int series);

@@ -1,11 +1,11 @@
 #include "booklet.h"
 #include "bookletdrawing.h"
 #include "bookletwriter.h"
-#include "dialpanel.h"
-#include "dialpictures.h"
+#include "dialspanel.h"
+#include "dialspictures.h"
 #include "series.h"
 
-#include "dials/dialbank.h"
+#include "dials/dialsbank.h"
 
 #include <QPainterPath>
 #include <QtMath>
@@ -20,7 +20,7 @@ namespace {
 // The answer printed for a question, as the key page and the answer pages both show it.
 QString answerOf(int question)
 {
-    return French::number(DialBank::rightValue(question));
+    return French::number(DialsBank::rightValue(question));
 }
 
 QString questionText(char code)
@@ -236,10 +236,10 @@ void markAskedDial(BookletWriter &writer, const Dial &dial, int question, const 
 
 void drawQuestion(BookletWriter &writer, const DialPanel &panel, int question, double top)
 {
-    const char code = DialBank::InstrumentCodes[size_t(question - 1)];
+    const char code = DialsBank::InstrumentCodes[size_t(question - 1)];
     const Dial dial = panel.dial(code);
-    const int rightButton = DialBank::AnswerKey[size_t(question - 1)];
-    const double right = DialBank::rightValue(question);
+    const int rightButton = DialsBank::AnswerKey[size_t(question - 1)];
+    const double right = DialsBank::rightValue(question);
     const QString reading = answerOf(question);
     writer.beginQuestion(question, top);
     writer.text({ BookletWriter::Margin, top, 108, 6 }, answerLine(question, reading), writer.font(11, true));
@@ -255,8 +255,8 @@ void drawQuestion(BookletWriter &writer, const DialPanel &panel, int question, d
     // where its value comes from.
     const double buttonHeight = 4.6;
     QPainter &painter = writer.painter();
-    const auto &offered = DialBank::ChoiceValues[size_t(question - 1)];
-    for (int k = 0; k < DialBank::ButtonCount; ++k) {
+    const auto &offered = DialsBank::ChoiceValues[size_t(question - 1)];
+    for (int k = 0; k < DialsBank::ButtonCount; ++k) {
         const bool isRight = k + 1 == rightButton;
         const double value = offered[size_t(k)];
         const QRectF button(left, y + k * (buttonHeight + 0.8), 16, buttonHeight);
@@ -279,9 +279,9 @@ void drawQuestion(BookletWriter &writer, const DialPanel &panel, int question, d
             Qt::AlignVCenter);
     }
     // A value offered twice: said plainly, and which of the two scores.
-    for (int k = 0; k < DialBank::ButtonCount; ++k) {
+    for (int k = 0; k < DialsBank::ButtonCount; ++k) {
         QStringList buttons { QString::number(k + 1) };
-        for (int other = k + 1; other < DialBank::ButtonCount; ++other) {
+        for (int other = k + 1; other < DialsBank::ButtonCount; ++other) {
             if (offered[size_t(other)] == offered[size_t(k)])
                 buttons.append(QString::number(other + 1));
         }
@@ -303,19 +303,19 @@ void drawQuestion(BookletWriter &writer, const DialPanel &panel, int question, d
 QStringList dialAnswers()
 {
     QStringList answers;
-    for (int question = 1; question <= DialBank::QuestionCount; ++question)
+    for (int question = 1; question <= DialsBank::QuestionCount; ++question)
         answers.append(answerOf(question));
     return answers;
 }
 
 QString dialTrapExample(DialTrap trap)
 {
-    for (int question = 1; question <= DialBank::QuestionCount; ++question) {
-        const Dial dial = DialPanels::standardDial(DialBank::InstrumentCodes[size_t(question - 1)]);
-        for (const double offered : DialBank::ChoiceValues[size_t(question - 1)]) {
-            if (trapOf(offered, DialBank::rightValue(question), dial.scale.graduation) == trap)
+    for (int question = 1; question <= DialsBank::QuestionCount; ++question) {
+        const Dial dial = DialPanels::standardDial(DialsBank::InstrumentCodes[size_t(question - 1)]);
+        for (const double offered : DialsBank::ChoiceValues[size_t(question - 1)]) {
+            if (trapOf(offered, DialsBank::rightValue(question), dial.scale.graduation) == trap)
                 return QStringLiteral("%1 proposé pour %2")
-                    .arg(French::number(offered), French::number(DialBank::rightValue(question)));
+                    .arg(French::number(offered), French::number(DialsBank::rightValue(question)));
         }
     }
     return {};
@@ -327,20 +327,20 @@ void dialSection(BookletWriter &writer, int series)
     constexpr double PanelHeight = BookletWriter::ContentWidth * DialPanels::Height / DialPanels::Width;
     constexpr double QuestionHeight
         = (BookletWriter::ContentBottom - BookletWriter::ContentTop - PanelHeight - 4)
-        / DialBank::QuestionsPerPanel;
-    for (int panelNumber = DialBank::FirstPanel; panelNumber <= DialBank::LastPanel; ++panelNumber) {
-        if (panelNumber != DialBank::FirstPanel)
+        / DialsBank::QuestionsPerPanel;
+    for (int panelNumber = DialsBank::FirstPanel; panelNumber <= DialsBank::LastPanel; ++panelNumber) {
+        if (panelNumber != DialsBank::FirstPanel)
             writer.newPage();
         const DialPanel panel = DialPanels::questionPanel(panelNumber, series);
-        const int first = (panelNumber - DialBank::FirstPanel) * DialBank::QuestionsPerPanel + 1;
+        const int first = (panelNumber - DialsBank::FirstPanel) * DialsBank::QuestionsPerPanel + 1;
         const QTransform toPage = BookletDrawing::placePicture(writer,
             { DialPanels::Width, DialPanels::Height },
             { BookletWriter::Margin, BookletWriter::ContentTop, BookletWriter::ContentWidth, PanelHeight },
             [&panel](QPainter &painter) { paintDialPanel(painter, panel); });
-        for (int question = first; question < first + DialBank::QuestionsPerPanel; ++question)
+        for (int question = first; question < first + DialsBank::QuestionsPerPanel; ++question)
             markAskedDial(
-                writer, panel.dial(DialBank::InstrumentCodes[size_t(question - 1)]), question, toPage);
-        for (int k = 0; k < DialBank::QuestionsPerPanel; ++k)
+                writer, panel.dial(DialsBank::InstrumentCodes[size_t(question - 1)]), question, toPage);
+        for (int k = 0; k < DialsBank::QuestionsPerPanel; ++k)
             drawQuestion(
                 writer, panel, first + k, BookletWriter::ContentTop + PanelHeight + 5 + k * QuestionHeight);
     }

@@ -4,7 +4,7 @@
 #include "lengths.h"
 #include "series.h"
 
-#include "lengths/lengthtable.h"
+#include "lengths/lengthsbank.h"
 
 #include <algorithm>
 
@@ -15,7 +15,7 @@ namespace {
 // The answer printed for a question, as the key page and the answer pages both show it.
 QString answerOf(int question)
 {
-    return QString::number(LengthTable::AnswerKey[size_t(question - 1)]);
+    return QString::number(LengthsBank::AnswerKey[size_t(question - 1)]);
 }
 
 // A ruler beside the picture, as long as the longer line and graduated in its tenths, with the shorter
@@ -78,7 +78,7 @@ const Estimate Estimates[] = {
 void drawQuestion(BookletWriter &writer, int question, int series, const QRectF &cell)
 {
     const LengthPictures::Lines lines = LengthPictures::layout(question, series);
-    const int answer = LengthTable::AnswerKey[size_t(question - 1)];
+    const int answer = LengthsBank::AnswerKey[size_t(question - 1)];
     writer.beginQuestion(question, cell.top());
     writer.text({ cell.left(), cell.top(), cell.width(), 6 }, answerLine(question, answerOf(question)),
         writer.font(10, true));
@@ -111,7 +111,7 @@ void drawQuestion(BookletWriter &writer, int question, int series, const QRectF 
 QStringList lengthAnswers()
 {
     QStringList answers;
-    for (int question = 1; question <= LengthTable::QuestionCount; ++question)
+    for (int question = 1; question <= LengthsBank::QuestionCount; ++question)
         answers.append(answerOf(question));
     return answers;
 }
@@ -121,7 +121,7 @@ void lengthSection(BookletWriter &writer, int series)
     constexpr int columns = 2;
     constexpr double gap = 4; // millimetres
     BookletGrid grid(writer, LengthLayout.perPage, columns, gap);
-    for (int question = 1; question <= LengthTable::QuestionCount; ++question)
+    for (int question = 1; question <= LengthsBank::QuestionCount; ++question)
         drawQuestion(writer, question, series, grid.nextCell());
 }
 

@@ -3,8 +3,8 @@
 #include "booklet.h"
 #include "bookletdrawing.h"
 #include "bookletwriter.h"
-#include "dialpanel.h"
-#include "dialpictures.h"
+#include "dialspanel.h"
+#include "dialspictures.h"
 #include "instructions.h"
 #include "instructionscreen.h"
 #include "lengths.h"
@@ -64,7 +64,7 @@ QString screenQuestion(char code)
 // decimal comma of French settings.
 QString dialCaption(char code, double value)
 {
-    if (DialBank::isFraction(code))
+    if (DialsBank::isFraction(code))
         return QLocale(QLocale::French, QLocale::France).toString(value);
     return QString::number(qRound(value));
 }
@@ -217,11 +217,11 @@ void spatialPaper(BookletWriter &writer, int series)
                 { cell.left(), cell.top() + 7, pictureWidth, pictureHeight },
                 [&puzzle](QPainter &painter) { paintSpatialPuzzle(painter, puzzle); });
             // As on the screen: one column beside the picture, a third of the way down.
-            for (int k = 0; k < SpatialKey::ChoiceCount; ++k)
+            for (int k = 0; k < SpatialBank::ChoiceCount; ++k)
                 button(writer,
                     { cell.left() + pictureWidth + 5, cell.top() + 7 + pictureHeight * (0.33 + 0.116 * k), 15,
                         6 },
-                    QString(QLatin1Char(SpatialKey::letterOf(k + 1))));
+                    QString(QLatin1Char(SpatialBank::letterOf(k + 1))));
         });
 }
 
@@ -240,7 +240,7 @@ void pathPaper(BookletWriter &writer, int series)
                  writer.font(8.5, true))
             + 3;
         writer.text({ left, y, width, 7 },
-            PathTable::Directions[size_t(question - 1)] == 'R' ? QStringLiteral("A DROITE")
+            PathsBank::Directions[size_t(question - 1)] == 'R' ? QStringLiteral("A DROITE")
                                                                : QStringLiteral("A GAUCHE"),
             writer.font(11.5, true));
         y += 12;
@@ -263,29 +263,29 @@ void reasoningPaper(BookletWriter &writer, int /*series: the items are the same 
 
 void dialPaper(BookletWriter &writer, int series)
 {
-    constexpr int PanelsPerPage = DialPaper.perPage / DialBank::QuestionsPerPanel;
+    constexpr int PanelsPerPage = DialPaper.perPage / DialsBank::QuestionsPerPanel;
     constexpr double PanelHeight = Width * DialPanels::Height / DialPanels::Width;
     constexpr double RowHeight = 11.5;
     constexpr double BlockHeight = (BookletWriter::ContentBottom - BookletWriter::ContentTop) / PanelsPerPage;
-    for (int panelNumber = DialBank::FirstPanel; panelNumber <= DialBank::LastPanel; ++panelNumber) {
-        const int slot = (panelNumber - DialBank::FirstPanel) % PanelsPerPage;
-        if (slot == 0 && panelNumber != DialBank::FirstPanel)
+    for (int panelNumber = DialsBank::FirstPanel; panelNumber <= DialsBank::LastPanel; ++panelNumber) {
+        const int slot = (panelNumber - DialsBank::FirstPanel) % PanelsPerPage;
+        if (slot == 0 && panelNumber != DialsBank::FirstPanel)
             writer.newPage();
         const double top = BookletWriter::ContentTop + slot * BlockHeight;
         const DialPanel panel = DialPanels::questionPanel(panelNumber, series);
         BookletDrawing::placePicture(writer, { DialPanels::Width, DialPanels::Height },
             { Left, top, Width, PanelHeight },
             [&panel](QPainter &painter) { paintDialPanel(painter, panel); });
-        for (int k = 0; k < DialBank::QuestionsPerPanel; ++k) {
-            const int question = (panelNumber - DialBank::FirstPanel) * DialBank::QuestionsPerPanel + k + 1;
-            const char code = DialBank::InstrumentCodes[size_t(question - 1)];
+        for (int k = 0; k < DialsBank::QuestionsPerPanel; ++k) {
+            const int question = (panelNumber - DialsBank::FirstPanel) * DialsBank::QuestionsPerPanel + k + 1;
+            const char code = DialsBank::InstrumentCodes[size_t(question - 1)];
             const double y = top + PanelHeight + 4 + k * RowHeight;
             writer.beginQuestion(question, y);
             writer.text({ Left, y + 1, 26, 6 }, questionHeading(question), writer.font(10, true));
             writer.text({ Left + 26, y + 1, 69, 6 }, screenQuestion(code), writer.font(9.5, true));
-            for (int b = 0; b < DialBank::ButtonCount; ++b)
+            for (int b = 0; b < DialsBank::ButtonCount; ++b)
                 button(writer, { Left + 96 + b * 15.6, y, 14, 7 },
-                    dialCaption(code, DialBank::ChoiceValues[size_t(question - 1)][size_t(b)]));
+                    dialCaption(code, DialsBank::ChoiceValues[size_t(question - 1)][size_t(b)]));
         }
     }
 }
@@ -300,9 +300,9 @@ void lengthPaper(BookletWriter &writer, int series)
             BookletDrawing::placePicture(writer, { LengthPictures::Width, LengthPictures::Height },
                 { cell.left(), cell.top() + 7, pictureWidth, pictureHeight },
                 [&lines](QPainter &painter) { LengthPictures::paint(painter, lines); });
-            for (int k = 0; k < LengthTable::ButtonCount; ++k)
+            for (int k = 0; k < LengthsBank::ButtonCount; ++k)
                 button(writer, { cell.left() + pictureWidth + 5, cell.top() + 9 + k * 7.6, 13, 6 },
-                    QString::number(LengthTable::ChoiceValues[size_t(question - 1)][size_t(k)]));
+                    QString::number(LengthsBank::ChoiceValues[size_t(question - 1)][size_t(k)]));
         });
 }
 

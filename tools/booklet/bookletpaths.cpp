@@ -4,7 +4,7 @@
 #include "paths.h"
 #include "series.h"
 
-#include "paths/pathtable.h"
+#include "paths/pathsbank.h"
 
 #include <QLineF>
 
@@ -17,7 +17,7 @@ namespace {
 // The answer printed for a question, as the key page and the answer pages both show it.
 QString answerOf(int question)
 {
-    return QString::number(PathTable::Counts[size_t(question - 1)]);
+    return QString::number(PathsBank::Counts[size_t(question - 1)]);
 }
 
 // 'D' for a turn to the right at corner `i` of the walk, 'G' for a turn to the left (y grows downward).
@@ -45,7 +45,7 @@ QPointF unit(QPointF vector)
 void drawQuestion(BookletWriter &writer, int question, int series, const QRectF &cell)
 {
     const PathPictures::Path path = PathPictures::layout(question, series);
-    const QChar asked = PathTable::Directions[size_t(question - 1)] == 'R' ? u'D' : u'G';
+    const QChar asked = PathsBank::Directions[size_t(question - 1)] == 'R' ? u'D' : u'G';
     writer.beginQuestion(question, cell.top());
     writer.text({ cell.left(), cell.top(), cell.width(), 6 }, answerLine(question, answerOf(question)),
         writer.font(11, true));
@@ -98,7 +98,7 @@ void drawQuestion(BookletWriter &writer, int question, int series, const QRectF 
 QStringList pathAnswers()
 {
     QStringList answers;
-    for (int question = 1; question <= PathTable::QuestionCount; ++question)
+    for (int question = 1; question <= PathsBank::QuestionCount; ++question)
         answers.append(answerOf(question));
     return answers;
 }
@@ -108,7 +108,7 @@ void pathSection(BookletWriter &writer, int series)
     constexpr int columns = 2;
     constexpr double gap = 4; // millimetres
     BookletGrid grid(writer, PathLayout.perPage, columns, gap);
-    for (int question = 1; question <= PathTable::QuestionCount; ++question)
+    for (int question = 1; question <= PathsBank::QuestionCount; ++question)
         drawQuestion(writer, question, series, grid.nextCell());
 }
 

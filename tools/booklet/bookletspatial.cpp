@@ -6,7 +6,7 @@
 #include "spatialpictures.h"
 #include "spatialpuzzles.h"
 
-#include "spatial/spatialkey.h"
+#include "spatial/spatialbank.h"
 
 #include <QPainterPath>
 
@@ -20,7 +20,7 @@ namespace {
 // The answer printed for a question, as the key page and the answer pages both show it.
 QString answerOf(int question)
 {
-    return QString(QLatin1Char(SpatialKey::letterOf(SpatialKey::AnswerValues[size_t(question - 1)])));
+    return QString(QLatin1Char(SpatialBank::letterOf(SpatialBank::AnswerValues[size_t(question - 1)])));
 }
 
 using namespace SpatialPuzzles;
@@ -218,7 +218,7 @@ void drawDifference(BookletWriter &writer, const Puzzle &puzzle, int slot,
 void drawQuestion(BookletWriter &writer, int question, int series, double top)
 {
     const Puzzle puzzle = SpatialPuzzles::puzzle(question, series);
-    const QChar letter = QLatin1Char(SpatialKey::letterOf(puzzle.answer));
+    const QChar letter = QLatin1Char(SpatialBank::letterOf(puzzle.answer));
     writer.beginQuestion(question, top);
     writer.text({ BookletWriter::Margin, top, BookletWriter::ContentWidth, 7 },
         answerLine(question, answerOf(question)), writer.font(11, true));
@@ -261,14 +261,14 @@ void drawQuestion(BookletWriter &writer, int question, int series, double top)
     y += writer.text(
              { textLeft, y, textWidth, 6 }, QStringLiteral("Les autres figures"), writer.font(8.5, true))
         + 0.8;
-    for (int slot = 0; slot < SpatialKey::ChoiceCount; ++slot) {
+    for (int slot = 0; slot < SpatialBank::ChoiceCount; ++slot) {
         if (slot == puzzle.answer - 1)
             continue;
         const SpatialExplanation::Difference difference = SpatialExplanation::differenceOf(puzzle, slot);
         drawDifference(writer, puzzle, slot, difference, toPage);
         y += writer.text({ textLeft, y, textWidth, 24 },
                  French::typeset(QStringLiteral("%1 : %2")
-                                     .arg(QLatin1Char(SpatialKey::letterOf(slot + 1)))
+                                     .arg(QLatin1Char(SpatialBank::letterOf(slot + 1)))
                                      .arg(difference.text)),
                  writer.font(8))
             + 0.8;
@@ -280,7 +280,7 @@ void drawQuestion(BookletWriter &writer, int question, int series, double top)
 QStringList spatialAnswers()
 {
     QStringList answers;
-    for (int question = 1; question <= SpatialKey::QuestionCount; ++question)
+    for (int question = 1; question <= SpatialBank::QuestionCount; ++question)
         answers.append(answerOf(question));
     return answers;
 }
@@ -288,7 +288,7 @@ QStringList spatialAnswers()
 void spatialSection(BookletWriter &writer, int series)
 {
     BookletGrid grid(writer, SpatialLayout.perPage);
-    for (int question = 1; question <= SpatialKey::QuestionCount; ++question)
+    for (int question = 1; question <= SpatialBank::QuestionCount; ++question)
         drawQuestion(writer, question, series, grid.nextCell().top());
 }
 

@@ -1,6 +1,6 @@
 #include "spatialexplanation.h"
 
-#include "spatial/spatialkey.h"
+#include "spatial/spatialbank.h"
 
 #include <QtMath>
 
@@ -430,7 +430,7 @@ Difference differenceOf(const Puzzle &puzzle, int slot)
 {
     const Candidate &candidate = puzzle.candidates[size_t(slot)];
     const Figure &right = puzzle.rightFigure();
-    const QChar letter = QLatin1Char(SpatialKey::letterOf(puzzle.answer));
+    const QChar letter = QLatin1Char(SpatialBank::letterOf(puzzle.answer));
     Difference difference;
     QVector<QPointF> points;
     switch (candidate.alteration) {

@@ -30,7 +30,7 @@ endforeach()
 
 # Dials: one picture per panel of five questions; panel 2 is also stored with the screen, beside
 # the example of the instructions.
-list(APPEND PILOTES_DRAWINGS dialpanel.h dialpanel.cpp dialpictures.h dialpictures.cpp)
+list(APPEND PILOTES_DRAWINGS dialspanel.h dialspanel.cpp dialspictures.h dialspictures.cpp)
 list(APPEND PILOTES_EMBEDDED_PICTURES cadran2.jpg exemple-cadran.jpg)
 foreach(panel RANGE 2 9)
     list(APPEND PILOTES_QUESTION_PICTURES cadran${panel}.gif)

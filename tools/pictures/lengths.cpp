@@ -1,7 +1,7 @@
 #include "lengths.h"
 
 #include "gifwriter.h"
-#include "lengths/lengthtable.h"
+#include "lengths/lengthsbank.h"
 #include "pictureoutput.h"
 #include "seededrange.h"
 #include "series.h"
@@ -57,7 +57,7 @@ Lines layout(int question, int series)
         return { { 30, InsideBottom - 150, 150 }, { 64, InsideBottom - 30, 30 } };
     }
     std::mt19937 random(static_cast<std::uint32_t>(Series::seed(5300 + question, series)));
-    const int key = LengthTable::AnswerKey[size_t(question - 1)];
+    const int key = LengthsBank::AnswerKey[size_t(question - 1)];
     const int longer = seededInt(random, ShortestLonger, InsideBottom - InsideTop - 2 * Clearance);
     const int hundredths = key * 100 + seededInt(random, -Stray, Stray);
     const int shorter = (longer * hundredths + 500) / 1000;
@@ -105,7 +105,7 @@ void writeAll(PictureOutput &output)
         const Lines lines = layout(question, series);
         return [lines](int scale) { return draw(lines, scale); };
     };
-    output.questions(LengthTable::Bank, drawingOf, palette);
+    output.questions(LengthsBank::Bank, drawingOf, palette);
 }
 
 } // namespace LengthPictures

@@ -5,7 +5,7 @@
 //   picture-generator --series N SERIES_DIR EXPECTED_FILES
 // EXPECTED_FILES lists, one a line, every file the build expects; any difference is an error.
 #include "decoration.h"
-#include "dialpictures.h"
+#include "dialspictures.h"
 #include "lengths.h"
 #include "paths.h"
 #include "pictureoutput.h"
@@ -64,7 +64,8 @@ int main(int argc, char *argv[])
     const bool series = arguments.value(1) == QLatin1String("--series");
     bool numbered = true;
     const int seriesNumber = series ? arguments.value(2).toInt(&numbered) : Series::Own;
-    if (arguments.size() != 5 || !numbered || seriesNumber < Series::Own || (series && seriesNumber == Series::Own)) {
+    if (arguments.size() != 5 || !numbered || seriesNumber < Series::Own
+        || (series && seriesNumber == Series::Own)) {
         std::fprintf(stderr, "%s", Usage);
         return 2;
     }

@@ -1,7 +1,7 @@
 #include "paths.h"
 
 #include "gifwriter.h"
-#include "paths/pathtable.h"
+#include "paths/pathsbank.h"
 #include "pictureoutput.h"
 #include "seededrange.h"
 #include "series.h"
@@ -90,8 +90,8 @@ double narrowestGap(const QVector<QPoint> &corners)
 // direction, and a different count in the other one.
 std::vector<int> turnsOf(int question, std::mt19937 &random)
 {
-    const int asked = PathTable::Directions[size_t(question - 1)] == 'R' ? Right : Left;
-    const int key = PathTable::Counts[size_t(question - 1)];
+    const int asked = PathsBank::Directions[size_t(question - 1)] == 'R' ? Right : Left;
+    const int key = PathsBank::Counts[size_t(question - 1)];
     int others = 2; // The worked example: four to the right, two to the left.
     if (question > 1) {
         std::vector<int> choices;
@@ -271,11 +271,12 @@ void writeAll(PictureOutput &output)
         const Path path = layout(question, series);
         // The layouts are fixed by their seeds: a failure here is a change that left no room.
         if (path.corners.isEmpty())
-            qFatal("picture-generator: no room found for the path of question %d, series %d", question, series);
+            qFatal(
+                "picture-generator: no room found for the path of question %d, series %d", question, series);
         return [path](int scale) { return draw(path, scale); };
     };
     const QVector<QRgb> palette = shadedPalette({ qRgb(255, 255, 255), qRgb(0, 0, 0) }, 6);
-    output.questions(PathTable::Bank, drawingOf, palette);
+    output.questions(PathsBank::Bank, drawingOf, palette);
 }
 
 } // namespace PathPictures

@@ -2,7 +2,7 @@
 
 #include "gifwriter.h"
 #include "pictureoutput.h"
-#include "spatial/spatialkey.h"
+#include "spatial/spatialbank.h"
 
 #include <QFont>
 #include <QPainter>
@@ -73,10 +73,10 @@ void drawLetters(QPainter &painter)
     painter.setFont(font);
     painter.setPen(QColor(Ink));
     painter.setRenderHint(QPainter::TextAntialiasing, true);
-    for (int choice = 1; choice <= SpatialKey::ChoiceCount; ++choice) {
+    for (int choice = 1; choice <= SpatialBank::ChoiceCount; ++choice) {
         const QRectF cell = SpatialPuzzles::cellRect(choice);
         painter.drawText(QRectF(cell.left() + 5, cell.top() + 3, 14, 16), Qt::AlignLeft | Qt::AlignTop,
-            QString(QChar(SpatialKey::letterOf(choice))));
+            QString(QChar(SpatialBank::letterOf(choice))));
     }
 }
 
@@ -125,5 +125,5 @@ void writeSpatialPictures(PictureOutput &output)
         return [puzzle = SpatialPuzzles::puzzle(question, series)](
                    int scale) { return drawSpatialPuzzle(puzzle, scale); };
     };
-    output.questions(SpatialKey::Bank, drawingOf, spatialPalette());
+    output.questions(SpatialBank::Bank, drawingOf, spatialPalette());
 }

@@ -1,7 +1,7 @@
 #include "spatialpuzzles.h"
 
 #include "series.h"
-#include "spatial/spatialkey.h"
+#include "spatial/spatialbank.h"
 #include "spatialpictures.h"
 #include "spatialreading.h"
 
@@ -87,7 +87,7 @@ QVector<Variant> distractorsFor(
     // First one wrong figure per change, then any.
     for (int pass = 0; pass < 2; ++pass) {
         for (const Variant &variant : variants) {
-            if (chosen.size() == SpatialKey::ChoiceCount - 1)
+            if (chosen.size() == SpatialBank::ChoiceCount - 1)
                 return chosen;
             if (pass == 0 && changesUsed.contains(variant.change))
                 continue;
@@ -281,7 +281,8 @@ Design redrawn(Design design, SeededSequence &random)
             measures[size_t(index)] *= random.between(0.82, 1.18);
     };
     const auto shift = [&](int index, double lowest, double highest) {
-        measures[size_t(index)] = std::clamp(measures[size_t(index)] + random.between(-0.15, 0.15), lowest, highest);
+        measures[size_t(index)]
+            = std::clamp(measures[size_t(index)] + random.between(-0.15, 0.15), lowest, highest);
     };
     switch (design.outline.kind) {
     case Kind::Rectangle:
@@ -338,7 +339,7 @@ std::optional<Answers> answersFrom(
         return std::nullopt;
     QVector<Variant> wrong
         = distractorsFor(*right, variantsOf(design, *right, tuning.variation), margin, random);
-    if (wrong.size() != SpatialKey::ChoiceCount - 1)
+    if (wrong.size() != SpatialBank::ChoiceCount - 1)
         return std::nullopt;
     return Answers { *right, wrong };
 }
@@ -357,7 +358,8 @@ Answers answersFor(int question, int series, const Tuning &tuning, SeededSequenc
             const Design design = redrawn(designOfRun(question, series), random);
             const std::optional<Figure> right = build(design);
             // Never series 1's figure again, turned or mirrored.
-            if (!right || lookAlike(*right, *own, tuning.margin) || lookAlike(mirrored(*right), *own, tuning.margin))
+            if (!right || lookAlike(*right, *own, tuning.margin)
+                || lookAlike(mirrored(*right), *own, tuning.margin))
                 continue;
             if (const std::optional<Answers> answers
                 = answersFrom(design, tuning, tuning.margin * RedrawnMargin, random))
@@ -519,11 +521,12 @@ QRectF drawingRect(int cell)
 namespace {
 
 // The figures in their cells and the pieces scattered in the framed one; nothing when they do not fit.
-std::optional<Puzzle> laidOut(int question, const Answers &answers, const Tuning &tuning, SeededSequence &random)
+std::optional<Puzzle> laidOut(
+    int question, const Answers &answers, const Tuning &tuning, SeededSequence &random)
 {
     Puzzle result;
     result.question = question;
-    result.answer = SpatialKey::AnswerValues[size_t(question - 1)];
+    result.answer = SpatialBank::AnswerValues[size_t(question - 1)];
     // Smaller when the figures do not fit their cells at full size.
     for (int step = 0; step < ShrinkSteps; ++step) {
         const double scale = 1 - 0.05 * step;
@@ -531,7 +534,7 @@ std::optional<Puzzle> laidOut(int question, const Answers &answers, const Tuning
         const Figure right = mapped(answers.right, zoom);
         bool fits = true;
         int nextWrong = 0;
-        for (int slot = 0; slot < SpatialKey::ChoiceCount && fits; ++slot) {
+        for (int slot = 0; slot < SpatialBank::ChoiceCount && fits; ++slot) {
             const bool isRight = slot == result.answer - 1;
             const Alteration alteration = isRight ? Alteration::None : answers.wrong[nextWrong].alteration;
             const Figure figure = isRight ? right : mapped(answers.wrong[nextWrong++].figure, zoom);
@@ -566,7 +569,7 @@ bool readsAsKeyed(const Puzzle &puzzle)
 
 Puzzle puzzle(int question, int series)
 {
-    if (question < 1 || question > SpatialKey::QuestionCount || series < Series::Own)
+    if (question < 1 || question > SpatialBank::QuestionCount || series < Series::Own)
         qFatal("spatial puzzle %d of series %d does not exist", question, series);
     const Tuning tuning = tuningFor(question);
     // The worked example is the same in every series.

@@ -1,6 +1,6 @@
 #include "spatialreading.h"
 
-#include "spatial/spatialkey.h"
+#include "spatial/spatialbank.h"
 #include "spatialpuzzles.h"
 
 #include <QSet>
@@ -152,7 +152,6 @@ double setMisfit(const QVector<Region> &a, const QVector<Region> &b)
     return best;
 }
 
-
 Reading read(const QImage &picture)
 {
     const auto regionsOf
@@ -160,13 +159,13 @@ Reading read(const QImage &picture)
     const QVector<Region> framed = regionsOf(0);
     Reading reading;
     QVector<QVector<Region>> candidates;
-    for (int choice = 1; choice <= SpatialKey::ChoiceCount; ++choice) {
+    for (int choice = 1; choice <= SpatialBank::ChoiceCount; ++choice) {
         candidates.append(regionsOf(choice));
         if (framed.size() >= 2 && setMisfit(framed, candidates.last()) <= Tolerance)
             reading.madeOfThePieces.append(choice);
     }
-    for (int choice = 0; choice < SpatialKey::ChoiceCount; ++choice) {
-        for (int other = choice + 1; other < SpatialKey::ChoiceCount; ++other) {
+    for (int choice = 0; choice < SpatialBank::ChoiceCount; ++choice) {
+        for (int other = choice + 1; other < SpatialBank::ChoiceCount; ++other) {
             if (setMisfit(candidates[choice], candidates[other]) <= Tolerance)
                 reading.lookingTheSame.append({ choice + 1, other + 1 });
         }

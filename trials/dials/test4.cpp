@@ -1,6 +1,6 @@
 #include "test4.h"
 
-#include "dialbank.h"
+#include "dialsbank.h"
 
 #include "controls.h"
 
@@ -40,7 +40,7 @@ QString questionText(QChar code)
 
 QVariant choiceValue(char code, double value)
 {
-    if (DialBank::isFraction(code))
+    if (DialsBank::isFraction(code))
         return value;
     return QVariant::fromValue(static_cast<qint16>(std::lround(value)));
 }
@@ -57,16 +57,16 @@ QString caption(const QVariant &value)
 } // namespace
 
 Test4::Test4(Forms &forms)
-    : PictureTest(forms, { "Lecture de cadrans", 6735, 1080, 2760, 9060, 3060, DialBank::Bank })
+    : PictureTest(forms, { "Lecture de cadrans", 6735, 1080, 2760, 9060, 3060, DialsBank::Bank })
 {
     placeClock(6000, 1560);
-    const char firstCode = DialBank::InstrumentCodes[0];
+    const char firstCode = DialsBank::InstrumentCodes[0];
     // Wider than designed, up to the answer buttons, so that "compte-tours" keeps to one line:
     // a label wraps at a hyphen as well as between words.
     Label3 = makeLabel(this, "Label3", questionText(QLatin1Char(firstCode)), QuestionLeft, 6960,
         AnswerButtonsLeft - QuestionLeft, 975, sansFont(18, true));
-    for (int index = 0; index < DialBank::ButtonCount; ++index) {
-        addAnswerButton(caption(choiceValue(firstCode, DialBank::ChoiceValues[0][index])), AnswerButtonsLeft,
+    for (int index = 0; index < DialsBank::ButtonCount; ++index) {
+        addAnswerButton(caption(choiceValue(firstCode, DialsBank::ChoiceValues[0][index])), AnswerButtonsLeft,
             6240 + 480 * index, 2415, 495);
     }
 }
@@ -74,14 +74,14 @@ Test4::Test4(Forms &forms)
 void Test4::buildTables()
 {
     InstrumentCodes.clear();
-    for (char code : DialBank::InstrumentCodes)
+    for (char code : DialsBank::InstrumentCodes)
         InstrumentCodes.append(QString(QLatin1Char(code)));
     ChoiceValues.clear();
-    for (int question = 0; question < DialBank::QuestionCount; ++question) {
-        for (double value : DialBank::ChoiceValues[question])
-            ChoiceValues.append(choiceValue(DialBank::InstrumentCodes[question], value));
+    for (int question = 0; question < DialsBank::QuestionCount; ++question) {
+        for (double value : DialsBank::ChoiceValues[question])
+            ChoiceValues.append(choiceValue(DialsBank::InstrumentCodes[question], value));
     }
-    AnswerKey = QList<int>(DialBank::AnswerKey.begin(), DialBank::AnswerKey.end());
+    AnswerKey = QList<int>(DialsBank::AnswerKey.begin(), DialsBank::AnswerKey.end());
 }
 
 QString Test4::pictureName(int question) const
@@ -92,7 +92,7 @@ QString Test4::pictureName(int question) const
 void Test4::showQuestion()
 {
     Label3->setText(questionText(InstrumentCodes.at(QuestionNumber - 1).at(0)));
-    const int first = DialBank::ButtonCount * (QuestionNumber - 1);
+    const int first = DialsBank::ButtonCount * (QuestionNumber - 1);
     for (int k = 0; k < Command2.size(); ++k)
         Command2.at(k)->setText(caption(ChoiceValues.at(first + k)));
 }

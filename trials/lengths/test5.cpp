@@ -1,24 +1,24 @@
 #include "test5.h"
 
-#include "lengthtable.h"
+#include "lengthsbank.h"
 
 #include <QPushButton>
 #include <QTimer>
 
 Test5::Test5(Forms &forms)
-    : PictureTest(forms, { "Estimations de longueurs", 6615, 2040, 2640, 1560, 3060, LengthTable::Bank })
+    : PictureTest(forms, { "Estimations de longueurs", 6615, 2040, 2640, 1560, 3060, LengthsBank::Bank })
 {
     placeClock(6180, 2400);
-    for (int index = 0; index < LengthTable::ButtonCount; ++index)
+    for (int index = 0; index < LengthsBank::ButtonCount; ++index)
         addAnswerButton(
-            QString::number(LengthTable::ChoiceValues[0][index]), 6480, 3360 + 480 * index, 1215, 495);
+            QString::number(LengthsBank::ChoiceValues[0][index]), 6480, 3360 + 480 * index, 1215, 495);
 }
 
 void Test5::buildTables()
 {
-    AnswerKey = QList<int>(LengthTable::AnswerKey.begin(), LengthTable::AnswerKey.end());
+    AnswerKey = QList<int>(LengthsBank::AnswerKey.begin(), LengthsBank::AnswerKey.end());
     ChoiceValues.clear();
-    for (const auto &question : LengthTable::ChoiceValues)
+    for (const auto &question : LengthsBank::ChoiceValues)
         ChoiceValues.append(QList<int>(question.begin(), question.end()));
 }
 
@@ -29,7 +29,7 @@ bool Test5::isRight(int index) const
 
 void Test5::showQuestion()
 {
-    const int first = LengthTable::ButtonCount * (QuestionNumber - 1);
+    const int first = LengthsBank::ButtonCount * (QuestionNumber - 1);
     for (int k = 0; k < Command2.size(); ++k)
         Command2.at(k)->setText(QString::number(ChoiceValues.at(first + k)));
 }

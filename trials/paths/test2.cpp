@@ -1,6 +1,6 @@
 #include "test2.h"
 
-#include "pathtable.h"
+#include "pathsbank.h"
 
 #include "controls.h"
 
@@ -16,16 +16,16 @@ QString directionCaption(QChar direction)
 } // namespace
 
 Test2::Test2(Forms &forms)
-    : PictureTest(forms, { "Chemins", 8175, 1560, 2160, 3060, 3060, PathTable::Bank })
+    : PictureTest(forms, { "Chemins", 8175, 1560, 2160, 3060, 3060, PathsBank::Bank })
 {
     placeClock(9240, 1560);
     Label2 = makeLabel(this, "Label2", QStringLiteral("Comptez le nombre de virages ..."), 6600, 3000, 4695,
         495, sansFont(13.5, true));
     growToFit(Label2);
-    Label3 = makeLabel(this, "Label3", directionCaption(QLatin1Char(PathTable::Directions[0])), 7440, 3720,
+    Label3 = makeLabel(this, "Label3", directionCaption(QLatin1Char(PathsBank::Directions[0])), 7440, 3720,
         2535, 495, sansFont(18, true));
     // Two rows of four: "1" to "4", then "5" to "8".
-    for (int index = 0; index < PathTable::ButtonCount; ++index)
+    for (int index = 0; index < PathsBank::ButtonCount; ++index)
         addAnswerButton(
             QString::number(index + 1), 4320 + 720 * (index % 4), 6480 + 720 * (index / 4), 495, 495);
 }
@@ -33,9 +33,9 @@ Test2::Test2(Forms &forms)
 void Test2::buildTables()
 {
     Directions.clear();
-    for (char direction : PathTable::Directions)
+    for (char direction : PathsBank::Directions)
         Directions.append(QString(QLatin1Char(direction)));
-    AnswerKey = QList<int>(PathTable::Counts.begin(), PathTable::Counts.end());
+    AnswerKey = QList<int>(PathsBank::Counts.begin(), PathsBank::Counts.end());
 }
 
 void Test2::showQuestion()

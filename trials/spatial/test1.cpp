@@ -1,19 +1,19 @@
 #include "test1.h"
 
-#include "spatialkey.h"
+#include "spatialbank.h"
 
 Test1::Test1(Forms &forms)
-    : PictureTest(forms, { "Test spatial", 8175, 1800, 2160, 3960, 5160, SpatialKey::Bank })
+    : PictureTest(forms, { "Test spatial", 8175, 1800, 2160, 3960, 5160, SpatialBank::Bank })
 {
     placeClock(7380, 2880);
     // "&A" to "&E": Alt and the letter answer like a click.
-    for (int index = 0; index < SpatialKey::ChoiceCount; ++index) {
-        const QChar letter = QLatin1Char(SpatialKey::letterOf(index + 1));
+    for (int index = 0; index < SpatialBank::ChoiceCount; ++index) {
+        const QChar letter = QLatin1Char(SpatialBank::letterOf(index + 1));
         addAnswerButton(QStringLiteral("&") + letter, 7680, 3840 + 600 * index, 1215, 495);
     }
 }
 
 void Test1::buildTables()
 {
-    AnswerKey = QList<int>(SpatialKey::AnswerValues.begin(), SpatialKey::AnswerValues.end());
+    AnswerKey = QList<int>(SpatialBank::AnswerValues.begin(), SpatialBank::AnswerValues.end());
 }

@@ -1,6 +1,6 @@
-#include "dialpictures.h"
+#include "dialspictures.h"
 
-#include "dials/dialbank.h"
+#include "dials/dialsbank.h"
 #include "gifwriter.h"
 #include "pictureoutput.h"
 #include "series.h"
@@ -179,10 +179,10 @@ void paintDialPanel(QPainter &painter, const DialPanel &panel)
 void writeDialPictures(PictureOutput &output)
 {
     const auto drawingOf = [series = output.series()](int question) -> PictureOutput::Drawing {
-        return [dials = DialPanels::questionPanel(DialBank::panelOf(question), series)](
+        return [dials = DialPanels::questionPanel(DialsBank::panelOf(question), series)](
                    int scale) { return drawDialPanel(dials, scale); };
     };
-    output.questions(DialBank::Bank, drawingOf, dialPalette());
+    output.questions(DialsBank::Bank, drawingOf, dialPalette());
     if (output.series() != Series::Own)
         return;
     const DialPanel example = DialPanels::examplePanel();

@@ -7,7 +7,7 @@
 #include <array>
 
 // Questions of the path turn-counting test: the direction to count and the right count.
-namespace PathTable {
+namespace PathsBank {
 
 constexpr int QuestionCount = 30;
 constexpr int ButtonCount = 8;
@@ -41,4 +41,4 @@ inline QString embeddedPicture()
 inline constexpr QuestionBank Bank { QuestionCount, embeddedPicture, pictureFile,
     [](int question) { return Counts[size_t(question - 1)] - 1; } };
 
-} // namespace PathTable
+} // namespace PathsBank

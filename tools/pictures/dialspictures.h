@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialpanel.h"
+#include "dialspanel.h"
 
 #include <QImage>
 #include <QVector>

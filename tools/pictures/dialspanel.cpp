@@ -1,6 +1,6 @@
-#include "dialpanel.h"
+#include "dialspanel.h"
 
-#include "dials/dialbank.h"
+#include "dials/dialsbank.h"
 #include "seededrange.h"
 #include "series.h"
 
@@ -52,7 +52,7 @@ const std::array<DialLayout, 6> Layouts = { {
 
 // What the dial that no question of a panel asks about shows, panels 2 to 9: the ammeter, fuel,
 // rev counter, ammeter, temperature, fuel, rev counter and speed.
-const std::array<double, DialBank::LastPanel - DialBank::FirstPanel + 1> FreeReadings
+const std::array<double, DialsBank::LastPanel - DialsBank::FirstPanel + 1> FreeReadings
     = { 6, 0.35, 3400, -4, 85, 0.8, 4600, 120 };
 
 struct Reading {
@@ -209,8 +209,8 @@ std::pair<double, double> anglesOf(DialFace face, double sweep)
 // The question of the panel that asks about the dial, or 0.
 int questionOn(int panel, char code)
 {
-    for (int question = 1; question <= DialBank::QuestionCount; ++question) {
-        if (DialBank::panelOf(question) == panel && DialBank::InstrumentCodes[size_t(question - 1)] == code)
+    for (int question = 1; question <= DialsBank::QuestionCount; ++question) {
+        if (DialsBank::panelOf(question) == panel && DialsBank::InstrumentCodes[size_t(question - 1)] == code)
             return question;
     }
     return 0;
@@ -219,9 +219,9 @@ int questionOn(int panel, char code)
 // How far the nearest other value offered lies from the right one, in graduations.
 double separation(int question, double graduation)
 {
-    const double right = DialBank::rightValue(question);
+    const double right = DialsBank::rightValue(question);
     double least = qInf();
-    for (double offered : DialBank::ChoiceValues[size_t(question - 1)]) {
+    for (double offered : DialsBank::ChoiceValues[size_t(question - 1)]) {
         if (offered != right)
             least = std::min(least, std::abs(offered - right) / graduation);
     }
@@ -231,10 +231,10 @@ double separation(int question, double graduation)
 // Read to the nearest half graduation, the needle is still nearest the right value.
 bool roughlyRight(int question, const DialScale &scale)
 {
-    const double right = DialBank::rightValue(question);
+    const double right = DialsBank::rightValue(question);
     const double half = scale.graduation / 2;
     const double rough = scale.minimum + std::round((right - scale.minimum) / half) * half;
-    for (double offered : DialBank::ChoiceValues[size_t(question - 1)]) {
+    for (double offered : DialsBank::ChoiceValues[size_t(question - 1)]) {
         if (offered != right && std::abs(offered - rough) <= std::abs(right - rough))
             return false;
     }
@@ -359,7 +359,7 @@ std::optional<Dial> freshDial(Dial dial, int panel, const std::vector<QRectF> &b
                     dial.scale
                         = { minimum, maximum, start, end, steps.graduation, steps.medium, steps.numeral };
                     if (question != 0)
-                        dial.scale = dial.scale.widenedTo(DialBank::rightValue(question));
+                        dial.scale = dial.scale.widenedTo(DialsBank::rightValue(question));
                     // Only the ammeter reads below zero.
                     if (dial.code != 'A' && dial.scale.minimum < 0)
                         continue;
@@ -380,7 +380,7 @@ std::optional<Dial> freshDial(Dial dial, int panel, const std::vector<QRectF> &b
     for (const DialScale &scale : preferred) {
         dial.scale = scale;
         dial.needleAngle
-            = scale.angleOf(question != 0 ? DialBank::rightValue(question) : plausibleReading(dial, random));
+            = scale.angleOf(question != 0 ? DialsBank::rightValue(question) : plausibleReading(dial, random));
         if (numeralsFit(dial, besides))
             return dial;
     }
@@ -689,19 +689,19 @@ Dial standardDial(char code)
 
 DialPanel questionPanel(int panel, int series)
 {
-    if (panel < DialBank::FirstPanel || panel > DialBank::LastPanel)
+    if (panel < DialsBank::FirstPanel || panel > DialsBank::LastPanel)
         throw std::out_of_range("no dial panel " + std::to_string(panel));
     if (series != Series::Own)
         return freshPanel(panel, series);
     std::array<Reading, 6> readings;
     for (size_t i = 0; i < Layouts.size(); ++i)
-        readings[i] = { Layouts[i].code, FreeReadings[size_t(panel - DialBank::FirstPanel)] };
-    for (int question = 1; question <= DialBank::QuestionCount; ++question) {
-        if (DialBank::panelOf(question) != panel)
+        readings[i] = { Layouts[i].code, FreeReadings[size_t(panel - DialsBank::FirstPanel)] };
+    for (int question = 1; question <= DialsBank::QuestionCount; ++question) {
+        if (DialsBank::panelOf(question) != panel)
             continue;
         for (Reading &reading : readings) {
-            if (reading.code == DialBank::InstrumentCodes[size_t(question - 1)])
-                reading.value = DialBank::rightValue(question);
+            if (reading.code == DialsBank::InstrumentCodes[size_t(question - 1)])
+                reading.value = DialsBank::rightValue(question);
         }
     }
     return panelReading(readings);

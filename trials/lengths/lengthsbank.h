@@ -9,7 +9,7 @@
 
 // Questions of the length-ratio test: the five values offered (top button first) and the right
 // value, in tenths of the longer line.
-namespace LengthTable {
+namespace LengthsBank {
 
 constexpr int QuestionCount = 30;
 constexpr int ButtonCount = 5;
@@ -76,4 +76,4 @@ inline int rightButton(int question)
 // The test's questions as its screen and the tests read them.
 inline constexpr QuestionBank Bank { QuestionCount, embeddedPicture, pictureFile, rightButton };
 
-} // namespace LengthTable
+} // namespace LengthsBank

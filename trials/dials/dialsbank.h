@@ -7,7 +7,7 @@
 #include <array>
 
 // Question bank of the dial-reading test: 40 questions on 8 panels, five questions to a panel.
-namespace DialBank {
+namespace DialsBank {
 
 constexpr int QuestionCount = 40;
 constexpr int ButtonCount = 5;
@@ -109,4 +109,4 @@ inline double rightValue(int question)
 inline constexpr QuestionBank Bank { QuestionCount, embeddedPicture, pictureFile,
     [](int question) { return AnswerKey[size_t(question - 1)] - 1; } };
 
-} // namespace DialBank
+} // namespace DialsBank

@@ -7,7 +7,7 @@
 #include <array>
 
 // Answer key of the spatial assembly test. Answer values: A = 1 ... E = 5.
-namespace SpatialKey {
+namespace SpatialBank {
 
 constexpr int QuestionCount = 60;
 constexpr int ChoiceCount = 5;
@@ -44,4 +44,4 @@ constexpr char letterOf(int answerValue)
 inline constexpr QuestionBank Bank { QuestionCount, embeddedPicture, pictureFile,
     [](int question) { return AnswerValues[size_t(question - 1)] - 1; } };
 
-} // namespace SpatialKey
+} // namespace SpatialBank
