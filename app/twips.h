@@ -11,6 +11,14 @@ constexpr int px(int twips)
     return (twips + TwipsPerPixel / 2) / TwipsPerPixel;
 }
 
+// A control's place inside its container, in twips.
+struct TwipsPlace {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
 inline QRect twipsRect(int left, int top, int width, int height)
 {
     return QRect(px(left), px(top), px(width), px(height));

@@ -1,23 +1,23 @@
 #include "screenchain.h"
 
 #include "calcul1.h"
-#include "dials/dialsbank.h"
 #include "dials/test4.h"
 #include "form.h"
 #include "forms.h"
 #include "instructionscreen.h"
-#include "lengths/lengthsbank.h"
 #include "lengths/test5.h"
-#include "paths/pathsbank.h"
 #include "paths/test2.h"
 #include "pictures.h"
 #include "reasoning/presentation3.h"
 #include "reasoning/reasoningitem.h"
 #include "reasoning/reasoningitems.h"
 #include "resultats.h"
-#include "spatial/spatialbank.h"
 #include "spatial/test1.h"
+#include "testlist.h"
 #include "titre.h"
+
+#include <stdexcept>
+#include <string>
 
 namespace {
 
@@ -41,51 +41,66 @@ Forms::Factory reasoningItem(const char *screen)
     return [&item](Forms &forms) -> Form * { return new ReasoningItem(forms, item); };
 }
 
-// A screen of the chain and the one that follows it. The reasoning items also name the screen
-// that the reasoning clock brings up when it runs out on them.
-struct Row {
-    const char *name;
-    Maker make;
-    const char *next;
-    const char *afterTimeOut = "";
+// What makes the screens of one test: its instruction screen, then its timed screen or its items.
+struct TestScreens {
+    const TestDescriptor &test;
+    Maker instructions;
+    Maker timed;
 };
+
+const TestScreens Screens[] = {
+    { SpatialBank::Test, instructionScreen, own<Test1> },
+    { PathsBank::Test, instructionScreen, own<Test2> },
+    // The reasoning clock runs on its instruction screen, under the items.
+    { ReasoningItems::Test, own<Presentation3>, reasoningItem },
+    { DialsBank::Test, instructionScreen, own<Test4> },
+    { LengthsBank::Test, instructionScreen, own<Test5> },
+};
+
+const TestScreens &screensOf(const TestDescriptor &test)
+{
+    for (const TestScreens &screens : Screens) {
+        if (&screens.test == &test)
+            return screens;
+    }
+    throw std::logic_error(std::string("no screens for the test ") + test.stem);
+}
+
+// The screens of a test, each with the one that follows it; `after` follows the last. The reasoning
+// items also name the screen that the reasoning clock brings up when it runs out on them.
+void addTest(Forms &forms, const TestDescriptor &test, const QString &after)
+{
+    const TestScreens &screens = screensOf(test);
+    const auto add
+        = [&forms](const char *screen, Maker make, const QString &next, const QString &afterTimeOut) {
+              forms.addScreen(QString::fromLatin1(screen), make(screen), next, afterTimeOut);
+          };
+    if (*test.testScreen) {
+        add(test.instructionScreen, screens.instructions, QString::fromLatin1(test.testScreen), QString());
+        add(test.testScreen, screens.timed, after, QString());
+        return;
+    }
+    const auto &items = ReasoningItems::Items;
+    add(test.instructionScreen, screens.instructions, QString::fromLatin1(items.front().screen), QString());
+    for (size_t k = 0; k < items.size(); ++k) {
+        const QString next = k + 1 < items.size() ? QString::fromLatin1(items[k + 1].screen) : after;
+        add(items[k].screen, screens.timed, next, after);
+    }
+}
 
 } // namespace
 
 void declareScreens(Forms &forms)
 {
-    const Row chain[] = {
-        { "Titre", own<Titre>, "Presentation1" },
-        { "Presentation1", instructionScreen, "Test1" },
-        { "Test1", own<Test1>, "Presentation2" },
-        { "Presentation2", instructionScreen, "Test2" },
-        { "Test2", own<Test2>, "Presentation3" },
-        { "Presentation3", own<Presentation3>, "Test3a" },
-        { "Test3a", reasoningItem, "Test3b", "Presentation4" },
-        { "Test3b", reasoningItem, "Test3c", "Presentation4" },
-        { "Test3c", reasoningItem, "Test3d", "Presentation4" },
-        { "Test3d", reasoningItem, "Test3e", "Presentation4" },
-        { "Test3e", reasoningItem, "Test3f", "Presentation4" },
-        { "Test3f", reasoningItem, "Test3g", "Presentation4" },
-        { "Test3g", reasoningItem, "Test3h", "Presentation4" },
-        { "Test3h", reasoningItem, "Test3i", "Presentation4" },
-        { "Test3i", reasoningItem, "Test3j", "Presentation4" },
-        { "Test3j", reasoningItem, "Test3k", "Presentation4" },
-        { "Test3k", reasoningItem, "Test3l", "Presentation4" },
-        { "Test3l", reasoningItem, "Test3m", "Presentation4" },
-        { "Test3m", reasoningItem, "Presentation4", "Presentation4" },
-        { "Presentation4", instructionScreen, "Test4" },
-        { "Test4", own<Test4>, "Presentation5" },
-        { "Presentation5", instructionScreen, "Test5" },
-        { "Test5", own<Test5>, "Calcul1" },
-        { "Calcul1", own<Calcul1>, "Resultats" },
-        // "Recommencer": the title screen, hidden since the first pass, shows again.
-        { "Resultats", own<Resultats>, "Titre" },
-    };
-    for (const Row &row : chain) {
-        forms.addScreen(QString::fromLatin1(row.name), row.make(row.name), QString::fromLatin1(row.next),
-            QString::fromLatin1(row.afterTimeOut));
-    }
+    const auto firstScreenOf
+        = [](size_t test) { return QString::fromLatin1(Tests::All[test]->instructionScreen); };
+    forms.addScreen(QStringLiteral("Titre"), own<Titre>(nullptr), firstScreenOf(0), QString());
+    for (size_t k = 0; k < Tests::All.size(); ++k)
+        addTest(forms, *Tests::All[k],
+            k + 1 < Tests::All.size() ? firstScreenOf(k + 1) : QStringLiteral("Calcul1"));
+    forms.addScreen(QStringLiteral("Calcul1"), own<Calcul1>(nullptr), QStringLiteral("Resultats"), QString());
+    // "Recommencer": the title screen, hidden since the first pass, shows again.
+    forms.addScreen(QStringLiteral("Resultats"), own<Resultats>(nullptr), QStringLiteral("Titre"), QString());
 }
 
 void showTitleScreen(Forms &forms)
@@ -96,8 +111,10 @@ void showTitleScreen(Forms &forms)
 QStringList questionPictureNames()
 {
     QStringList names;
-    for (const QuestionBank *bank :
-        { &SpatialBank::Bank, &PathsBank::Bank, &DialsBank::Bank, &LengthsBank::Bank }) {
+    for (const TestDescriptor *test : Tests::All) {
+        const QuestionBank *bank = test->bank;
+        if (!bank)
+            continue;
         // Question 1 of each test is stored with its screen.
         for (int question = 2; question <= bank->questionCount; ++question) {
             if (!names.contains(bank->pictureFile(question)))

@@ -1,5 +1,7 @@
 #include "instructions.h"
 
+#include "testlist.h"
+
 #include <stdexcept>
 
 namespace Instructions {
@@ -12,7 +14,7 @@ const InstructionContent::Example OwnExample {};
 } // namespace
 
 const std::vector<InstructionContent> Screens = {
-    { "Presentation1", "Test spatial", 1080, 600, { 5400, 1680, 5415, 5640 },
+    { SpatialBank::Test, 1080, 600, { 5400, 1680, 5415, 5640 },
         {
             { "Explications",
                 "Regardez l'exemple ci-contre. Dans la case entourée de bleu, en haut à gauche, il y a "
@@ -32,7 +34,7 @@ const std::vector<InstructionContent> Screens = {
         },
         4920, { ":/assets/spatial1.jpg", { 600, 1680, 4560, 5640 }, { 300, 300, 0, 0 }, false, {}, {}, {} },
         nullptr },
-    { "Presentation2", "Chemins", 840, 480, { 5400, 1680, 5415, 5640 },
+    { PathsBank::Test, 840, 480, { 5400, 1680, 5415, 5640 },
         {
             { "Label5", "Regardez bien l'exemple ci-contre : le tracé d'un parcours y est représenté.",
                 { 240, 240, 4935, 255 } },
@@ -55,7 +57,7 @@ const std::vector<InstructionContent> Screens = {
             {} },
         "Test1" },
     // The example, a series and its filled box, is drawn by the screen like the items' boxes.
-    { "Presentation3", "Test de raisonnement", 1200, 720, { 5400, 1800, 5415, 5520 },
+    { ReasoningItems::Test, 1200, 720, { 5400, 1800, 5415, 5520 },
         {
             { "Explications",
                 "Vous allez à présent être confronté à divers exercices, que vous résoudrez en "
@@ -69,7 +71,7 @@ const std::vector<InstructionContent> Screens = {
         4560, OwnExample, "Test2" },
     // Below the logo, which reaches lower here than on the other screens. The example box keeps
     // its designed size: only the left of the panel shows.
-    { "Presentation4", "Lecture de cadrans", 1080, 720, { 720, 1800, 9975, 1335 },
+    { DialsBank::Test, 1080, 720, { 720, 1800, 9975, 1335 },
         {
             { "Explications",
                 "A chaque question, il vous sera demandé de lire sur un cadran la valeur d'une donnée "
@@ -85,7 +87,7 @@ const std::vector<InstructionContent> Screens = {
                 { "Label7", TimeSentence, { 4800, 1800, 4935, 495 } },
             } },
         nullptr },
-    { "Presentation5", "Estimation de longueurs", 1080, 240, { 3600, 1680, 7215, 5640 },
+    { LengthsBank::Test, 1080, 240, { 3600, 1680, 7215, 5640 },
         {
             { "Explications",
                 "Ce test a pour but de mesurer votre capacité à estimer un rapport entre deux longueurs.",
@@ -112,7 +114,7 @@ const std::vector<InstructionContent> Screens = {
 const InstructionContent &content(std::string_view screen)
 {
     for (const InstructionContent &candidate : Screens) {
-        if (candidate.screen == screen)
+        if (candidate.test.instructionScreen == screen)
             return candidate;
     }
     throw std::out_of_range("no instructions for this screen");

@@ -1,18 +1,13 @@
 #pragma once
 
+#include "testdescriptor.h"
+#include "twips.h"
+
 #include <string_view>
 #include <vector>
 
 // The instruction screens before the tests, one row a screen: what each shows and where.
 // Places are in twips; texts are UTF-8.
-
-// A control's place inside its container, in twips.
-struct TwipsPlace {
-    int left;
-    int top;
-    int width;
-    int height;
-};
 
 // What an instruction screen shows.
 struct InstructionContent {
@@ -45,8 +40,8 @@ struct InstructionContent {
         std::vector<Label> explanation;
     };
 
-    const char *screen;
-    const char *title;
+    // The test it introduces: its screen's name and title.
+    const TestDescriptor &test;
     int logoLeft;
     int logoTop;
     // The frame of the explanation and its labels, from top to bottom.

@@ -56,8 +56,8 @@ InstructionScreen::InstructionScreen(Forms &forms, const InstructionContent &con
     Picture2 = makeLogoBox(this, content.logoLeft, content.logoTop);
 
     titleFrame = makeFrame(this, "titleFrame", QString(), 2880, 360, 7815, 1095);
-    Label1 = makeLabel(
-        titleFrame, "Label1", QString::fromUtf8(content.title), 120, 240, 7575, 615, sansFont(24, true));
+    Label1 = makeLabel(titleFrame, "Label1", QString::fromUtf8(content.test.instructionTitle), 120, 240, 7575,
+        615, sansFont(24, true));
     Label1->setAlignment(Qt::AlignCenter);
 
     bottomFrame = makeFrame(this, "bottomFrame", QString(), 720, 7440, 8520, 855);

@@ -19,13 +19,13 @@ PictureTest::PictureTest(Forms &forms, const PictureTestContent &content)
     , content(content)
 {
     Picture2 = makeLogoBox(this, 720, 360);
-    Label1 = makeLabel(this, "Label1", QString::fromUtf8(content.title), 2400, 480, content.titleWidth, 615,
+    Label1 = makeLabel(this, "Label1", QString::fromUtf8(content.test.testTitle), 2400, 480, content.titleWidth, 615,
         sansFont(24, true));
     Label1->setWordWrap(false);
     growToFit(Label1);
-    Picture1 = makePictureBox(this, "Picture1", content.pictureLeft, content.pictureTop, content.pictureWidth,
-        content.pictureHeight);
-    const QString firstPicture = QStringLiteral(":/assets/") + content.bank.embeddedPicture();
+    Picture1 = makePictureBox(this, "Picture1", content.picture.left, content.picture.top,
+        content.picture.width, content.picture.height);
+    const QString firstPicture = QStringLiteral(":/assets/") + bank().embeddedPicture();
     Picture1->setPicture(Pictures::embedded(firstPicture, &firstPictureError), firstPicture);
 }
 
@@ -65,7 +65,7 @@ void PictureTest::Command2_Click(int index)
         return;
     if (isRight(index))
         ++titre().Score;
-    if (QuestionNumber < content.bank.questionCount)
+    if (QuestionNumber < bank().questionCount)
         showNextQuestion();
     else
         handOver();
@@ -79,7 +79,7 @@ bool PictureTest::isRight(int index) const
 void PictureTest::showNextQuestion()
 {
     const int next = QuestionNumber + 1;
-    const QString file = content.bank.pictureFile(next);
+    const QString file = bank().pictureFile(next);
     QString error;
     const QImage picture = Pictures::load(file, &error);
     if (picture.isNull()) {
@@ -96,7 +96,7 @@ void PictureTest::showNextQuestion()
 QString PictureTest::pictureName(int question) const
 {
     return QStringLiteral("Question %1 sur %2")
-        .arg(QString::number(question), QString::number(content.bank.questionCount));
+        .arg(QString::number(question), QString::number(bank().questionCount));
 }
 
 void PictureTest::handOver()

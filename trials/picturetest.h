@@ -1,7 +1,8 @@
 #pragma once
 
-#include "questionbank.h"
+#include "testdescriptor.h"
 #include "timedtest.h"
+#include "twips.h"
 
 #include <QList>
 #include <QString>
@@ -12,14 +13,10 @@ class QPushButton;
 
 // What a picture-and-button test is made of besides its answer buttons.
 struct PictureTestContent {
-    const char *title;
+    // Its title and its questions.
+    const TestDescriptor &test;
     int titleWidth;
-    // Picture1, in twips.
-    int pictureLeft;
-    int pictureTop;
-    int pictureWidth;
-    int pictureHeight;
-    const QuestionBank &bank;
+    TwipsPlace picture;
 };
 
 // A timed test that shows one picture per question and takes the answer from a row of buttons.
@@ -42,7 +39,7 @@ public:
     void Command2_Click(int index);
 
     // Its questions, their pictures and the button that answers each.
-    const QuestionBank &bank() const { return content.bank; }
+    const QuestionBank &bank() const { return *content.test.bank; }
 
 protected:
     PictureTest(Forms &forms, const PictureTestContent &content);

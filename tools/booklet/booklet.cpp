@@ -4,42 +4,60 @@
 #include "bookletwriter.h"
 #include "pdfnavigation.h"
 #include "series.h"
+#include "testlist.h"
 #include "timelimit.h"
 
 #include <QBuffer>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <functional>
+#include <stdexcept>
+#include <string>
 
 namespace Booklet {
 
 namespace {
 
+// What the booklets draw of a test, beside what its descriptor says.
 struct TestEntry {
-    const char *title;
-    const char *summary; // %1: the number of questions
-    const char *screen; // the instruction screen
+    const TestDescriptor &test;
     Method (*method)();
     SectionLayout layout;
     void (*draw)(BookletWriter &, int series);
     SectionLayout paperLayout;
     void (*drawPaper)(BookletWriter &, int series);
     QStringList (*answers)();
-    int keyColumns; // in the key and the answer sheet
 };
 
-const TestEntry Tests[] = {
-    { "Test spatial", "%1 questions : les pièces remises en place", "Presentation1", spatialMethod,
-        SpatialLayout, spatialSection, SpatialPaper, spatialPaper, spatialAnswers, 10 },
-    { "Chemins", "%1 parcours : chaque virage numéroté", "Presentation2", pathMethod, PathLayout, pathSection,
-        PathPaper, pathPaper, pathAnswers, 10 },
-    { "Test de raisonnement", "%1 énoncés : la règle de chacun", "Presentation3", reasoningMethod,
-        ReasoningLayout, reasoningSection, ReasoningPaper, reasoningPaper, reasoningAnswers, 5 },
-    { "Lecture de cadrans", "%1 questions : le cadran demandé, sa graduation et les pièges", "Presentation4",
-        dialMethod, DialLayout, dialSection, DialPaper, dialPaper, dialAnswers, 8 },
-    { "Estimation de longueurs", "%1 questions : la règle graduée en dixièmes", "Presentation5", lengthMethod,
-        LengthLayout, lengthSection, LengthPaper, lengthPaper, lengthAnswers, 10 },
+const TestEntry Entries[] = {
+    { SpatialBank::Test, spatialMethod, SpatialLayout, spatialSection, SpatialPaper, spatialPaper,
+        spatialAnswers },
+    { PathsBank::Test, pathMethod, PathLayout, pathSection, PathPaper, pathPaper, pathAnswers },
+    { ReasoningItems::Test, reasoningMethod, ReasoningLayout, reasoningSection, ReasoningPaper,
+        reasoningPaper, reasoningAnswers },
+    { DialsBank::Test, dialMethod, DialLayout, dialSection, DialPaper, dialPaper, dialAnswers },
+    { LengthsBank::Test, lengthMethod, LengthLayout, lengthSection, LengthPaper, lengthPaper, lengthAnswers },
 };
+
+// The booklets' sections in the order of the tests; a test without one is an error of the build.
+QVector<const TestEntry *> testEntries()
+{
+    QVector<const TestEntry *> entries;
+    for (const TestDescriptor *test : Tests::All) {
+        const auto entry = std::find_if(
+            std::begin(Entries), std::end(Entries), [test](const TestEntry &e) { return &e.test == test; });
+        if (entry == std::end(Entries))
+            throw std::logic_error(std::string("the booklets have no section for the test ") + test->stem);
+        entries.append(entry);
+    }
+    return entries;
+}
+
+QString titleOf(const TestEntry &entry)
+{
+    return QString::fromUtf8(entry.test.instructionTitle);
+}
 
 // The pages after the front pages, in order, with what the table of contents says of each part.
 struct Part {
@@ -61,17 +79,9 @@ QString seriesName(int series)
 QVector<TestAnswers> testAnswers()
 {
     QVector<TestAnswers> answers;
-    for (const TestEntry &test : Tests)
-        answers.append({ QString::fromUtf8(test.title), test.answers(), test.keyColumns });
+    for (const TestEntry *entry : testEntries())
+        answers.append({ titleOf(*entry), entry->answers(), entry->test.keyColumns });
     return answers;
-}
-
-int totalQuestions()
-{
-    int total = 0;
-    for (const TestEntry &test : Tests)
-        total += test.layout.questions;
-    return total;
 }
 
 QVector<Part> corrigeParts(int series)
@@ -82,16 +92,18 @@ QVector<Part> corrigeParts(int series)
         [answers, series](BookletWriter &writer, const QVector<int> &firstPages) {
             scorePage(writer, answers, firstPages.last(), series);
         } } };
-    for (const TestEntry &test : Tests) {
-        list.append({ QString::fromUtf8(test.title),
-            QStringLiteral("méthode, puis ") + QString::fromUtf8(test.summary).arg(test.layout.questions),
+    for (const TestEntry *entry : testEntries()) {
+        const TestEntry &test = *entry;
+        list.append({ titleOf(test),
+            QStringLiteral("méthode, puis ")
+                + QString::fromUtf8(test.test.bookletSummary).arg(test.layout.questions),
             1 + test.layout.pages(), [&test, series](BookletWriter &writer, const QVector<int> &) {
-                methodPage(writer, QString::fromUtf8(test.title), test.method(), test.layout.questions);
+                methodPage(writer, titleOf(test), test.method(), test.layout.questions);
                 writer.newPage();
                 test.draw(writer, series);
             } });
     }
-    list.append({ KeyTitle, QStringLiteral("les %1 réponses sur une page").arg(totalQuestions()), 1,
+    list.append({ KeyTitle, QStringLiteral("les %1 réponses sur une page").arg(Tests::maximumScore()), 1,
         [answers](BookletWriter &writer, const QVector<int> &) { keyPage(writer, answers); } });
     return list;
 }
@@ -99,11 +111,12 @@ QVector<Part> corrigeParts(int series)
 QVector<Part> sujetParts(int series)
 {
     QVector<Part> list;
-    for (const TestEntry &test : Tests) {
-        list.append({ QString::fromUtf8(test.title),
-            QStringLiteral("%1 questions").arg(test.paperLayout.questions), 1 + test.paperLayout.pages(),
+    for (const TestEntry *entry : testEntries()) {
+        const TestEntry &test = *entry;
+        list.append({ titleOf(test), QStringLiteral("%1 questions").arg(test.paperLayout.questions),
+            1 + test.paperLayout.pages(),
             [&test, series](BookletWriter &writer, const QVector<int> &firstPages) {
-                instructionPage(writer, test.screen, firstPages.last());
+                instructionPage(writer, test.test, firstPages.last());
                 writer.newPage();
                 test.drawPaper(writer, series);
             } });

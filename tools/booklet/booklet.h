@@ -50,8 +50,8 @@ constexpr SectionLayout ReasoningPaper { ReasoningItems::ItemCount, 5 };
 // Two panels and their questions to a page.
 constexpr SectionLayout DialPaper { DialsBank::QuestionCount, 2 * DialsBank::QuestionsPerPanel };
 constexpr SectionLayout LengthPaper { LengthsBank::QuestionCount, 15 };
-// `screen` names the instruction screen ("Presentation1"...).
-void instructionPage(BookletWriter &writer, const char *screen, int sheetPage);
+// The page of a test's instructions, as its instruction screen shows them.
+void instructionPage(BookletWriter &writer, const TestDescriptor &test, int sheetPage);
 void spatialPaper(BookletWriter &writer, int series);
 void pathPaper(BookletWriter &writer, int series);
 void reasoningPaper(BookletWriter &writer, int series);

@@ -89,7 +89,7 @@ void drawExample(BookletWriter &writer, const InstructionContent &content, const
     painter.fillRect(writer.mm(captionBox), Qt::white);
     writer.text(captionBox, caption, writer.font(8.5, true), Qt::AlignCenter);
 
-    const std::string_view screen = content.screen;
+    const std::string_view screen = content.test.instructionScreen;
     const TwipsPlace place = example.picture;
     auto picture = [&](QSizeF pixels, const std::function<void(QPainter &)> &paint) {
         const QSizeF twips = place.width > 0 ? QSizeF(place.width, place.height) : pixels * TwipsPerPixel;
@@ -159,12 +159,12 @@ void questionPages(BookletWriter &writer, int cells, int columns, int questions,
 
 } // namespace
 
-void instructionPage(BookletWriter &writer, const char *screen, int sheetPage)
+void instructionPage(BookletWriter &writer, const TestDescriptor &test, int sheetPage)
 {
-    const InstructionContent &content = Instructions::content(screen);
+    const InstructionContent &content = Instructions::content(test.instructionScreen);
     double top = BookletWriter::ContentTop + 2;
-    writer.text(
-        { Left, top, Width, 12 }, QString::fromUtf8(content.title), writer.font(22, true), Qt::AlignHCenter);
+    writer.text({ Left, top, Width, 12 }, QString::fromUtf8(content.test.instructionTitle),
+        writer.font(22, true), Qt::AlignHCenter);
     top += 16;
 
     // The reasoning test's screen draws its example frame itself.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "questionbank.h"
+#include "testdescriptor.h"
 
 #include <QString>
 
@@ -108,5 +109,9 @@ inline double rightValue(int question)
 // The test's questions as its screen and the tests read them.
 inline constexpr QuestionBank Bank { QuestionCount, embeddedPicture, pictureFile,
     [](int question) { return AnswerKey[size_t(question - 1)] - 1; } };
+
+inline constexpr TestDescriptor Test { "dials", "Presentation4", "Lecture de cadrans", "Test4",
+    "Lecture de cadrans", QuestionCount, &Bank,
+    "%1 questions : le cadran demandé, sa graduation et les pièges", 8 };
 
 } // namespace DialsBank

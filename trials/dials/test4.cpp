@@ -57,7 +57,7 @@ QString caption(const QVariant &value)
 } // namespace
 
 Test4::Test4(Forms &forms)
-    : PictureTest(forms, { "Lecture de cadrans", 6735, 1080, 2760, 9060, 3060, DialsBank::Bank })
+    : PictureTest(forms, { DialsBank::Test, 6735, { 1080, 2760, 9060, 3060 } })
 {
     placeClock(6000, 1560);
     const char firstCode = DialsBank::InstrumentCodes[0];

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "questionbank.h"
+#include "testdescriptor.h"
 
 #include <QString>
 
@@ -75,5 +76,9 @@ inline int rightButton(int question)
 
 // The test's questions as its screen and the tests read them.
 inline constexpr QuestionBank Bank { QuestionCount, embeddedPicture, pictureFile, rightButton };
+
+// The instructions say "Estimation", the test screen "Estimations".
+inline constexpr TestDescriptor Test { "lengths", "Presentation5", "Estimation de longueurs", "Test5",
+    "Estimations de longueurs", QuestionCount, &Bank, "%1 questions : la règle graduée en dixièmes", 10 };
 
 } // namespace LengthsBank

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "questionbank.h"
+#include "testdescriptor.h"
 
 #include <QString>
 
@@ -40,5 +41,8 @@ inline QString embeddedPicture()
 // The test's questions as its screen and the tests read them. The buttons read "1" to "8".
 inline constexpr QuestionBank Bank { QuestionCount, embeddedPicture, pictureFile,
     [](int question) { return Counts[size_t(question - 1)] - 1; } };
+
+inline constexpr TestDescriptor Test { "paths", "Presentation2", "Chemins", "Test2", "Chemins", QuestionCount,
+    &Bank, "%1 parcours : chaque virage numéroté", 10 };
 
 } // namespace PathsBank

@@ -83,8 +83,8 @@ ReasoningItem::ReasoningItem(Forms &forms, const ReasoningItems::Item &item)
     , content(item)
 {
     Picture2 = makeLogoBox(this, 720, 360);
-    Label1 = makeLabel(this, "Label1", QStringLiteral("Test de raisonnement"), 2400, 480, item.titleWidth,
-        615, sansFont(24, true));
+    Label1 = makeLabel(this, "Label1", QString::fromUtf8(ReasoningItems::Test.testTitle), 2400, 480,
+        item.titleWidth, 615, sansFont(24, true));
     Label1->setAlignment(Qt::AlignCenter);
     Horloge = makeClockLabel(this, 9600, 2040);
     Label4 = makeLineLabel(this, "Label4", QStringLiteral("Complétez les blancs :"), item.promptLeft,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "testdescriptor.h"
+
 #include <array>
 #include <string_view>
 #include <vector>
@@ -54,6 +56,10 @@ struct Item {
 };
 
 extern const std::array<Item, ItemCount> Items;
+
+// Its items are its screens ("Test3a"...), each titled as the test.
+inline constexpr TestDescriptor Test { "reasoning", "Presentation3", "Test de raisonnement", "",
+    "Test de raisonnement", ItemCount, nullptr, "%1 énoncés : la règle de chacun", 5 };
 
 // The item of a screen ("Test3c"); throws std::out_of_range for a screen that has none.
 const Item &item(std::string_view screen);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "questionbank.h"
+#include "testdescriptor.h"
 
 #include <QString>
 
@@ -43,5 +44,8 @@ constexpr char letterOf(int answerValue)
 // the top.
 inline constexpr QuestionBank Bank { QuestionCount, embeddedPicture, pictureFile,
     [](int question) { return AnswerValues[size_t(question - 1)] - 1; } };
+
+inline constexpr TestDescriptor Test { "spatial", "Presentation1", "Test spatial", "Test1", "Test spatial",
+    QuestionCount, &Bank, "%1 questions : les pièces remises en place", 10 };
 
 } // namespace SpatialBank

@@ -3,7 +3,7 @@
 #include "spatialbank.h"
 
 Test1::Test1(Forms &forms)
-    : PictureTest(forms, { "Test spatial", 8175, 1800, 2160, 3960, 5160, SpatialBank::Bank })
+    : PictureTest(forms, { SpatialBank::Test, 8175, { 1800, 2160, 3960, 5160 } })
 {
     placeClock(7380, 2880);
     // "&A" to "&E": Alt and the letter answer like a click.
