@@ -10,6 +10,7 @@
 #include "reasoning/reasoningitem.h"
 #include "reasoning/reasoningitems.h"
 #include "resultats.h"
+#include "testlist.h"
 #include "titre.h"
 
 #include <QAbstractButton>
@@ -60,8 +61,9 @@ public:
         , forms(program.forms())
     {
         forms.setClock(clock);
-        forms.setInputBox(
-            [](QWidget *, const QString &, const QString &, const QString &) { return QStringLiteral("Zoé"); });
+        forms.setInputBox([](QWidget *, const QString &, const QString &, const QString &) {
+            return QStringLiteral("Zoé");
+        });
         forms.setMessageBox(
             [](QWidget *, const QString &text) { std::fprintf(stderr, "message: %s\n", qPrintable(text)); });
     }
@@ -90,7 +92,7 @@ public:
                 if (!waitForNextScreen(current))
                     return false;
             } else if (qobject_cast<Resultats *>(current)) {
-                return expectScore(173) && leave(current, "Command1");
+                return expectScore(Tests::maximumScore()) && leave(current, "Command1");
             } else if (!leave(current, "Command1")) {
                 return false;
             }
@@ -142,10 +144,9 @@ private:
         // Within the test the new question's picture is what the candidate waits for; after the
         // last question, the next screen.
         QPointer<QWidget> picture = test->Picture1;
-        return clickAndReportLatency(
-            test->Command2.at(test->bank().rightButton(test->QuestionNumber)), [picture, test](const QWidget *widget) {
-                return widget == picture || isOtherScreen(widget, test);
-            });
+        return clickAndReportLatency(test->Command2.at(test->bank().rightButton(test->QuestionNumber)),
+            [picture, test](
+                const QWidget *widget) { return widget == picture || isOtherScreen(widget, test); });
     }
 
     bool answer(ReasoningItem *item)

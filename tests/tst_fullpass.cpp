@@ -9,6 +9,7 @@
 #include "reasoning/reasoningitem.h"
 #include "reasoning/reasoningitems.h"
 #include "resultats.h"
+#include "testlist.h"
 #include "titre.h"
 
 #include <QApplication>
@@ -184,9 +185,10 @@ void tst_FullPass::onePass_data()
     timedOut.erase(
         timedOut.begin() + timedOut.indexOf("Test3b"), timedOut.begin() + timedOut.indexOf("Test3m") + 1);
 
-    QTest::newRow("every answer right") << Candidate::AllRight << 173 << "Super, Zoé !" << chain;
+    const int best = Tests::maximumScore();
+    QTest::newRow("every answer right") << Candidate::AllRight << best << "Super, Zoé !" << chain;
     QTest::newRow("every answer right, every screen left with a double click")
-        << Candidate::AllRightDoubleClicking << 173 << "Super, Zoé !" << chain;
+        << Candidate::AllRightDoubleClicking << best << "Super, Zoé !" << chain;
     QTest::newRow("every answer wrong") << Candidate::AllWrong << 0 << "Pas mal, Zoé !" << chain;
     QTest::newRow("every test times out") << Candidate::TimesOut << 0 << "Pas mal, Zoé !" << timedOut;
 }
@@ -235,8 +237,9 @@ void tst_FullPass::restartKeepsTheLimitAndTheBestScore()
     auto results = h.forms.find<Resultats>();
     QCOMPARE(results->Label1->text(), QString("Pas mal, Zoé !"));
     QCOMPARE(results->Label5->text(),
-        QString("Sur cette machine, lors de cette session, le meilleur score est de 173 et a été obtenu par "
-                "Ana."));
+        QString("Sur cette machine, lors de cette session, le meilleur score est de %1 et a été obtenu par "
+                "Ana.")
+            .arg(Tests::maximumScore()));
     QCOMPARE(h.forms.find<Presentation3>()->findChild<QLabel *>("Label2")->text(),
         QString("Vous avez 60 secondes pour trouver le plus possible de bonnes réponses."));
 }

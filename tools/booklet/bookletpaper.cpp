@@ -41,25 +41,6 @@ QString questionHeading(int question)
     return QStringLiteral("Question %1").arg(question);
 }
 
-// The dial test's question texts, as its screen asks them.
-QString screenQuestion(char code)
-{
-    switch (code) {
-    case 'C':
-        return QStringLiteral("Qu'indique le compte-tours ?");
-    case 'V':
-        return QStringLiteral("Quelle est la vitesse ?");
-    case 'P':
-        return QStringLiteral("Quelle est la pression d'huile ?");
-    case 'A':
-        return QStringLiteral("Que vaut l'intensité, en Ampères ?");
-    case 'E':
-        return QStringLiteral("Quel est le niveau d'essence ?");
-    default:
-        return QStringLiteral("Que vaut la température ?");
-    }
-}
-
 // A dial button's caption as the screen writes it: whole numbers plainly, fractions with the
 // decimal comma of French settings.
 QString dialCaption(char code, double value)
@@ -282,7 +263,8 @@ void dialPaper(BookletWriter &writer, int series)
             const double y = top + PanelHeight + 4 + k * RowHeight;
             writer.beginQuestion(question, y);
             writer.text({ Left, y + 1, 26, 6 }, questionHeading(question), writer.font(10, true));
-            writer.text({ Left + 26, y + 1, 69, 6 }, screenQuestion(code), writer.font(9.5, true));
+            writer.text({ Left + 26, y + 1, 69, 6 }, QString::fromUtf8(DialsBank::questionText(code)),
+                writer.font(9.5, true));
             for (int b = 0; b < DialsBank::ButtonCount; ++b)
                 button(writer, { Left + 96 + b * 15.6, y, 14, 7 },
                     dialCaption(code, DialsBank::ChoiceValues[size_t(question - 1)][size_t(b)]));

@@ -76,6 +76,30 @@ inline constexpr std::array<int, QuestionCount> AnswerKey = {
     1, 3, 2, 5, 5, 4, 3, 2, 1, 4, // 31 to 40
 };
 
+// What the screen asks of each instrument, the same words in the question paper.
+struct InstrumentQuestion {
+    char code;
+    const char *text;
+};
+inline constexpr std::array<InstrumentQuestion, 6> InstrumentQuestions = { {
+    { 'C', "Qu'indique le compte-tours ?" },
+    { 'V', "Quelle est la vitesse ?" },
+    { 'P', "Quelle est la pression d'huile ?" },
+    { 'A', "Que vaut l'intensité, en Ampères ?" },
+    { 'E', "Quel est le niveau d'essence ?" },
+    { 'T', "Que vaut la température ?" },
+} };
+
+// The question asked of an instrument (UTF-8); empty for a code that names none.
+constexpr const char *questionText(char code)
+{
+    for (const InstrumentQuestion &question : InstrumentQuestions) {
+        if (question.code == code)
+            return question.text;
+    }
+    return "";
+}
+
 constexpr bool isFraction(char code)
 {
     return code == 'E';

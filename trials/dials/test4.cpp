@@ -15,27 +15,9 @@ namespace {
 constexpr int QuestionLeft = 600;
 constexpr int AnswerButtonsLeft = 5760;
 
-struct QuestionText {
-    char code;
-    const char *text;
-};
-
-constexpr QuestionText QuestionTexts[] = {
-    { 'C', "Qu'indique le compte-tours ?" },
-    { 'V', "Quelle est la vitesse ?" },
-    { 'P', "Quelle est la pression d'huile ?" },
-    { 'A', "Que vaut l'intensité, en Ampères ?" },
-    { 'E', "Quel est le niveau d'essence ?" },
-    { 'T', "Que vaut la température ?" },
-};
-
 QString questionText(QChar code)
 {
-    for (const QuestionText &question : QuestionTexts) {
-        if (code == QLatin1Char(question.code))
-            return QString::fromUtf8(question.text);
-    }
-    return QString();
+    return QString::fromUtf8(DialsBank::questionText(code.toLatin1()));
 }
 
 QVariant choiceValue(char code, double value)
