@@ -98,6 +98,17 @@ void failOnUnexpectedWarnings()
         QRegularExpression(QStringLiteral("^(?!This plugin does not support propagateSizeHints\\(\\)$)")));
 }
 
+void ScreenSuite::init()
+{
+    failOnUnexpectedWarnings();
+}
+
+void ScreenSuite::cleanup()
+{
+    const QStringList left = tidyUpAfterTest();
+    QVERIFY2(left.isEmpty(), qPrintable(left.join(", ") + " left alive"));
+}
+
 bool clickButton(QWidget *screen, const char *name)
 {
     auto button = screen ? screen->findChild<QAbstractButton *>(QString::fromLatin1(name)) : nullptr;

@@ -5,6 +5,7 @@
 #include "sessionscreen.h"
 
 #include <QEvent>
+#include <QObject>
 #include <QPoint>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -48,6 +49,16 @@ struct Harness {
     Form *showAlone(const QString &screen);
     // Lets the screens unloaded so far really go.
     static void flushDeletes();
+};
+
+// The base of the suites that make screens: before each test, any warning the test does not
+// announce with QTest::ignoreMessage fails it; after it, what it may have changed is put back, and
+// a window it left alive, shown or hidden, fails it.
+class ScreenSuite : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
 };
 
 // Puts back what a test may have changed (the picture folders, the default locale), lets the

@@ -9,13 +9,10 @@
 #include <QFile>
 #include <QLocale>
 
-class tst_DialTest : public QObject {
+class tst_DialTest : public ScreenSuite {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void scoresByPositionOnly_data();
     void scoresByPositionOnly();
     void questionOnScreen_data();
@@ -23,17 +20,6 @@ private slots:
     void panelIsReadAgainAtEveryQuestion();
     void lastAnswerShowsPresentation5();
 };
-
-void tst_DialTest::init()
-{
-    failOnUnexpectedWarnings();
-}
-
-void tst_DialTest::cleanup()
-{
-    const QStringList left = tidyUpAfterTest();
-    QVERIFY2(left.isEmpty(), qPrintable(left.join(", ") + " left alive"));
-}
 
 void tst_DialTest::scoresByPositionOnly_data()
 {

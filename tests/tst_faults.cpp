@@ -128,23 +128,15 @@ Fault content(const QByteArray &bytes)
 
 Q_DECLARE_METATYPE(Fault)
 
-class tst_Faults : public QObject {
+class tst_Faults : public ScreenSuite {
     Q_OBJECT
 
 private slots:
-    void cleanup();
-
     void brokenPicture_data();
     void brokenPicture();
     void startUpCheckComesBeforeTheCandidate_data();
     void startUpCheckComesBeforeTheCandidate();
 };
-
-void tst_Faults::cleanup()
-{
-    const QStringList left = tidyUpAfterTest();
-    QVERIFY2(left.isEmpty(), qPrintable(left.join(", ") + " left on screen"));
-}
 
 void tst_Faults::brokenPicture_data()
 {

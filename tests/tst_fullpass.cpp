@@ -151,27 +151,14 @@ QStringList distinct(const QStringList &visited)
 
 } // namespace
 
-class tst_FullPass : public QObject {
+class tst_FullPass : public ScreenSuite {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
     void onePass_data();
     void onePass();
     void restartKeepsTheLimitAndTheBestScore();
 };
-
-void tst_FullPass::init()
-{
-    failOnUnexpectedWarnings();
-}
-
-void tst_FullPass::cleanup()
-{
-    const QStringList left = tidyUpAfterTest();
-    QVERIFY2(left.isEmpty(), qPrintable(left.join(", ") + " left alive"));
-}
 
 void tst_FullPass::onePass_data()
 {

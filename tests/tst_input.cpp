@@ -23,30 +23,16 @@ QString visibleScreen(const Harness &h)
 
 } // namespace
 
-class tst_Input : public QObject {
+class tst_Input : public ScreenSuite {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void everyPressAnswers_data();
     void everyPressAnswers();
     void doubleClickLeavesOnce_data();
     void doubleClickLeavesOnce();
     void keysTappedThroughTheWaitLeaveTheResults();
 };
-
-void tst_Input::init()
-{
-    failOnUnexpectedWarnings();
-}
-
-void tst_Input::cleanup()
-{
-    const QStringList left = tidyUpAfterTest();
-    QVERIFY2(left.isEmpty(), qPrintable(left.join(", ") + " left alive"));
-}
 
 void tst_Input::everyPressAnswers_data()
 {

@@ -8,13 +8,10 @@
 #include <QFile>
 #include <QLocale>
 
-class tst_PictureTests : public QObject {
+class tst_PictureTests : public ScreenSuite {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void firstAnswer_data();
     void firstAnswer();
     void questionOnScreen_data();
@@ -32,17 +29,6 @@ private slots:
     void textsFit_data();
     void textsFit();
 };
-
-void tst_PictureTests::init()
-{
-    failOnUnexpectedWarnings();
-}
-
-void tst_PictureTests::cleanup()
-{
-    const QStringList left = tidyUpAfterTest();
-    QVERIFY2(left.isEmpty(), qPrintable(left.join(", ") + " left alive"));
-}
 
 void tst_PictureTests::firstAnswer_data()
 {

@@ -72,13 +72,10 @@ int inkRight(const QLabel *label)
 
 } // namespace
 
-class tst_Reasoning : public QObject {
+class tst_Reasoning : public ScreenSuite {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void workedExample();
     void suivantStartsTheClockAndHides();
     void firstTick_data();
@@ -111,17 +108,6 @@ private slots:
     void abandonEnds();
     void closingAnItemEnds();
 };
-
-void tst_Reasoning::init()
-{
-    failOnUnexpectedWarnings();
-}
-
-void tst_Reasoning::cleanup()
-{
-    const QStringList left = tidyUpAfterTest();
-    QVERIFY2(left.isEmpty(), qPrintable(left.join(", ") + " left alive"));
-}
 
 void tst_Reasoning::workedExample()
 {

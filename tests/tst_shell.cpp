@@ -139,13 +139,10 @@ QByteArray craftedGif(const CraftedGif &crafted)
 
 Q_DECLARE_METATYPE(CraftedGif)
 
-class tst_Shell : public QObject {
+class tst_Shell : public ScreenSuite {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void startsOnTitleWithSessionDefaults();
     void namePrompt_data();
     void namePrompt();
@@ -195,17 +192,6 @@ private slots:
     void embeddedExampleKeepsItsLayoutAtDoubleSize();
     void missingDecorationLeavesTheBoxEmpty();
 };
-
-void tst_Shell::init()
-{
-    failOnUnexpectedWarnings();
-}
-
-void tst_Shell::cleanup()
-{
-    const QStringList left = tidyUpAfterTest();
-    QVERIFY2(left.isEmpty(), qPrintable(left.join(", ") + " left alive"));
-}
 
 void tst_Shell::startsOnTitleWithSessionDefaults()
 {
