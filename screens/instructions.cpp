@@ -14,8 +14,12 @@ const InstructionContent::Example OwnExample {};
 } // namespace
 
 const std::vector<InstructionContent> Screens = {
-    { SpatialBank::Test, 1080, 600, { 5400, 1680, 5415, 5640 },
-        {
+    {
+        .test = SpatialBank::Test,
+        .logoLeft = 1080,
+        .logoTop = 600,
+        .textFrame = { 5400, 1680, 5415, 5640 },
+        .explanation = {
             { "Explications",
                 "Regardez l'exemple ci-contre. Dans la case entourée de bleu, en haut à gauche, il y a "
                 "deux morceaux.",
@@ -32,10 +36,16 @@ const std::vector<InstructionContent> Screens = {
                 { 240, 2760, 4935, 255 } },
             { "Label7", TimeSentence, { 240, 4080, 4935, 495 } },
         },
-        4920, { ":/assets/spatial1.jpg", { 600, 1680, 4560, 5640 }, { 300, 300, 0, 0 }, false, {}, {}, {} },
-        nullptr },
-    { PathsBank::Test, 840, 480, { 5400, 1680, 5415, 5640 },
-        {
+        .goodLuckTop = 4920,
+        .example = { .resource = ":/assets/spatial1.jpg", .frame = { 600, 1680, 4560, 5640 }, .picture = { 300, 300, 0, 0 } },
+        .stopsClockOf = nullptr,
+    },
+    {
+        .test = PathsBank::Test,
+        .logoLeft = 840,
+        .logoTop = 480,
+        .textFrame = { 5400, 1680, 5415, 5640 },
+        .explanation = {
             { "Label5", "Regardez bien l'exemple ci-contre : le tracé d'un parcours y est représenté.",
                 { 240, 240, 4935, 255 } },
             { "Label2",
@@ -48,17 +58,22 @@ const std::vector<InstructionContent> Screens = {
                 { 240, 2160, 4935, 255 } },
             { "Label7", TimeSentence, { 240, 3600, 4935, 495 } },
         },
-        4560,
+        .goodLuckTop = 4560,
         // The "Départ" arrow points at the open start of the path, on the lower edge of the picture.
-        { ":/assets/chemin1.jpg", { 600, 1680, 4560, 5640 }, { 960, 540, 0, 0 }, true,
-            { { "Label6", "Départ", { 480, 4140, 1095, 300 } } },
-            { { "Line2", 1200, 4080, 1440, 3600 }, { "Line1", 1440, 3720, 1440, 3600 },
-                { "Line3", 1320, 3720, 1440, 3600 } },
-            {} },
-        "Test1" },
+        .example = { .resource = ":/assets/chemin1.jpg", .frame = { 600, 1680, 4560, 5640 }, .picture = { 960, 540, 0, 0 },
+            .border = true,
+            .captions = { { "Label6", "Départ", { 480, 4140, 1095, 300 } } },
+            .lines = { { "Line2", 1200, 4080, 1440, 3600 }, { "Line1", 1440, 3720, 1440, 3600 },
+                { "Line3", 1320, 3720, 1440, 3600 } } },
+        .stopsClockOf = "Test1",
+    },
     // The example, a series and its filled box, is drawn by the screen like the items' boxes.
-    { ReasoningItems::Test, 1200, 720, { 5400, 1800, 5415, 5520 },
-        {
+    {
+        .test = ReasoningItems::Test,
+        .logoLeft = 1200,
+        .logoTop = 720,
+        .textFrame = { 5400, 1800, 5415, 5520 },
+        .explanation = {
             { "Explications",
                 "Vous allez à présent être confronté à divers exercices, que vous résoudrez en "
                 "remplissant des cases blanches par des chiffres ou des lettres, ou par un mot approprié "
@@ -68,27 +83,40 @@ const std::vector<InstructionContent> Screens = {
                 { 240, 2160, 4935, 255 } },
             { "Label2", TimeSentence, { 240, 3120, 4935, 495 } },
         },
-        4560, OwnExample, "Test2" },
+        .goodLuckTop = 4560,
+        .example = OwnExample,
+        .stopsClockOf = "Test2",
+    },
     // Below the logo, which reaches lower here than on the other screens. The example box keeps
     // its designed size: only the left of the panel shows.
-    { DialsBank::Test, 1080, 720, { 720, 1800, 9975, 1335 },
-        {
+    {
+        .test = DialsBank::Test,
+        .logoLeft = 1080,
+        .logoTop = 720,
+        .textFrame = { 720, 1800, 9975, 1335 },
+        .explanation = {
             { "Explications",
                 "A chaque question, il vous sera demandé de lire sur un cadran la valeur d'une donnée "
                 "physique, et de choisir parmi 5 valeurs laquelle se rapporte à ce cadran. Vous avez 2 "
                 "minutes pour trouver le plus possible de bonnes réponses.",
                 { 240, 240, 9495, 255 } },
         },
-        0,
-        { ":/assets/exemple-cadran.jpg", { 720, 3240, 9975, 3975 }, { 360, 480, 4095, 2895 }, true, {}, {},
-            {
+        .goodLuckTop = 0,
+        .example = { .resource = ":/assets/exemple-cadran.jpg", .frame = { 720, 3240, 9975, 3975 },
+            .picture = { 360, 480, 4095, 2895 }, .border = true,
+            .explanation = {
                 { "Label2", "Par exemple, ici, le compte-tours indique environ 6200 tours/min.",
                     { 4800, 720, 4935, 255 } },
                 { "Label7", TimeSentence, { 4800, 1800, 4935, 495 } },
             } },
-        nullptr },
-    { LengthsBank::Test, 1080, 240, { 3600, 1680, 7215, 5640 },
-        {
+        .stopsClockOf = nullptr,
+    },
+    {
+        .test = LengthsBank::Test,
+        .logoLeft = 1080,
+        .logoTop = 240,
+        .textFrame = { 3600, 1680, 7215, 5640 },
+        .explanation = {
             { "Explications",
                 "Ce test a pour but de mesurer votre capacité à estimer un rapport entre deux longueurs.",
                 { 240, 240, 6735, 255 } },
@@ -107,8 +135,11 @@ const std::vector<InstructionContent> Screens = {
                 { 240, 2040, 6735, 255 } },
             { "Label7", TimeSentence, { 240, 3240, 6735, 495 } },
         },
-        4080, { ":/assets/barre1.jpg", { 600, 1680, 2760, 5640 }, { 600, 1200, 0, 0 }, true, {}, {}, {} },
-        "Test4" },
+        .goodLuckTop = 4080,
+        .example = { .resource = ":/assets/barre1.jpg", .frame = { 600, 1680, 2760, 5640 }, .picture = { 600, 1200, 0, 0 },
+            .border = true },
+        .stopsClockOf = "Test4",
+    },
 };
 
 const InstructionContent &content(std::string_view screen)

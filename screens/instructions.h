@@ -32,12 +32,12 @@ struct InstructionContent {
         TwipsPlace frame;
         // Picture1 in the frame; a zero size takes the picture's own.
         TwipsPlace picture;
-        bool border;
+        bool border = false;
         // Captions over the picture, in the frames' small bold face, and lines.
-        std::vector<Label> captions;
-        std::vector<Line> lines;
+        std::vector<Label> captions = {};
+        std::vector<Line> lines = {};
         // Explanation labels in the frame, beside the picture, from top to bottom.
-        std::vector<Label> explanation;
+        std::vector<Label> explanation = {};
     };
 
     // The test it introduces: its screen's name and title.

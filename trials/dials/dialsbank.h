@@ -131,11 +131,23 @@ inline double rightValue(int question)
 }
 
 // The test's questions as its screen and the tests read them.
-inline constexpr QuestionBank Bank { QuestionCount, embeddedPicture, pictureFile,
-    [](int question) { return AnswerKey[size_t(question - 1)] - 1; } };
+inline constexpr QuestionBank Bank {
+    .questionCount = QuestionCount,
+    .embeddedPicture = embeddedPicture,
+    .pictureFile = pictureFile,
+    .rightButton = [](int question) { return AnswerKey[size_t(question - 1)] - 1; },
+};
 
-inline constexpr TestDescriptor Test { "dials", "Presentation4", "Lecture de cadrans", "Test4",
-    "Lecture de cadrans", QuestionCount, &Bank,
-    "%1 questions : le cadran demandé, sa graduation et les pièges", 8 };
+inline constexpr TestDescriptor Test {
+    .stem = "dials",
+    .instructionScreen = "Presentation4",
+    .instructionTitle = "Lecture de cadrans",
+    .testScreen = "Test4",
+    .testTitle = "Lecture de cadrans",
+    .questionCount = QuestionCount,
+    .bank = &Bank,
+    .bookletSummary = "%1 questions : le cadran demandé, sa graduation et les pièges",
+    .keyColumns = 8,
+};
 
 } // namespace DialsBank

@@ -39,7 +39,8 @@ QString caption(const QVariant &value)
 } // namespace
 
 Test4::Test4(Forms &forms)
-    : PictureTest(forms, { DialsBank::Test, 6735, { 1080, 2760, 9060, 3060 } })
+    : PictureTest(
+        forms, { .test = DialsBank::Test, .titleWidth = 6735, .picture = { 1080, 2760, 9060, 3060 } })
 {
     placeClock(6000, 1560);
     const char firstCode = DialsBank::InstrumentCodes[0];

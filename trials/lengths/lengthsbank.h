@@ -75,10 +75,24 @@ inline int rightButton(int question)
 }
 
 // The test's questions as its screen and the tests read them.
-inline constexpr QuestionBank Bank { QuestionCount, embeddedPicture, pictureFile, rightButton };
+inline constexpr QuestionBank Bank {
+    .questionCount = QuestionCount,
+    .embeddedPicture = embeddedPicture,
+    .pictureFile = pictureFile,
+    .rightButton = rightButton,
+};
 
 // The instructions say "Estimation", the test screen "Estimations".
-inline constexpr TestDescriptor Test { "lengths", "Presentation5", "Estimation de longueurs", "Test5",
-    "Estimations de longueurs", QuestionCount, &Bank, "%1 questions : la règle graduée en dixièmes", 10 };
+inline constexpr TestDescriptor Test {
+    .stem = "lengths",
+    .instructionScreen = "Presentation5",
+    .instructionTitle = "Estimation de longueurs",
+    .testScreen = "Test5",
+    .testTitle = "Estimations de longueurs",
+    .questionCount = QuestionCount,
+    .bank = &Bank,
+    .bookletSummary = "%1 questions : la règle graduée en dixièmes",
+    .keyColumns = 10,
+};
 
 } // namespace LengthsBank

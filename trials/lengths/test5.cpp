@@ -6,7 +6,8 @@
 #include <QTimer>
 
 Test5::Test5(Forms &forms)
-    : PictureTest(forms, { LengthsBank::Test, 6615, { 2040, 2640, 1560, 3060 } })
+    : PictureTest(
+        forms, { .test = LengthsBank::Test, .titleWidth = 6615, .picture = { 2040, 2640, 1560, 3060 } })
 {
     placeClock(6180, 2400);
     for (int index = 0; index < LengthsBank::ButtonCount; ++index)

@@ -39,10 +39,23 @@ inline QString embeddedPicture()
 }
 
 // The test's questions as its screen and the tests read them. The buttons read "1" to "8".
-inline constexpr QuestionBank Bank { QuestionCount, embeddedPicture, pictureFile,
-    [](int question) { return Counts[size_t(question - 1)] - 1; } };
+inline constexpr QuestionBank Bank {
+    .questionCount = QuestionCount,
+    .embeddedPicture = embeddedPicture,
+    .pictureFile = pictureFile,
+    .rightButton = [](int question) { return Counts[size_t(question - 1)] - 1; },
+};
 
-inline constexpr TestDescriptor Test { "paths", "Presentation2", "Chemins", "Test2", "Chemins", QuestionCount,
-    &Bank, "%1 parcours : chaque virage numéroté", 10 };
+inline constexpr TestDescriptor Test {
+    .stem = "paths",
+    .instructionScreen = "Presentation2",
+    .instructionTitle = "Chemins",
+    .testScreen = "Test2",
+    .testTitle = "Chemins",
+    .questionCount = QuestionCount,
+    .bank = &Bank,
+    .bookletSummary = "%1 parcours : chaque virage numéroté",
+    .keyColumns = 10,
+};
 
 } // namespace PathsBank

@@ -16,7 +16,8 @@ QString directionCaption(QChar direction)
 } // namespace
 
 Test2::Test2(Forms &forms)
-    : PictureTest(forms, { PathsBank::Test, 8175, { 1560, 2160, 3060, 3060 } })
+    : PictureTest(
+        forms, { .test = PathsBank::Test, .titleWidth = 8175, .picture = { 1560, 2160, 3060, 3060 } })
 {
     placeClock(9240, 1560);
     Label2 = makeLabel(this, "Label2", QStringLiteral("Comptez le nombre de virages ..."), 6600, 3000, 4695,

@@ -58,8 +58,17 @@ struct Item {
 extern const std::array<Item, ItemCount> Items;
 
 // Its items are its screens ("Test3a"...), each titled as the test.
-inline constexpr TestDescriptor Test { "reasoning", "Presentation3", "Test de raisonnement", "",
-    "Test de raisonnement", ItemCount, nullptr, "%1 énoncés : la règle de chacun", 5 };
+inline constexpr TestDescriptor Test {
+    .stem = "reasoning",
+    .instructionScreen = "Presentation3",
+    .instructionTitle = "Test de raisonnement",
+    .testScreen = "",
+    .testTitle = "Test de raisonnement",
+    .questionCount = ItemCount,
+    .bank = nullptr,
+    .bookletSummary = "%1 énoncés : la règle de chacun",
+    .keyColumns = 5,
+};
 
 // The item of a screen ("Test3c"); throws std::out_of_range for a screen that has none.
 const Item &item(std::string_view screen);

@@ -42,10 +42,23 @@ constexpr char letterOf(int answerValue)
 
 // The test's questions as its screen and the tests read them. The buttons read "A" to "E", from
 // the top.
-inline constexpr QuestionBank Bank { QuestionCount, embeddedPicture, pictureFile,
-    [](int question) { return AnswerValues[size_t(question - 1)] - 1; } };
+inline constexpr QuestionBank Bank {
+    .questionCount = QuestionCount,
+    .embeddedPicture = embeddedPicture,
+    .pictureFile = pictureFile,
+    .rightButton = [](int question) { return AnswerValues[size_t(question - 1)] - 1; },
+};
 
-inline constexpr TestDescriptor Test { "spatial", "Presentation1", "Test spatial", "Test1", "Test spatial",
-    QuestionCount, &Bank, "%1 questions : les pièces remises en place", 10 };
+inline constexpr TestDescriptor Test {
+    .stem = "spatial",
+    .instructionScreen = "Presentation1",
+    .instructionTitle = "Test spatial",
+    .testScreen = "Test1",
+    .testTitle = "Test spatial",
+    .questionCount = QuestionCount,
+    .bank = &Bank,
+    .bookletSummary = "%1 questions : les pièces remises en place",
+    .keyColumns = 10,
+};
 
 } // namespace SpatialBank

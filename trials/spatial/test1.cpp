@@ -3,7 +3,8 @@
 #include "spatialbank.h"
 
 Test1::Test1(Forms &forms)
-    : PictureTest(forms, { SpatialBank::Test, 8175, { 1800, 2160, 3960, 5160 } })
+    : PictureTest(
+        forms, { .test = SpatialBank::Test, .titleWidth = 8175, .picture = { 1800, 2160, 3960, 5160 } })
 {
     placeClock(7380, 2880);
     // "&A" to "&E": Alt and the letter answer like a click.
