@@ -11,6 +11,7 @@
 #include "pictureoutput.h"
 #include "series.h"
 #include "spatialpictures.h"
+#include "testlist.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,6 +19,7 @@
 #include <QGuiApplication>
 #include <QSet>
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 
@@ -55,6 +57,19 @@ QStringList differences(const QString &expectedList, const QStringList &writtenF
     return problems;
 }
 
+// How each test's pictures are drawn, from its own files in this folder.
+struct Drawing {
+    const TestDescriptor &test;
+    void (*write)(PictureOutput &output);
+};
+
+const Drawing Drawings[] = {
+    { SpatialBank::Test, writeSpatialPictures },
+    { PathsBank::Test, PathPictures::writeAll },
+    { DialsBank::Test, writeDialPictures },
+    { LengthsBank::Test, LengthPictures::writeAll },
+};
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -80,15 +95,22 @@ int main(int argc, char *argv[])
     const std::unique_ptr<PictureOutput> output = series
         ? std::make_unique<PictureOutput>(seriesNumber, folders[0])
         : std::make_unique<PictureOutput>(folders[0], folders[1], folders[2]);
-    // Each kind of picture adds its own call here; a later series takes only its question pictures.
-    writeDialPictures(*output);
-    PathPictures::writeAll(*output);
-    LengthPictures::writeAll(*output);
+    // Each test with pictures, then the decoration; a later series takes only its question pictures.
+    QStringList errors;
+    for (const TestDescriptor *test : Tests::All) {
+        if (!test->bank)
+            continue;
+        const auto drawing = std::find_if(std::begin(Drawings), std::end(Drawings),
+            [test](const Drawing &candidate) { return &candidate.test == test; });
+        if (drawing == std::end(Drawings))
+            errors.append(QStringLiteral("no drawing for the test %1").arg(QString::fromUtf8(test->stem)));
+        else
+            drawing->write(*output);
+    }
     if (!series)
         Decoration::writeAll(*output);
-    writeSpatialPictures(*output);
 
-    QStringList errors = output->errors();
+    errors += output->errors();
     if (errors.isEmpty())
         errors = differences(arguments[4], output->writtenFiles());
     for (const QString &error : errors)
