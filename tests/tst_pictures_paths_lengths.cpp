@@ -207,9 +207,10 @@ void PathAndLengthPicturesTest::initTestCase()
     generated = std::make_unique<SeriesFolders>();
     generateInto(*generated);
     // Two questions of other keys and directions: their pictures swapped must be caught.
-    QVERIFY(generated->breakCopy(PathsBank::pictureFile(BrokenPath), PathsBank::pictureFile(BrokenPath + 1)));
     QVERIFY(generated->breakCopy(
-        LengthsBank::pictureFile(BrokenLength), LengthsBank::pictureFile(BrokenLength + 1)));
+        PathsBank::Bank.pictureFile(BrokenPath), PathsBank::Bank.pictureFile(BrokenPath + 1)));
+    QVERIFY(generated->breakCopy(
+        LengthsBank::Bank.pictureFile(BrokenLength), LengthsBank::Bank.pictureFile(BrokenLength + 1)));
     for (int series = Series::Own; series <= Series::Count; ++series) {
         paths.append(QVector<PathPictures::Path>());
         for (int question = 1; question <= PathsBank::QuestionCount; ++question)
@@ -278,7 +279,7 @@ void PathAndLengthPicturesTest::pathStaysClearOfItself()
 void PathAndLengthPicturesTest::pathPictureShowsTheStoredPath_data()
 {
     addSeriesRows(*generated, PathsBank::QuestionCount);
-    addBrokenRow(*generated, BrokenPath, PathsBank::pictureFile(BrokenPath + 1));
+    addBrokenRow(*generated, BrokenPath, PathsBank::Bank.pictureFile(BrokenPath + 1));
 }
 
 void PathAndLengthPicturesTest::pathPictureShowsTheStoredPath()
@@ -288,7 +289,7 @@ void PathAndLengthPicturesTest::pathPictureShowsTheStoredPath()
     QFETCH(QString, folder);
     QFETCH(bool, broken);
     const QString file = question == 1 ? asset(QStringLiteral("chemin1.jpg"))
-                                       : QDir(folder).filePath(PathsBank::pictureFile(question));
+                                       : QDir(folder).filePath(PathsBank::Bank.pictureFile(question));
     const QImage image = decoded(file);
     QCOMPARE(image.size(), QSize(PathSize, PathSize));
     const QVector<QPoint> &corners = cornersOf(series, question);
@@ -371,7 +372,7 @@ void PathAndLengthPicturesTest::workedExamplePathStartsUnderTheDepartArrow()
 void PathAndLengthPicturesTest::lengthRatioMeasuredFromTheGifMatchesTheKey_data()
 {
     addSeriesRows(*generated, LengthsBank::QuestionCount, 2);
-    addBrokenRow(*generated, BrokenLength, LengthsBank::pictureFile(BrokenLength + 1));
+    addBrokenRow(*generated, BrokenLength, LengthsBank::Bank.pictureFile(BrokenLength + 1));
 }
 
 void PathAndLengthPicturesTest::lengthRatioMeasuredFromTheGifMatchesTheKey()
@@ -380,7 +381,7 @@ void PathAndLengthPicturesTest::lengthRatioMeasuredFromTheGifMatchesTheKey()
     QFETCH(int, question);
     QFETCH(QString, folder);
     QFETCH(bool, broken);
-    const QImage image = decoded(QDir(folder).filePath(LengthsBank::pictureFile(question)));
+    const QImage image = decoded(QDir(folder).filePath(LengthsBank::Bank.pictureFile(question)));
     QCOMPARE(image.size(), QSize(LengthPictures::Width, LengthPictures::Height));
     const QVector<MeasuredLine> lines = measureLines(image);
     QCOMPARE(lines.size(), 2);

@@ -205,7 +205,7 @@ void tst_pictures_spatial::initTestCase()
     folders.write(writeSpatialPictures);
     QVERIFY(SpatialBank::AnswerValues[BrokenQuestion - 1] != SpatialBank::AnswerValues[BrokenQuestion]);
     QVERIFY(folders.breakCopy(
-        SpatialBank::pictureFile(BrokenQuestion), SpatialBank::pictureFile(BrokenQuestion + 1)));
+        SpatialBank::Bank.pictureFile(BrokenQuestion), SpatialBank::Bank.pictureFile(BrokenQuestion + 1)));
 }
 
 namespace {
@@ -213,8 +213,8 @@ namespace {
 // The picture the program shows for a question, read from a series' folder: the first one is compiled in.
 QImage writtenPicture(const QString &folder, int question)
 {
-    return QImage(question == 1 ? QStringLiteral(":/assets/") + SpatialBank::embeddedPicture()
-                                : QDir(folder).filePath(SpatialBank::pictureFile(question)))
+    return QImage(question == 1 ? QStringLiteral(":/assets/") + SpatialBank::Bank.embeddedPicture()
+                                : QDir(folder).filePath(SpatialBank::Bank.pictureFile(question)))
         .convertToFormat(QImage::Format_RGB32);
 }
 
@@ -316,7 +316,7 @@ void tst_pictures_spatial::figuresFromDesigns()
 void tst_pictures_spatial::onlyTheKeyedCandidateIsMadeOfTheFramedPieces_data()
 {
     addQuestionRows();
-    addBrokenRow(folders, BrokenQuestion, SpatialBank::pictureFile(BrokenQuestion + 1));
+    addBrokenRow(folders, BrokenQuestion, SpatialBank::Bank.pictureFile(BrokenQuestion + 1));
 }
 
 // Read from the written picture alone: the regions of fill in the framed cell, turned and moved, must
@@ -542,7 +542,7 @@ void tst_pictures_spatial::generatorWritesEveryPicture()
         QVERIFY(!QFile::exists(folders.picture(series, QStringLiteral("image1.gif"))));
         QVERIFY(!QFile::exists(folders.picture(series, QStringLiteral("spatial1.jpg"))));
         for (int question = 2; question <= SpatialBank::QuestionCount; ++question) {
-            QImageReader reader(folders.picture(series, SpatialBank::pictureFile(question)));
+            QImageReader reader(folders.picture(series, SpatialBank::Bank.pictureFile(question)));
             QCOMPARE(reader.format(), QByteArray("gif"));
             const QImage picture = reader.read();
             QCOMPARE(picture.size(), size);

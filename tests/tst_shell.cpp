@@ -102,7 +102,8 @@ QByteArray craftedGif(const CraftedGif &crafted)
     ColorMapObject *global = GifMakeMapObject(16, colours.data());
     std::reverse(colours.begin(), colours.end());
     ColorMapObject *local = GifMakeMapObject(16, colours.data());
-    bool written = EGifPutScreenDesc(gif, crafted.screenWidth, crafted.screenHeight, 4, 3, global) != GIF_ERROR;
+    bool written
+        = EGifPutScreenDesc(gif, crafted.screenWidth, crafted.screenHeight, 4, 3, global) != GIF_ERROR;
     if (crafted.transparent >= 0) {
         EGifSetGifVersion(gif, true);
         GraphicsControlBlock control {};

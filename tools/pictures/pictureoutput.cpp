@@ -41,7 +41,8 @@ bool PictureOutput::ownsProgramPictures(const QString &name)
 {
     if (seriesNumber == Series::Own)
         return true;
-    failures.append(QStringLiteral("%1: belongs to the program, not to series %2").arg(name).arg(seriesNumber));
+    failures.append(
+        QStringLiteral("%1: belongs to the program, not to series %2").arg(name).arg(seriesNumber));
     return false;
 }
 

@@ -109,34 +109,26 @@ constexpr int panelOf(int question)
 {
     return (question - 1) / QuestionsPerPanel + FirstPanel;
 }
-// The picture of panel p, read by its bare file name.
-inline QString panelFile(int panel)
-{
-    return QStringLiteral("cadran%1.gif").arg(panel);
-}
-// The picture of question n: its panel's file.
-inline QString pictureFile(int question)
-{
-    return panelFile(panelOf(question));
-}
-// The first panel, stored with the screen for question 1 (its later questions read panelFile).
-inline QString embeddedPicture()
-{
-    return QStringLiteral("cadran%1.jpg").arg(FirstPanel);
-}
-
 inline double rightValue(int question)
 {
     return ChoiceValues[question - 1][AnswerKey[question - 1] - 1];
 }
 
-// The test's questions as its screen and the tests read them.
+// The test's questions as its screen and the tests read them. Question n reads its panel's
+// file; the first panel is also stored with the screen for question 1.
 inline constexpr QuestionBank Bank {
     .questionCount = QuestionCount,
-    .embeddedPicture = embeddedPicture,
-    .pictureFile = pictureFile,
-    .rightButton = [](int question) { return AnswerKey[size_t(question - 1)] - 1; },
+    .embeddedFile = "cadran2.jpg",
+    .fileStem = "cadran",
+    .rightButton = keyedButton<AnswerKey>,
+    .fileNumber = panelOf,
 };
+
+// The picture of panel p, read by its bare file name.
+inline QString panelFile(int panel)
+{
+    return Bank.numberedFile(panel);
+}
 
 inline constexpr TestDescriptor Test {
     .stem = "dials",

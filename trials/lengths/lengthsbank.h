@@ -54,18 +54,6 @@ inline constexpr std::array<int, QuestionCount> AnswerKey = {
     5, 5, 4, 8, 4, 9, 3, 5, 7, 8, // 21 to 30
 };
 
-// The picture of question n (from 2), read by its bare file name.
-inline QString pictureFile(int question)
-{
-    return QStringLiteral("barre%1.gif").arg(question);
-}
-
-// Question 1's picture, stored with the screen.
-inline QString embeddedPicture()
-{
-    return QStringLiteral("barre1.jpg");
-}
-
 // The button offering the right value; -1 when none does.
 inline int rightButton(int question)
 {
@@ -77,8 +65,8 @@ inline int rightButton(int question)
 // The test's questions as its screen and the tests read them.
 inline constexpr QuestionBank Bank {
     .questionCount = QuestionCount,
-    .embeddedPicture = embeddedPicture,
-    .pictureFile = pictureFile,
+    .embeddedFile = "barre1.jpg",
+    .fileStem = "barre",
     .rightButton = rightButton,
 };
 

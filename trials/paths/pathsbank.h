@@ -26,24 +26,12 @@ inline constexpr std::array<int, QuestionCount> Counts = {
     4, 4, 6, 5, 4, 4, 6, 4, 4, 6, // 21 to 30
 };
 
-// The picture of question n (from 2), read by its bare file name.
-inline QString pictureFile(int question)
-{
-    return QStringLiteral("chemin%1.gif").arg(question);
-}
-
-// Question 1's picture, stored with the screen.
-inline QString embeddedPicture()
-{
-    return QStringLiteral("chemin1.jpg");
-}
-
 // The test's questions as its screen and the tests read them. The buttons read "1" to "8".
 inline constexpr QuestionBank Bank {
     .questionCount = QuestionCount,
-    .embeddedPicture = embeddedPicture,
-    .pictureFile = pictureFile,
-    .rightButton = [](int question) { return Counts[size_t(question - 1)] - 1; },
+    .embeddedFile = "chemin1.jpg",
+    .fileStem = "chemin",
+    .rightButton = keyedButton<Counts>,
 };
 
 inline constexpr TestDescriptor Test {

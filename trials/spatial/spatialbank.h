@@ -22,18 +22,6 @@ inline constexpr std::array<int, QuestionCount> AnswerValues = {
     2, 2, 3, 2, 2, 5, 4, 5, 2, 4, // 51 to 60
 };
 
-// The picture of question n (from 2), read by its bare file name.
-inline QString pictureFile(int question)
-{
-    return QStringLiteral("image%1.gif").arg(question);
-}
-
-// Question 1's picture, stored with the screen.
-inline QString embeddedPicture()
-{
-    return QStringLiteral("spatial1.jpg");
-}
-
 // Letter of an answer value: 1 -> 'A'.
 constexpr char letterOf(int answerValue)
 {
@@ -44,9 +32,9 @@ constexpr char letterOf(int answerValue)
 // the top.
 inline constexpr QuestionBank Bank {
     .questionCount = QuestionCount,
-    .embeddedPicture = embeddedPicture,
-    .pictureFile = pictureFile,
-    .rightButton = [](int question) { return AnswerValues[size_t(question - 1)] - 1; },
+    .embeddedFile = "spatial1.jpg",
+    .fileStem = "image",
+    .rightButton = keyedButton<AnswerValues>,
 };
 
 inline constexpr TestDescriptor Test {
