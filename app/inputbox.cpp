@@ -7,6 +7,7 @@
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPointer>
 
 #include <algorithm>
 
@@ -38,11 +39,55 @@ protected:
     }
 };
 
+// In a dialog, Enter acts when it is released, while the dialog is still there to receive the
+// release. Acting on the press closes the dialog at once, and the release then reaches no window
+// of the program until the window manager has handed the keyboard back to the screen. Under Wine,
+// Qt then counts the key as still held, and takes the next Enter, on the screen, for a repeat of
+// it, which the screens ignore: the first Enter after the dialog was lost.
+class EnterOnRelease : public QObject {
+public:
+    explicit EnterOnRelease(const QDialog &dialog)
+        : dialog(dialog)
+    {
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (replaying || (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
+            || !watched->isWidgetType() || static_cast<QWidget *>(watched)->window() != &dialog)
+            return false;
+        const auto key = static_cast<QKeyEvent *>(event);
+        if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) || key->isAutoRepeat())
+            return false;
+        if (event->type() == QEvent::KeyPress) {
+            pressedOn = static_cast<QWidget *>(watched);
+            return true;
+        }
+        if (pressedOn != watched)
+            return false;
+        pressedOn.clear();
+        QKeyEvent press(QEvent::KeyPress, key->key(), key->modifiers(), key->text());
+        replaying = true;
+        QCoreApplication::sendEvent(watched, &press);
+        replaying = false;
+        return true;
+    }
+
+private:
+    const QDialog &dialog;
+    QPointer<QWidget> pressedOn;
+    bool replaying = false;
+};
+
 } // namespace
 
 int execOwned(QDialog &dialog)
 {
+    EnterOnRelease enterOnRelease(dialog);
+    qApp->installEventFilter(&enterOnRelease);
     const int result = dialog.exec();
+    qApp->removeEventFilter(&enterOnRelease);
     if (QWidget *owner = dialog.parentWidget(); owner && owner->isVisible())
         owner->window()->activateWindow();
     return result;

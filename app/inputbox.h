@@ -5,8 +5,9 @@
 class QDialog;
 class QWidget;
 
-// Runs a modal dialog over the screen that owns it (its parent), then gives that screen the
-// keyboard back: where it goes once the dialog is gone is otherwise the window manager's choice.
+// Runs a modal dialog over the screen that owns it (its parent), Enter acting on its release,
+// then gives that screen the keyboard back: where it goes once the dialog is gone is otherwise
+// the window manager's choice.
 int execOwned(QDialog &dialog);
 
 // The modal text-input question, with French buttons, owned by the screen that asks: it stays

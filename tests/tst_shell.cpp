@@ -369,20 +369,25 @@ void tst_Shell::showShowsThatVeryScreen()
 
 void tst_Shell::heldEnterDoesNotAnswerThePrompt()
 {
-    // The Enter that pressed "&Suivant >" goes on repeating into the name prompt.
+    // The Enter that pressed "&Suivant >" goes on repeating into the name prompt. A new Enter
+    // answers it once released: the prompt is still there to receive the release.
     bool openAfterRepeat = false;
-    QTimer::singleShot(0, [&openAfterRepeat] {
+    bool openWhilePressed = false;
+    QTimer::singleShot(0, [&] {
         QWidget *prompt = QApplication::activeModalWidget();
         auto box = prompt->findChild<QLineEdit *>();
         QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
         QApplication::sendEvent(box, &repeat);
         openAfterRepeat = prompt->isVisible();
         QTest::keyClicks(box, "Lea");
-        QTest::keyClick(box, Qt::Key_Return);
+        QTest::keyPress(box, Qt::Key_Return);
+        openWhilePressed = prompt->isVisible();
+        QTest::keyRelease(box, Qt::Key_Return);
     });
     const QString answer
         = askText(nullptr, "Veuillez entrer votre prénom (obligatoire) :", "Votre prénom", QString());
     QVERIFY(openAfterRepeat);
+    QVERIFY(openWhilePressed);
     QCOMPARE(answer, QString("Lea"));
 }
 
