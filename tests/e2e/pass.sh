@@ -158,21 +158,26 @@ start_program() {
 
 # The prompt that has the keyboard is owned by the screen under it: the X server has it transient
 # for that screen's window (Wine maps a Windows owner so too), and a click on the screen leaves the
-# prompt above it, with the keyboard.
+# prompt above it, with the keyboard. The window manager hands the keyboard over a moment after the
+# prompt shows: this waits for it, 10 s at most.
 check_owned_prompt() {
-    local prompt="" owner top
-    owner=$(xdotool search --onlyvisible --pid "$app" --name Simulation | head -n 1)
-    [[ -n $owner ]] || fail "no screen shows under the prompt"
-    # The window manager may name the prompt active a moment after the program has it so.
+    local owner= prompt= owned=no top hints flags functions
     for _ in $(seq 100); do
-        prompt=$(xdotool getactivewindow 2>/dev/null) && [[ $prompt != "$owner" ]] && break
-        sleep 0.05
+        owner=$(xdotool search --onlyvisible --pid "$app" --name ' - VALDOR$' | head -n 1)
+        prompt=$(xdotool getactivewindow 2>/dev/null) || prompt=
+        if [[ -n $owner && -n $prompt && $prompt != "$owner" ]]; then
+            owner=$(printf '0x%x' "$owner") prompt=$(printf '0x%x' "$prompt")
+            xprop -id "$prompt" WM_TRANSIENT_FOR | grep -q "# $owner\$" && owned=yes && break
+        fi
+        sleep 0.1
     done
-    [[ -n $prompt && $prompt != "$owner" ]] || fail "the window manager did not give the prompt the keyboard"
-    prompt=$(printf '0x%x' "$prompt")
-    owner=$(printf '0x%x' "$owner")
-    xprop -id "$prompt" WM_TRANSIENT_FOR | grep -q "# $owner\$" ||
-        fail "the prompt $prompt is not owned by its screen $owner: $(xprop -id "$prompt" WM_TRANSIENT_FOR)"
+    [[ $owned == yes ]] || fail "the prompt that has the keyboard ($prompt) is not owned by its screen ($owner):" \
+        "$(xprop -id "$prompt" WM_NAME WM_TRANSIENT_FOR 2>&1)"
+    # It asks for neither a minimise nor a maximise button (openbox draws them all the same); under
+    # Wine, these hints come from its Windows style.
+    hints=$(xprop -id "$prompt" _MOTIF_WM_HINTS | sed 's/.*= //')
+    read -r flags functions _ <<<"${hints//,/ }"
+    ((flags & 1 && !(functions & 0x19))) || fail "the prompt asks for minimise or maximise buttons: $hints"
     xdotool mousemove --window "$owner" 20 20 click 1
     sleep 0.3
     # The window manager's stacking order goes from the bottom up.
