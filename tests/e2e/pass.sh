@@ -11,12 +11,9 @@
 #     exactly its number of clicks, and "Sortir" ends the program;
 #  3. the window destroyed by another X client, on the title screen and on an instruction screen:
 #     the program ends.
-# With E2E_WINE=1, for the Windows program under Wine, two steps differ: the window is closed by the
-# window manager, as its frame's close button does (Windows lets no other program destroy a window,
-# and Wine never tells the program that its X window went); and a prompt is closed with a click on
-# "OK", "Suivant" after it with a click, not with Return: Wine now and then loses the release of a
-# Return that closed a prompt, whose window is gone when it reads it, and takes the next Return,
-# wherever it goes, for a held key.
+# With E2E_WINE=1, for the Windows program under Wine, the window is closed by the window manager
+# instead, as its frame's close button does: Windows lets no other program destroy a window, and
+# Wine never tells the program that its X window went.
 # What the program shows is read from a watching plugin that writes its visible texts to a file.
 # The program is given this X server's platform whatever the caller's environment says. Every wait
 # has a limit; a failure says what was awaited, what the program showed and which windows were up.
@@ -189,20 +186,13 @@ check_owned_prompt() {
 
 # Answers the input box with a text, once it shows, after checking that the screen owns it. The
 # Return that closes it is a plain stroke: its release must reach the program, else the next
-# Return would be taken for a held key and ignored. Under Wine, "OK" is clicked (see above).
+# Return would be taken for a held key and ignored.
 answer_prompt() {
-    local ok
     wait_for '^window .* QInputDialog exposed active'
     check_owned_prompt
     xdotool key ctrl+a type --delay 40 "$1"
     wait_for "^box [^ ]* $1\$" 2
-    if [[ -n ${E2E_WINE:-} ]]; then
-        ok=$(grep -E '^button +[0-9]+ [0-9]+ OK$' "$report" | tail -n 1 | awk '{ print $(NF - 2), $(NF - 1) }')
-        [[ -n $ok ]] || fail "the prompt has no button OK"
-        xdotool mousemove $ok click 1
-    else
-        xdotool key Return
-    fi
+    xdotool key Return
     wait_gone '^window .* QInputDialog'
 }
 
@@ -235,9 +225,9 @@ answer_test() {
 }
 
 # Presses "Suivant" (Command1): with the key named, the first key typed after a prompt closed,
-# which must reach the screen's focused button (not under Wine, see above); else with a click.
+# which must reach the screen's focused button; else with a click.
 suivant() {
-    if [[ -n ${1:-} && -z ${E2E_WINE:-} ]]; then xdotool key "$1"; else click Command1; fi
+    if [[ -n ${1:-} ]]; then xdotool key "$1"; else click Command1; fi
 }
 
 begin_pass() {
