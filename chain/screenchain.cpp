@@ -59,10 +59,8 @@ const TestScreens Screens[] = {
 
 const TestScreens &screensOf(const TestDescriptor &test)
 {
-    for (const TestScreens &screens : Screens) {
-        if (&screens.test == &test)
-            return screens;
-    }
+    if (const TestScreens *screens = rowOf(Screens, test))
+        return *screens;
     throw std::logic_error(std::string("no screens for the test ") + test.stem);
 }
 

@@ -2,6 +2,8 @@
 
 #include "questionbank.h"
 
+#include <cstddef>
+
 // All that the program's chain and start-up check, the picture generator, the booklets and the
 // tests know of one test, kept in the test's own folder; testlist.h lists the five in order.
 struct TestDescriptor {
@@ -22,3 +24,14 @@ struct TestDescriptor {
     const char *bookletSummary;
     int keyColumns;
 };
+
+// The row of a reader's table that belongs to a test, each row naming its test as `test`; null
+// when the table has none for it.
+template <class Row, std::size_t Size> const Row *rowOf(const Row (&rows)[Size], const TestDescriptor &test)
+{
+    for (const Row &row : rows) {
+        if (&row.test == &test)
+            return &row;
+    }
+    return nullptr;
+}

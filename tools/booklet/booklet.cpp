@@ -10,7 +10,6 @@
 #include <QBuffer>
 #include <QSaveFile>
 
-#include <algorithm>
 #include <functional>
 #include <stdexcept>
 #include <string>
@@ -45,9 +44,8 @@ QVector<const TestEntry *> testEntries()
 {
     QVector<const TestEntry *> entries;
     for (const TestDescriptor *test : Tests::All) {
-        const auto entry = std::find_if(
-            std::begin(Entries), std::end(Entries), [test](const TestEntry &e) { return &e.test == test; });
-        if (entry == std::end(Entries))
+        const TestEntry *entry = rowOf(Entries, *test);
+        if (!entry)
             throw std::logic_error(std::string("the booklets have no section for the test ") + test->stem);
         entries.append(entry);
     }

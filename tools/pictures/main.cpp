@@ -19,7 +19,6 @@
 #include <QGuiApplication>
 #include <QSet>
 
-#include <algorithm>
 #include <cstdio>
 #include <memory>
 
@@ -100,9 +99,8 @@ int main(int argc, char *argv[])
     for (const TestDescriptor *test : Tests::All) {
         if (!test->bank)
             continue;
-        const auto drawing = std::find_if(std::begin(Drawings), std::end(Drawings),
-            [test](const Drawing &candidate) { return &candidate.test == test; });
-        if (drawing == std::end(Drawings))
+        const Drawing *drawing = rowOf(Drawings, *test);
+        if (!drawing)
             errors.append(QStringLiteral("no drawing for the test %1").arg(QString::fromUtf8(test->stem)));
         else
             drawing->write(*output);
