@@ -1,19 +1,14 @@
 #include "screenchain.h"
 
 #include "calcul1.h"
-#include "dials/test4.h"
 #include "form.h"
 #include "forms.h"
 #include "instructionscreen.h"
-#include "lengths/test5.h"
-#include "paths/test2.h"
 #include "pictures.h"
-#include "reasoning/presentation3.h"
-#include "reasoning/reasoningitem.h"
 #include "reasoning/reasoningitems.h"
 #include "resultats.h"
-#include "spatial/test1.h"
 #include "testlist.h"
+#include "testscreens.h"
 #include "titre.h"
 
 #include <stdexcept>
@@ -21,68 +16,40 @@
 
 namespace {
 
-// What makes the screen of a row, from the row's name.
-using Maker = Forms::Factory (*)(const char *screen);
-
-template <class Screen> Forms::Factory own(const char *)
+Forms::Factory instructionScreen(const TestScreens &screens)
 {
-    return [](Forms &forms) -> Form * { return new Screen(forms); };
-}
-
-Forms::Factory instructionScreen(const char *screen)
-{
-    const InstructionContent &content = Instructions::content(screen);
+    if (screens.ownInstructionScreen)
+        return screens.ownInstructionScreen(screens.test.instructionScreen);
+    const InstructionContent &content = screens.instructions;
     return [&content](Forms &forms) -> Form * { return new InstructionScreen(forms, content); };
-}
-
-Forms::Factory reasoningItem(const char *screen)
-{
-    const ReasoningItems::Item &item = ReasoningItems::item(screen);
-    return [&item](Forms &forms) -> Form * { return new ReasoningItem(forms, item); };
-}
-
-// What makes the screens of one test: its instruction screen, then its timed screen or its items.
-struct TestScreens {
-    const TestDescriptor &test;
-    Maker instructions;
-    Maker timed;
-};
-
-const TestScreens Screens[] = {
-    { SpatialBank::Test, instructionScreen, own<Test1> },
-    { PathsBank::Test, instructionScreen, own<Test2> },
-    // The reasoning clock runs on its instruction screen, under the items.
-    { ReasoningItems::Test, own<Presentation3>, reasoningItem },
-    { DialsBank::Test, instructionScreen, own<Test4> },
-    { LengthsBank::Test, instructionScreen, own<Test5> },
-};
-
-const TestScreens &screensOf(const TestDescriptor &test)
-{
-    if (const TestScreens *screens = rowOf(Screens, test))
-        return *screens;
-    throw std::logic_error(std::string("no screens for the test ") + test.stem);
 }
 
 // The screens of a test, each with the one that follows it; `after` follows the last. The reasoning
 // items also name the screen that the reasoning clock brings up when it runs out on them.
 void addTest(Forms &forms, const TestDescriptor &test, const QString &after)
 {
-    const TestScreens &screens = screensOf(test);
+    const TestScreens *registered = TestRegistry<TestScreens>::find(test);
+    if (!registered)
+        throw std::logic_error(std::string("no screens for the test ") + test.stem);
+    const TestScreens &screens = *registered;
     const auto add
-        = [&forms](const char *screen, Maker make, const QString &next, const QString &afterTimeOut) {
-              forms.addScreen(QString::fromLatin1(screen), make(screen), next, afterTimeOut);
+        = [&forms, &screens](const char *screen, const QString &next, const QString &afterTimeOut) {
+              forms.addScreen(QString::fromLatin1(screen), screens.timed(screen), next, afterTimeOut);
           };
+    const auto addInstructions = [&forms, &screens](const QString &next) {
+        forms.addScreen(
+            QString::fromLatin1(screens.test.instructionScreen), instructionScreen(screens), next);
+    };
     if (*test.testScreen) {
-        add(test.instructionScreen, screens.instructions, QString::fromLatin1(test.testScreen), QString());
-        add(test.testScreen, screens.timed, after, QString());
+        addInstructions(QString::fromLatin1(test.testScreen));
+        add(test.testScreen, after, QString());
         return;
     }
     const auto &items = ReasoningItems::Items;
-    add(test.instructionScreen, screens.instructions, QString::fromLatin1(items.front().screen), QString());
+    addInstructions(QString::fromLatin1(items.front().screen));
     for (size_t k = 0; k < items.size(); ++k) {
         const QString next = k + 1 < items.size() ? QString::fromLatin1(items[k + 1].screen) : after;
-        add(items[k].screen, screens.timed, next, after);
+        add(items[k].screen, next, after);
     }
 }
 

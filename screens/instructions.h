@@ -3,16 +3,18 @@
 #include "testdescriptor.h"
 #include "twips.h"
 
-#include <string_view>
 #include <vector>
 
-// The instruction screens before the tests, one row a screen: what each shows and where.
-// Places are in twips; texts are UTF-8.
+// What an instruction screen before a test shows and where, kept beside the test's timed screen
+// (testscreens.h). Places are in twips; texts are UTF-8.
 
 // What an instruction screen shows.
 struct InstructionContent {
     // A label of the explanation. The time sentence has no text of its own: it states the
     // limit in force at each showing.
+    // The text of the label that states the time limit in force at each showing.
+    static constexpr const char *TimeSentence = nullptr;
+
     struct Label {
         const char *name;
         const char *text;
@@ -54,13 +56,3 @@ struct InstructionContent {
     // The timed test before this screen, whose clock stops as it loads; null when none.
     const char *stopsClockOf;
 };
-
-// The instruction screens, one row a screen ("Presentation1"...).
-namespace Instructions {
-
-extern const std::vector<InstructionContent> Screens;
-
-// The content of a screen; throws std::out_of_range for a screen that has none.
-const InstructionContent &content(std::string_view screen);
-
-} // namespace Instructions

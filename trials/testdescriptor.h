@@ -2,7 +2,7 @@
 
 #include "questionbank.h"
 
-#include <cstddef>
+#include <vector>
 
 // All that the program's chain and start-up check, the picture generator, the booklets and the
 // tests know of one test, kept in the test's own folder; testlist.h lists the five in order.
@@ -25,13 +25,34 @@ struct TestDescriptor {
     int keyColumns;
 };
 
-// The row of a reader's table that belongs to a test, each row naming its test as `test`; null
-// when the table has none for it.
-template <class Row, std::size_t Size> const Row *rowOf(const Row (&rows)[Size], const TestDescriptor &test)
-{
-    for (const Row &row : rows) {
-        if (&row.test == &test)
-            return &row;
+// The rows that readers keep of each test (its screens, its drawing, its booklet pages), each
+// registered by the test's own file and naming its test as `test`, so that a new test adds files
+// and edits no table. A file registers as its statics are set up, before main:
+//     [[maybe_unused]] const bool Registered = TestRegistry<Row>::add({ .test = ..., ... });
+// and a library of such files is linked whole, since nothing else refers to them.
+template <class Row> class TestRegistry {
+public:
+    static bool add(const Row &row)
+    {
+        rows().push_back(row);
+        return true;
     }
-    return nullptr;
-}
+
+    // The row of a test; null when no file registered one.
+    static const Row *find(const TestDescriptor &test)
+    {
+        for (const Row &row : rows()) {
+            if (&row.test == &test)
+                return &row;
+        }
+        return nullptr;
+    }
+
+private:
+    // Built on first use, whichever file registers first.
+    static std::vector<Row> &rows()
+    {
+        static std::vector<Row> registered;
+        return registered;
+    }
+};

@@ -1,6 +1,5 @@
 #include "booklet.h"
 
-#include "bookletmethod.h"
 #include "bookletwriter.h"
 #include "pdfnavigation.h"
 #include "series.h"
@@ -18,33 +17,12 @@ namespace Booklet {
 
 namespace {
 
-// What the booklets draw of a test, beside what its descriptor says.
-struct TestEntry {
-    const TestDescriptor &test;
-    Method (*method)();
-    SectionLayout layout;
-    void (*draw)(BookletWriter &, int series);
-    SectionLayout paperLayout;
-    void (*drawPaper)(BookletWriter &, int series);
-    QStringList (*answers)();
-};
-
-const TestEntry Entries[] = {
-    { SpatialBank::Test, spatialMethod, SpatialLayout, spatialSection, SpatialPaper, spatialPaper,
-        spatialAnswers },
-    { PathsBank::Test, pathMethod, PathLayout, pathSection, PathPaper, pathPaper, pathAnswers },
-    { ReasoningItems::Test, reasoningMethod, ReasoningLayout, reasoningSection, ReasoningPaper,
-        reasoningPaper, reasoningAnswers },
-    { DialsBank::Test, dialMethod, DialLayout, dialSection, DialPaper, dialPaper, dialAnswers },
-    { LengthsBank::Test, lengthMethod, LengthLayout, lengthSection, LengthPaper, lengthPaper, lengthAnswers },
-};
-
 // The booklets' sections in the order of the tests; a test without one is an error of the build.
 QVector<const TestEntry *> testEntries()
 {
     QVector<const TestEntry *> entries;
     for (const TestDescriptor *test : Tests::All) {
-        const TestEntry *entry = rowOf(Entries, *test);
+        const TestEntry *entry = TestRegistry<TestEntry>::find(*test);
         if (!entry)
             throw std::logic_error(std::string("the booklets have no section for the test ") + test->stem);
         entries.append(entry);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bookletmethod.h"
 #include "dials/dialsbank.h"
 #include "lengths/lengthsbank.h"
 #include "paths/pathsbank.h"
@@ -30,6 +31,19 @@ struct SectionLayout {
 
     constexpr int pages() const { return (questions + perPage - 1) / perPage; }
 };
+// What the booklets draw of a test beside what its descriptor says, registered (TestRegistry) by
+// the test's own file in this folder: its method page, its answers' section and its question
+// paper's pages, and its answers for the key and the answer sheet.
+struct TestEntry {
+    const TestDescriptor &test;
+    Method (*method)();
+    SectionLayout layout;
+    void (*draw)(BookletWriter &, int series);
+    SectionLayout paperLayout;
+    void (*drawPaper)(BookletWriter &, int series);
+    QStringList (*answers)();
+};
+
 constexpr SectionLayout SpatialLayout { SpatialBank::QuestionCount, 3 };
 constexpr SectionLayout PathLayout { PathsBank::QuestionCount, 6 };
 constexpr SectionLayout ReasoningLayout { ReasoningItems::ItemCount, 5 };

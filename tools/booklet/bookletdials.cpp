@@ -346,4 +346,16 @@ void dialSection(BookletWriter &writer, int series)
     }
 }
 
+namespace {
+
+[[maybe_unused]] const bool Registered = TestRegistry<TestEntry>::add({ .test = DialsBank::Test,
+    .method = dialMethod,
+    .layout = DialLayout,
+    .draw = dialSection,
+    .paperLayout = DialPaper,
+    .drawPaper = dialPaper,
+    .answers = dialAnswers });
+
+} // namespace
+
 } // namespace Booklet

@@ -125,4 +125,16 @@ void lengthSection(BookletWriter &writer, int series)
         drawQuestion(writer, question, series, grid.nextCell());
 }
 
+namespace {
+
+[[maybe_unused]] const bool Registered = TestRegistry<TestEntry>::add({ .test = LengthsBank::Test,
+    .method = lengthMethod,
+    .layout = LengthLayout,
+    .draw = lengthSection,
+    .paperLayout = LengthPaper,
+    .drawPaper = lengthPaper,
+    .answers = lengthAnswers });
+
+} // namespace
+
 } // namespace Booklet

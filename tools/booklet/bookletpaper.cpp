@@ -12,9 +12,13 @@
 #include "series.h"
 #include "spatialpictures.h"
 #include "spatialpuzzles.h"
+#include "testscreens.h"
 #include "timelimit.h"
 
 #include <QLocale>
+
+#include <stdexcept>
+#include <string>
 
 namespace Booklet {
 
@@ -142,7 +146,10 @@ void questionPages(BookletWriter &writer, int cells, int columns, int questions,
 
 void instructionPage(BookletWriter &writer, const TestDescriptor &test, int sheetPage)
 {
-    const InstructionContent &content = Instructions::content(test.instructionScreen);
+    const TestScreens *screens = TestRegistry<TestScreens>::find(test);
+    if (!screens)
+        throw std::logic_error(std::string("no instruction screen for the test ") + test.stem);
+    const InstructionContent &content = screens->instructions;
     double top = BookletWriter::ContentTop + 2;
     writer.text({ Left, top, Width, 12 }, QString::fromUtf8(content.test.instructionTitle),
         writer.font(22, true), Qt::AlignHCenter);

@@ -112,4 +112,16 @@ void pathSection(BookletWriter &writer, int series)
         drawQuestion(writer, question, series, grid.nextCell());
 }
 
+namespace {
+
+[[maybe_unused]] const bool Registered = TestRegistry<TestEntry>::add({ .test = PathsBank::Test,
+    .method = pathMethod,
+    .layout = PathLayout,
+    .draw = pathSection,
+    .paperLayout = PathPaper,
+    .drawPaper = pathPaper,
+    .answers = pathAnswers });
+
+} // namespace
+
 } // namespace Booklet

@@ -141,4 +141,16 @@ void reasoningSection(BookletWriter &writer, int /*series: the items are the sam
     }
 }
 
+namespace {
+
+[[maybe_unused]] const bool Registered = TestRegistry<TestEntry>::add({ .test = ReasoningItems::Test,
+    .method = reasoningMethod,
+    .layout = ReasoningLayout,
+    .draw = reasoningSection,
+    .paperLayout = ReasoningPaper,
+    .drawPaper = reasoningPaper,
+    .answers = reasoningAnswers });
+
+} // namespace
+
 } // namespace Booklet

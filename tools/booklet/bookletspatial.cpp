@@ -292,4 +292,16 @@ void spatialSection(BookletWriter &writer, int series)
         drawQuestion(writer, question, series, grid.nextCell().top());
 }
 
+namespace {
+
+[[maybe_unused]] const bool Registered = TestRegistry<TestEntry>::add({ .test = SpatialBank::Test,
+    .method = spatialMethod,
+    .layout = SpatialLayout,
+    .draw = spatialSection,
+    .paperLayout = SpatialPaper,
+    .drawPaper = spatialPaper,
+    .answers = spatialAnswers });
+
+} // namespace
+
 } // namespace Booklet

@@ -189,3 +189,10 @@ void writeDialPictures(PictureOutput &output)
     output.assetJpeg(QStringLiteral("exemple-cadran.jpg"),
         [&example](int scale) { return drawDialPanel(example, scale); });
 }
+
+namespace {
+
+[[maybe_unused]] const bool Registered
+    = TestRegistry<TestPictures>::add({ .test = DialsBank::Test, .write = writeDialPictures });
+
+} // namespace

@@ -109,3 +109,10 @@ void writeAll(PictureOutput &output)
 }
 
 } // namespace LengthPictures
+
+namespace {
+
+[[maybe_unused]] const bool Registered
+    = TestRegistry<TestPictures>::add({ .test = LengthsBank::Test, .write = LengthPictures::writeAll });
+
+} // namespace

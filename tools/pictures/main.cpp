@@ -5,12 +5,8 @@
 //   picture-generator --series N SERIES_DIR EXPECTED_FILES
 // EXPECTED_FILES lists, one a line, every file the build expects; any difference is an error.
 #include "decoration.h"
-#include "dialspictures.h"
-#include "lengths.h"
-#include "paths.h"
 #include "pictureoutput.h"
 #include "series.h"
-#include "spatialpictures.h"
 #include "testlist.h"
 
 #include <QDir>
@@ -56,19 +52,6 @@ QStringList differences(const QString &expectedList, const QStringList &writtenF
     return problems;
 }
 
-// How each test's pictures are drawn, from its own files in this folder.
-struct Drawing {
-    const TestDescriptor &test;
-    void (*write)(PictureOutput &output);
-};
-
-const Drawing Drawings[] = {
-    { SpatialBank::Test, writeSpatialPictures },
-    { PathsBank::Test, PathPictures::writeAll },
-    { DialsBank::Test, writeDialPictures },
-    { LengthsBank::Test, LengthPictures::writeAll },
-};
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -99,11 +82,11 @@ int main(int argc, char *argv[])
     for (const TestDescriptor *test : Tests::All) {
         if (!test->bank)
             continue;
-        const Drawing *drawing = rowOf(Drawings, *test);
-        if (!drawing)
+        const TestPictures *pictures = TestRegistry<TestPictures>::find(*test);
+        if (!pictures)
             errors.append(QStringLiteral("no drawing for the test %1").arg(QString::fromUtf8(test->stem)));
         else
-            drawing->write(*output);
+            pictures->write(*output);
     }
     if (!series)
         Decoration::writeAll(*output);

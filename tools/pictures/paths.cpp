@@ -280,3 +280,10 @@ void writeAll(PictureOutput &output)
 }
 
 } // namespace PathPictures
+
+namespace {
+
+[[maybe_unused]] const bool Registered
+    = TestRegistry<TestPictures>::add({ .test = PathsBank::Test, .write = PathPictures::writeAll });
+
+} // namespace

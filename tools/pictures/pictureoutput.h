@@ -1,6 +1,7 @@
 #pragma once
 
 #include "questionbank.h"
+#include "testdescriptor.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -55,4 +56,11 @@ private:
     QDir icons;
     QStringList failures;
     QStringList written;
+};
+
+// How a test's pictures are written, registered (TestRegistry) by the file in this folder that
+// draws them.
+struct TestPictures {
+    const TestDescriptor &test;
+    void (*write)(PictureOutput &output);
 };

@@ -127,3 +127,10 @@ void writeSpatialPictures(PictureOutput &output)
     };
     output.questions(SpatialBank::Bank, drawingOf, spatialPalette());
 }
+
+namespace {
+
+[[maybe_unused]] const bool Registered
+    = TestRegistry<TestPictures>::add({ .test = SpatialBank::Test, .write = writeSpatialPictures });
+
+} // namespace

@@ -1,6 +1,7 @@
 #include "test4.h"
 
 #include "dialsbank.h"
+#include "testscreens.h"
 
 #include "controls.h"
 
@@ -11,6 +12,34 @@
 #include <cmath>
 
 namespace {
+
+// Below the logo, which reaches lower here than on the other screens. The example box keeps
+// its designed size: only the left of the panel shows.
+const InstructionContent Instructions {
+    .test = DialsBank::Test,
+    .logoLeft = 1080,
+    .logoTop = 720,
+    .textFrame = { 720, 1800, 9975, 1335 },
+    .explanation = {
+        { "Explications",
+            "A chaque question, il vous sera demandé de lire sur un cadran la valeur d'une donnée "
+            "physique, et de choisir parmi 5 valeurs laquelle se rapporte à ce cadran. Vous avez 2 "
+            "minutes pour trouver le plus possible de bonnes réponses.",
+            { 240, 240, 9495, 255 } },
+    },
+    .goodLuckTop = 0,
+    .example = { .resource = ":/assets/exemple-cadran.jpg", .frame = { 720, 3240, 9975, 3975 },
+        .picture = { 360, 480, 4095, 2895 }, .border = true,
+        .explanation = {
+            { "Label2", "Par exemple, ici, le compte-tours indique environ 6200 tours/min.",
+                { 4800, 720, 4935, 255 } },
+            { "Label7", InstructionContent::TimeSentence, { 4800, 1800, 4935, 495 } },
+        } },
+    .stopsClockOf = nullptr,
+};
+
+[[maybe_unused]] const bool Registered = TestRegistry<TestScreens>::add(
+    { .test = DialsBank::Test, .instructions = Instructions, .timed = own<Test4> });
 
 constexpr int QuestionLeft = 600;
 constexpr int AnswerButtonsLeft = 5760;

@@ -1,12 +1,44 @@
 #include "test2.h"
 
 #include "pathsbank.h"
+#include "testscreens.h"
 
 #include "controls.h"
 
 #include <QLabel>
 
 namespace {
+
+const InstructionContent Instructions {
+    .test = PathsBank::Test,
+    .logoLeft = 840,
+    .logoTop = 480,
+    .textFrame = { 5400, 1680, 5415, 5640 },
+    .explanation = {
+        { "Label5", "Regardez bien l'exemple ci-contre : le tracé d'un parcours y est représenté.",
+            { 240, 240, 4935, 255 } },
+        { "Label2",
+            "Vous partirez de l'endroit désigné ci-contre par une flèche, et vous avencerez le long "
+            "de ce chemin.",
+            { 240, 1080, 4935, 255 } },
+        { "Explications",
+            "Le but de cet exercice est de déterminer le nombre de virages, tantôt à gauche, tantôt "
+            "à droite que vous ferez en cheminant le long de ce parcours.",
+            { 240, 2160, 4935, 255 } },
+        { "Label7", InstructionContent::TimeSentence, { 240, 3600, 4935, 495 } },
+    },
+    .goodLuckTop = 4560,
+    // The "Départ" arrow points at the open start of the path, on the lower edge of the picture.
+    .example = { .resource = ":/assets/chemin1.jpg", .frame = { 600, 1680, 4560, 5640 }, .picture = { 960, 540, 0, 0 },
+        .border = true,
+        .captions = { { "Label6", "Départ", { 480, 4140, 1095, 300 } } },
+        .lines = { { "Line2", 1200, 4080, 1440, 3600 }, { "Line1", 1440, 3720, 1440, 3600 },
+            { "Line3", 1320, 3720, 1440, 3600 } } },
+    .stopsClockOf = "Test1",
+};
+
+[[maybe_unused]] const bool Registered = TestRegistry<TestScreens>::add(
+    { .test = PathsBank::Test, .instructions = Instructions, .timed = own<Test2> });
 
 QString directionCaption(QChar direction)
 {

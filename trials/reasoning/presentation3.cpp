@@ -5,7 +5,9 @@
 #include "forms.h"
 #include "reasoning/puzzlecontrols.h"
 #include "reasoning/reasoningitem.h"
+#include "reasoning/reasoningitems.h"
 #include "temps.h"
+#include "testscreens.h"
 #include "titre.h"
 
 #include <QGroupBox>
@@ -13,8 +15,46 @@
 #include <QLineEdit>
 #include <QTimer>
 
+namespace {
+
+// The example, a series and its filled box, is drawn by the screen like the items' boxes.
+const InstructionContent Instructions {
+    .test = ReasoningItems::Test,
+    .logoLeft = 1200,
+    .logoTop = 720,
+    .textFrame = { 5400, 1800, 5415, 5520 },
+    .explanation = {
+        { "Explications",
+            "Vous allez à présent être confronté à divers exercices, que vous résoudrez en "
+            "remplissant des cases blanches par des chiffres ou des lettres, ou par un mot approprié "
+            "(une lettre ou un chiffre devant se substituer à chacune des cases).",
+            { 240, 240, 4935, 255 } },
+        { "Label7", "Vous pourrez corriger vos éventuelles erreurs en cliquant sur les cases à modifier.",
+            { 240, 2160, 4935, 255 } },
+        { "Label2", InstructionContent::TimeSentence, { 240, 3120, 4935, 495 } },
+    },
+    .goodLuckTop = 4560,
+    .example = {},
+    .stopsClockOf = "Test2",
+};
+
+// Each item of the table, by its screen's name.
+Forms::Factory reasoningItem(const char *screen)
+{
+    const ReasoningItems::Item &item = ReasoningItems::item(screen);
+    return [&item](Forms &forms) -> Form * { return new ReasoningItem(forms, item); };
+}
+
+// The reasoning clock runs on its instruction screen, under the items.
+[[maybe_unused]] const bool Registered = TestRegistry<TestScreens>::add({ .test = ReasoningItems::Test,
+    .instructions = Instructions,
+    .timed = reasoningItem,
+    .ownInstructionScreen = own<Presentation3> });
+
+} // namespace
+
 Presentation3::Presentation3(Forms &forms)
-    : InstructionScreen(forms, Instructions::content("Presentation3"))
+    : InstructionScreen(forms, Instructions)
     , Label2(timeSentenceLabel())
     , Timer1(makeTimer(100))
 {
