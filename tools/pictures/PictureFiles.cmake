@@ -1,5 +1,4 @@
-# Every picture the generator draws, kind by kind: the sources in tools/pictures that draw a kind
-# (PILOTES_DRAWINGS) and the files it writes, each listed once. The build declares the files as
+# Every picture the generator draws, kind by kind, each listed once. The build declares the files as
 # the generator's outputs (a deleted one is drawn again, `clean` removes them), embeds or installs
 # them from here, and the generator fails when what it wrote differs from this list.
 
@@ -9,20 +8,16 @@ set(PILOTES_PICTURES_DIR ${CMAKE_BINARY_DIR}/pictures)
 set(PILOTES_EMBEDDED_DIR ${CMAKE_BINARY_DIR}/embedded-pictures)
 
 # The decoration: the logo and the title picture.
-set(PILOTES_DRAWINGS decoration.h decoration.cpp)
 set(PILOTES_DECORATION_PICTURES Logo.gif Image.jpg)
 set(PILOTES_EMBEDDED_PICTURES)
 
 # Spatial assembly: question 1 stored with the screen, 2 to 60 read by name.
-list(APPEND PILOTES_DRAWINGS spatialgeometry.h spatialgeometry.cpp spatialfigures.h spatialfigures.cpp
-    spatialpuzzles.h spatialpuzzles.cpp spatialpictures.h spatialpictures.cpp spatialreading.h spatialreading.cpp)
 list(APPEND PILOTES_EMBEDDED_PICTURES spatial1.jpg)
 foreach(question RANGE 2 60)
     list(APPEND PILOTES_QUESTION_PICTURES image${question}.gif)
 endforeach()
 
 # Paths: question 1 stored with the screen, 2 to 30 read by name.
-list(APPEND PILOTES_DRAWINGS paths.h paths.cpp)
 list(APPEND PILOTES_EMBEDDED_PICTURES chemin1.jpg)
 foreach(question RANGE 2 30)
     list(APPEND PILOTES_QUESTION_PICTURES chemin${question}.gif)
@@ -30,14 +25,12 @@ endforeach()
 
 # Dials: one picture per panel of five questions; panel 2 is also stored with the screen, beside
 # the example of the instructions.
-list(APPEND PILOTES_DRAWINGS dialspanel.h dialspanel.cpp dialspictures.h dialspictures.cpp)
 list(APPEND PILOTES_EMBEDDED_PICTURES cadran2.jpg exemple-cadran.jpg)
 foreach(panel RANGE 2 9)
     list(APPEND PILOTES_QUESTION_PICTURES cadran${panel}.gif)
 endforeach()
 
 # Lengths: question 1 stored with the screen, 2 to 30 read by name.
-list(APPEND PILOTES_DRAWINGS lengths.h lengths.cpp)
 list(APPEND PILOTES_EMBEDDED_PICTURES barre1.jpg)
 foreach(question RANGE 2 30)
     list(APPEND PILOTES_QUESTION_PICTURES barre${question}.gif)
