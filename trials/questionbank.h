@@ -18,6 +18,9 @@ struct QuestionBank {
     int (*rightButton)(int question);
     // The number in the name of question n's file; none: n itself.
     int (*fileNumber)(int question) = nullptr;
+    // A picture stored with the program only for the instruction screen's example
+    // ("exemple-cadran.jpg"); none for most tests.
+    const char *exampleFile = nullptr;
 
     QString embeddedPicture() const { return QString::fromLatin1(embeddedFile); }
     // The file of that number: "image7.gif".

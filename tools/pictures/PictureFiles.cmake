@@ -1,7 +1,8 @@
-# Every picture the generator draws, kind by kind: the sources in tools/pictures that draw a kind
-# (PILOTES_DRAWINGS) and the files it writes, each listed once. The build declares the files as
-# the generator's outputs (a deleted one is drawn again, `clean` removes them), embeds or installs
-# them from here, and the generator fails when what it wrote differs from this list.
+# Every picture the generator draws, each listed once. The build declares the files as the
+# generator's outputs (a deleted one is drawn again, `clean` removes them), embeds or installs them
+# from here, and the generator fails when what it wrote differs from these lists. The tests'
+# pictures are not named here but read from their descriptors (trials/testlist.h), so that a new
+# test needs no line in this file.
 
 # Read by bare name at run time, installed to share/selection-pilotes/pictures.
 set(PILOTES_PICTURES_DIR ${CMAKE_BINARY_DIR}/pictures)
@@ -9,39 +10,53 @@ set(PILOTES_PICTURES_DIR ${CMAKE_BINARY_DIR}/pictures)
 set(PILOTES_EMBEDDED_DIR ${CMAKE_BINARY_DIR}/embedded-pictures)
 
 # The decoration: the logo and the title picture.
-set(PILOTES_DRAWINGS decoration.h decoration.cpp)
 set(PILOTES_DECORATION_PICTURES Logo.gif Image.jpg)
-set(PILOTES_EMBEDDED_PICTURES)
 
-# Spatial assembly: question 1 stored with the screen, 2 to 60 read by name.
-list(APPEND PILOTES_DRAWINGS spatialgeometry.h spatialgeometry.cpp spatialfigures.h spatialfigures.cpp
-    spatialpuzzles.h spatialpuzzles.cpp spatialpictures.h spatialpictures.cpp spatialreading.h spatialreading.cpp)
-list(APPEND PILOTES_EMBEDDED_PICTURES spatial1.jpg)
-foreach(question RANGE 2 60)
-    list(APPEND PILOTES_QUESTION_PICTURES image${question}.gif)
-endforeach()
-
-# Paths: question 1 stored with the screen, 2 to 30 read by name.
-list(APPEND PILOTES_DRAWINGS paths.h paths.cpp)
-list(APPEND PILOTES_EMBEDDED_PICTURES chemin1.jpg)
-foreach(question RANGE 2 30)
-    list(APPEND PILOTES_QUESTION_PICTURES chemin${question}.gif)
-endforeach()
-
-# Dials: one picture per panel of five questions; panel 2 is also stored with the screen, beside
-# the example of the instructions.
-list(APPEND PILOTES_DRAWINGS dialspanel.h dialspanel.cpp dialspictures.h dialspictures.cpp)
-list(APPEND PILOTES_EMBEDDED_PICTURES cadran2.jpg exemple-cadran.jpg)
-foreach(panel RANGE 2 9)
-    list(APPEND PILOTES_QUESTION_PICTURES cadran${panel}.gif)
-endforeach()
-
-# Lengths: question 1 stored with the screen, 2 to 30 read by name.
-list(APPEND PILOTES_DRAWINGS lengths.h lengths.cpp)
-list(APPEND PILOTES_EMBEDDED_PICTURES barre1.jpg)
-foreach(question RANGE 2 30)
-    list(APPEND PILOTES_QUESTION_PICTURES barre${question}.gif)
-endforeach()
+# The tests' pictures: those stored with the screens (question 1 of each, the dials' example),
+# PILOTES_EMBEDDED_PICTURES, and those read by name from question 2 on, PILOTES_QUESTION_PICTURES.
+# picturelist.cpp writes both to picture-files.cmake from the descriptors as the build is
+# configured. A cross build cannot run it: it reads the file of the native build that exports its
+# tools, beside host-tools.cmake.
+if(CMAKE_CROSSCOMPILING)
+    get_filename_component(host_build ${PILOTES_HOST_TOOLS} DIRECTORY)
+    set(picture_files ${host_build}/picture-files.cmake)
+    if(NOT EXISTS ${picture_files})
+        message(FATAL_ERROR "${picture_files} is missing: configure the native build again")
+    endif()
+else()
+    set(picture_files ${CMAKE_BINARY_DIR}/picture-files.cmake)
+    # Listed again whenever a test's table or the lister changes.
+    file(GLOB_RECURSE trials_headers CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/trials/*.h)
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
+        ${trials_headers} ${CMAKE_CURRENT_LIST_DIR}/picturelist.cpp)
+    # Held to the warnings of the rest of the build, which add_compile_options does not pass on.
+    set(warnings -Wall -Wextra)
+    if(PILOTES_WERROR)
+        list(APPEND warnings -Werror)
+    endif()
+    # No stale list is read should it fail.
+    file(REMOVE ${picture_files})
+    try_run(picturelist_exit picturelist_compiled ${CMAKE_BINARY_DIR}/CMakeFiles/picturelist
+        ${CMAKE_CURRENT_LIST_DIR}/picturelist.cpp
+        CMAKE_FLAGS -DINCLUDE_DIRECTORIES=${PROJECT_SOURCE_DIR}/trials
+            -DCMAKE_CXX_COMPILER_LAUNCHER=${CMAKE_CXX_COMPILER_LAUNCHER}
+        COMPILE_DEFINITIONS ${warnings}
+        LINK_LIBRARIES Qt6::Core
+        CXX_STANDARD 20
+        CXX_STANDARD_REQUIRED ON
+        CXX_EXTENSIONS OFF
+        COMPILE_OUTPUT_VARIABLE picturelist_compile_output
+        RUN_OUTPUT_VARIABLE picturelist_output
+        ARGS ${picture_files})
+    if(NOT picturelist_compiled)
+        message(FATAL_ERROR "tools/pictures/picturelist.cpp, which lists the tests' pictures, "
+            "does not compile:\n${picturelist_compile_output}")
+    elseif(NOT picturelist_exit EQUAL 0)
+        message(FATAL_ERROR "tools/pictures/picturelist.cpp could not list the tests' pictures "
+            "(${picturelist_exit}):\n${picturelist_output}")
+    endif()
+endif()
+include(${picture_files})
 
 # Each also drawn at twice the size for high-density screens.
 foreach(list_name PILOTES_DECORATION_PICTURES PILOTES_QUESTION_PICTURES PILOTES_EMBEDDED_PICTURES)

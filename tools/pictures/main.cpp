@@ -45,9 +45,13 @@ QStringList differences(const QString &expectedList, const QStringList &writtenF
 
     QStringList problems;
     for (const QString &path : written - expected)
-        problems.append(QStringLiteral("%1: written, but not listed in PictureFiles.cmake").arg(path));
+        problems.append(
+            QStringLiteral("%1: written, but not listed (the tests' descriptors, PictureFiles.cmake)")
+                .arg(path));
     for (const QString &path : expected - written)
-        problems.append(QStringLiteral("%1: listed in PictureFiles.cmake, but not written").arg(path));
+        problems.append(
+            QStringLiteral("%1: listed (the tests' descriptors, PictureFiles.cmake), but not written")
+                .arg(path));
     problems.sort();
     return problems;
 }

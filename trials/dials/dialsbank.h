@@ -122,6 +122,7 @@ inline constexpr QuestionBank Bank {
     .fileStem = "cadran",
     .rightButton = keyedButton<AnswerKey>,
     .fileNumber = panelOf,
+    .exampleFile = "exemple-cadran.jpg",
 };
 
 // The picture of panel p, read by its bare file name.
