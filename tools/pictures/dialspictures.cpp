@@ -186,7 +186,7 @@ void writeDialPictures(PictureOutput &output)
     if (output.series() != Series::Own)
         return;
     const DialPanel example = DialPanels::examplePanel();
-    output.assetJpeg(QStringLiteral("exemple-cadran.jpg"),
+    output.assetJpeg(QString::fromLatin1(DialsBank::Bank.exampleFile),
         [&example](int scale) { return drawDialPanel(example, scale); });
 }
 
