@@ -11,6 +11,7 @@
 #include "paths/pathsbank.h"
 #include "reasoning/reasoningitems.h"
 #include "spatial/spatialbank.h"
+#include "testlist.h"
 
 #include <QDateTime>
 #include <QLabel>
@@ -48,9 +49,13 @@ QString run(const QString &tool, const QStringList &arguments)
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-const QStringList SectionTitles
-    = { QStringLiteral("Test spatial"), QStringLiteral("Chemins"), QStringLiteral("Test de raisonnement"),
-          QStringLiteral("Lecture de cadrans"), QStringLiteral("Estimation de longueurs") };
+// The sections' titles, those of the instruction screens, in the order of the tests.
+const QStringList SectionTitles = [] {
+    QStringList titles;
+    for (const TestDescriptor *test : Tests::All)
+        titles.append(QString::fromUtf8(test->instructionTitle));
+    return titles;
+}();
 
 // What a page's running title says, after the document's own title and its series; empty for the
 // front pages.
