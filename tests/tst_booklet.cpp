@@ -1,6 +1,7 @@
 // The booklets of every series as a reader gets them: their text extracted with poppler's pdftotext,
 // the corrigé's question by question against the tables that score the tests and the geometry of the
 // pictures, the sujet's against the screens, and both documents' outline and contents links.
+#include "picturetest.h"
 #include "series.h"
 #include "spatialfigures.h"
 #include "spatialpuzzles.h"
@@ -14,10 +15,12 @@
 #include "testlist.h"
 
 #include <QDateTime>
+#include <QHash>
 #include <QLabel>
 #include <QLocale>
 #include <QMap>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QtTest>
@@ -49,13 +52,23 @@ QString run(const QString &tool, const QStringList &arguments)
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
+QString titleOf(const TestDescriptor &test)
+{
+    return QString::fromUtf8(test.instructionTitle);
+}
+
 // The sections' titles, those of the instruction screens, in the order of the tests.
 const QStringList SectionTitles = [] {
     QStringList titles;
     for (const TestDescriptor *test : Tests::All)
-        titles.append(QString::fromUtf8(test->instructionTitle));
+        titles.append(titleOf(*test));
     return titles;
 }();
+
+const TestDescriptor &testTitled(const QString &section)
+{
+    return *Tests::All[size_t(SectionTitles.indexOf(section))];
+}
 
 // What a page's running title says, after the document's own title and its series; empty for the
 // front pages.
@@ -179,25 +192,58 @@ QString dialValue(double value)
     return french.toString(value).replace(u'-', QChar(0x2212));
 }
 
+// What a picture test's screen shows at a question: its buttons' captions in order, and the one
+// that scores. The booklets print that answer, and on the sujet those captions.
+struct AskedQuestion {
+    QStringList captions;
+    QString right;
+};
+
+// A caption as the booklets print it: without its access key, with a decimal comma.
+QString asPrinted(QString caption)
+{
+    return caption.remove(u'&').replace(u'.', u',');
+}
+
+// Read from the test's own screen, question after question, as a candidate who answers right goes
+// through it; once a test.
+const QVector<AskedQuestion> &askedOnScreen(const TestDescriptor &test)
+{
+    static QHash<const TestDescriptor *, QVector<AskedQuestion>> read;
+    if (!read.contains(&test)) {
+        QVector<AskedQuestion> asked;
+        {
+            Harness h;
+            h.start();
+            auto *screen = qobject_cast<PictureTest *>(h.showAlone(QString::fromLatin1(test.testScreen)));
+            for (int question = 1; screen && question <= test.questionCount; ++question) {
+                AskedQuestion shown;
+                for (const QPushButton *button : screen->Command2)
+                    shown.captions.append(asPrinted(button->text()));
+                const int right = test.bank->rightButton(question);
+                shown.right = shown.captions.value(right);
+                asked.append(shown);
+                screen->Command2_Click(right);
+            }
+        }
+        tidyUpAfterTest();
+        read.insert(&test, asked);
+    }
+    return read[&test];
+}
+
 QStringList expectedAnswers(const QString &section)
 {
+    const TestDescriptor &test = testTitled(section);
     QStringList answers;
-    if (section == SectionTitles[0]) {
-        for (int value : SpatialBank::AnswerValues)
-            answers.append(QString(QLatin1Char(SpatialBank::letterOf(value))));
-    } else if (section == SectionTitles[1]) {
-        for (int count : PathsBank::Counts)
-            answers.append(QString::number(count));
-    } else if (section == SectionTitles[2]) {
+    if (&test == &ReasoningItems::Test) {
         for (const ReasoningItems::Item &item : ReasoningItems::Items)
             answers.append(QString::fromLatin1(item.key.data(), int(item.key.size())));
-    } else if (section == SectionTitles[3]) {
-        for (int question = 1; question <= DialsBank::QuestionCount; ++question)
-            answers.append(dialValue(DialsBank::rightValue(question)));
-    } else {
-        for (int answer : LengthsBank::AnswerKey)
-            answers.append(QString::number(answer));
+        return answers;
     }
+    // The corrigé's answers take a typographic minus.
+    for (const AskedQuestion &question : askedOnScreen(test))
+        answers.append(QString(question.right).replace(u'-', QChar(0x2212)));
     return answers;
 }
 
@@ -424,20 +470,20 @@ void tst_Booklet::initTestCase()
 
 void tst_Booklet::printedAnswersAreTheKeys_data()
 {
-    // Besides the answer line, the explanation that names the answer again, where there is one.
+    // Besides the answer line, the explanation that names the answer again, where there is one:
+    // spatial, the assembled figure and the right figure each wrong one is compared with.
+    const QHash<const TestDescriptor *, QString> explanations = {
+        { &SpatialBank::Test, QStringLiteral("figure ([A-E])") },
+        { &DialsBank::Test, QStringLiteral("→ (\\S+)\\.") },
+        { &LengthsBank::Test, QStringLiteral("mesure (\\d+)/10 de la plus longue") },
+    };
     QTest::addColumn<int>("series");
     QTest::addColumn<QString>("section");
     QTest::addColumn<QString>("explanation");
     for (int series = 1; series <= Series::Count; ++series) {
-        // Spatial: the assembled figure, and the right figure each wrong one is compared with.
-        QTest::addRow("spatial, series %d", series)
-            << series << SectionTitles[0] << QStringLiteral("figure ([A-E])");
-        QTest::addRow("paths, series %d", series) << series << SectionTitles[1] << QString();
-        QTest::addRow("reasoning, series %d", series) << series << SectionTitles[2] << QString();
-        QTest::addRow("dials, series %d", series)
-            << series << SectionTitles[3] << QStringLiteral("→ (\\S+)\\.");
-        QTest::addRow("lengths, series %d", series)
-            << series << SectionTitles[4] << QStringLiteral("mesure (\\d+)/10 de la plus longue");
+        for (const TestDescriptor *test : Tests::All)
+            QTest::addRow("%s, series %d", test->stem, series)
+                << series << titleOf(*test) << explanations.value(test);
     }
 }
 
@@ -517,7 +563,7 @@ void tst_Booklet::statedTurnsAssembleThePieces()
     // all: two identical pieces are not swapped round.
     QFETCH(int, series);
     QFETCH(int, question);
-    const QString block = questionsOf(series, Corrige, SectionTitles[0]).value(question);
+    const QString block = questionsOf(series, Corrige, titleOf(SpatialBank::Test)).value(question);
     QVERIFY2(!block.isEmpty(), "question not found");
 
     const SpatialPuzzles::Puzzle puzzle = SpatialPuzzles::puzzle(question, series);
@@ -651,7 +697,7 @@ void tst_Booklet::figureNotesHoldInTheDrawing()
         QVERIFY2(!falseInNote(puzzle, plantedSlot, planted).isEmpty(), qPrintable(planted));
         return;
     }
-    const QString block = questionsOf(series, Corrige, SectionTitles[0]).value(question);
+    const QString block = questionsOf(series, Corrige, titleOf(SpatialBank::Test)).value(question);
     QVERIFY2(block.contains(QStringLiteral("Les autres figures")), qPrintable(block));
     // "B : ..." up to the next figure's letter; the text extraction may put the heading after them.
     static const QRegularExpression note(
@@ -675,7 +721,7 @@ void tst_Booklet::everyPathCountsTheTurnsItMarks()
     QFETCH(int, series);
     static const QRegularExpression counted(QStringLiteral("comptés \\(en noir\\) : ([0-9, ]+)"));
     const QVector<QRegularExpressionMatch> found
-        = matchesIn(document(series, Corrige).pages, SectionTitles[1], counted);
+        = matchesIn(document(series, Corrige).pages, titleOf(PathsBank::Test), counted);
     QCOMPARE(found.size(), PathsBank::QuestionCount);
     for (int k = 0; k < found.size(); ++k)
         QCOMPARE(
@@ -687,7 +733,7 @@ void tst_Booklet::everyDialMarksTheKeyedButton()
     QFETCH(int, series);
     const QStringList &text = document(series, Corrige).pages;
     static const QRegularExpression marked(QStringLiteral("✔ bouton (\\d)"));
-    const QVector<QRegularExpressionMatch> found = matchesIn(text, SectionTitles[3], marked);
+    const QVector<QRegularExpressionMatch> found = matchesIn(text, titleOf(DialsBank::Test), marked);
     QCOMPARE(found.size(), DialsBank::QuestionCount);
     for (int k = 0; k < found.size(); ++k)
         QCOMPARE(found[k].captured(1).toInt(), DialsBank::AnswerKey[size_t(k)]);
@@ -696,7 +742,7 @@ void tst_Booklet::everyDialMarksTheKeyedButton()
     static const QRegularExpression count(QStringLiteral(
         "Lecture : (\\S+), puis (\\d+) graduations? de (\\S+)( en descendant)? → ([^,.\\s]+(?:,\\d+)?)"));
     QVector<QRegularExpressionMatch> counts;
-    for (const QString &question : questionsOf(series, Corrige, SectionTitles[3])) {
+    for (const QString &question : questionsOf(series, Corrige, titleOf(DialsBank::Test))) {
         for (auto matches = count.globalMatch(question); matches.hasNext();)
             counts.append(matches.next());
     }
@@ -804,45 +850,38 @@ void tst_Booklet::sujetShowsEveryQuestionUnmarked()
         const QRegularExpressionMatch found = mark.match(page);
         QVERIFY2(!found.hasMatch(), qPrintable(found.captured(0)));
     }
-    for (int section = 0; section < SectionTitles.size(); ++section) {
-        const QMap<int, QString> &questions = questionsOf(series, Sujet, SectionTitles[section]);
-        const int count = int(expectedAnswers(SectionTitles[section]).size());
+    for (const TestDescriptor *test : Tests::All) {
+        const QString section = titleOf(*test);
+        const QMap<int, QString> &questions = questionsOf(series, Sujet, section);
+        const int count = int(expectedAnswers(section).size());
         QCOMPARE(questions.size(), count);
+        const bool reasoning = test == &ReasoningItems::Test;
         for (int question = 1; question <= count; ++question) {
             QStringList captions;
-            if (section == 0) {
+            if (reasoning) {
+                for (const ReasoningItems::Caption &caption :
+                    ReasoningItems::Items[size_t(question - 1)].captions)
+                    captions.append(QString::fromUtf8(caption.text).simplified());
+            } else if (test == &SpatialBank::Test) {
                 // The letters of the figures, and those of the buttons.
                 const QStringList words = questions.value(question).split(u' ');
                 for (const QChar letter : QStringLiteral("ABCDE"))
                     QVERIFY2(words.count(letter) == 2, qPrintable(questions.value(question)));
-            } else if (section == 1) {
-                captions = { PathsBank::Directions[size_t(question - 1)] == 'R' ? QStringLiteral("A DROITE")
-                                                                                : QStringLiteral("A GAUCHE"),
-                    QStringLiteral("1 2 3 4 5 6 7 8") };
-            } else if (section == 2) {
-                for (const ReasoningItems::Caption &caption :
-                    ReasoningItems::Items[size_t(question - 1)].captions)
-                    captions.append(QString::fromUtf8(caption.text).simplified());
-            } else if (section == 3) {
-                QStringList values;
-                const char code = DialsBank::InstrumentCodes[size_t(question - 1)];
-                for (const double value : DialsBank::ChoiceValues[size_t(question - 1)])
-                    values.append(DialsBank::isFraction(code) ? QLocale(QLocale::French).toString(value)
-                                                              : QString::number(qRound(value)));
-                captions = { values.join(u' ') };
             } else {
-                QStringList values;
-                for (const int value : LengthsBank::ChoiceValues[size_t(question - 1)])
-                    values.append(QString::number(value));
-                captions = { values.join(u' ') };
+                // The buttons' captions as the screen shows them at that question.
+                captions = { askedOnScreen(*test)[question - 1].captions.join(u' ') };
+                if (test == &PathsBank::Test)
+                    captions.prepend(PathsBank::Directions[size_t(question - 1)] == 'R'
+                            ? QStringLiteral("A DROITE")
+                            : QStringLiteral("A GAUCHE"));
             }
             // In the screen's order, but for the reasoning items, whose lines the text extraction
             // interleaves: there each caption's words are all there.
             const QString block = questions.value(question);
             for (const QString &caption : captions)
-                QVERIFY2(section == 2 ? containsWords(block, caption) : block.contains(caption),
+                QVERIFY2(reasoning ? containsWords(block, caption) : block.contains(caption),
                     qPrintable(QStringLiteral("%1, question %2: «%3» not in «%4»")
-                                   .arg(SectionTitles[section])
+                                   .arg(section)
                                    .arg(question)
                                    .arg(caption, block)));
         }
@@ -855,14 +894,13 @@ void tst_Booklet::sujetGivesTheScreensInstructions()
     // series' sujet: the title, the explanation, the example's captions and the time sentence at the
     // default limit. Only the line about the "Suivant" button has no place on paper. Blanks are left
     // out of the comparison: the page wraps its lines elsewhere than the screen, hyphens included.
-    const QStringList screens = { QStringLiteral("Presentation1"), QStringLiteral("Presentation2"),
-        QStringLiteral("Presentation3"), QStringLiteral("Presentation4"), QStringLiteral("Presentation5") };
-    for (int k = 0; k < screens.size(); ++k) {
+    for (const TestDescriptor *test : Tests::All) {
+        const QString screenName = QString::fromLatin1(test->instructionScreen);
         QStringList words;
         {
             Harness h;
             h.start();
-            QWidget *screen = h.showAlone(screens[k]);
+            QWidget *screen = h.showAlone(screenName);
             QVERIFY(screen);
             for (const QLabel *label : screen->findChildren<QLabel *>()) {
                 if (!label->text().isEmpty() && label->objectName() != QLatin1String("Label4")
@@ -875,14 +913,14 @@ void tst_Booklet::sujetGivesTheScreensInstructions()
             const QStringList &pages = document(series, Sujet).pages;
             QString page;
             for (const QString &candidate : pages) {
-                if (runningTitle(candidate) == SectionTitles[k])
+                if (runningTitle(candidate) == titleOf(*test))
                     page = candidate;
             }
             // A label whose terms stand apart, as the reasoning example's series, comes out in columns.
             for (int w = 0; w < words.size(); ++w)
                 QVERIFY2(withoutBlanks(page).contains(withoutBlanks(words[w]))
                         || containsWords(page.simplified(), words[w].simplified()),
-                    qPrintable(QStringLiteral("series %1, %2: «%3»").arg(series).arg(screens[k], words[w])));
+                    qPrintable(QStringLiteral("series %1, %2: «%3»").arg(series).arg(screenName, words[w])));
         }
         QVERIFY(tidyUpAfterTest().isEmpty());
     }
