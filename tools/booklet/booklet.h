@@ -31,6 +31,7 @@ struct SectionLayout {
 
     constexpr int pages() const { return (questions + perPage - 1) / perPage; }
 };
+
 // What the booklets draw of a test beside what its descriptor says, registered (TestRegistry) by
 // the test's own file in this folder: its method page, its answers' section and its question
 // paper's pages, and its answers for the key and the answer sheet.
