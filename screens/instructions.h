@@ -10,11 +10,11 @@
 
 // What an instruction screen shows.
 struct InstructionContent {
-    // A label of the explanation. The time sentence has no text of its own: it states the
-    // limit in force at each showing.
-    // The text of the label that states the time limit in force at each showing.
+    // The text of the label that states the time limit: it has none of its own, the screen
+    // writes the limit in force at each showing.
     static constexpr const char *TimeSentence = nullptr;
 
+    // A label of the explanation.
     struct Label {
         const char *name;
         const char *text;
