@@ -11,9 +11,6 @@
 #include "testscreens.h"
 #include "titre.h"
 
-#include <stdexcept>
-#include <string>
-
 namespace {
 
 Forms::Factory instructionScreen(const TestScreens &screens)
@@ -28,10 +25,7 @@ Forms::Factory instructionScreen(const TestScreens &screens)
 // items also name the screen that the reasoning clock brings up when it runs out on them.
 void addTest(Forms &forms, const TestDescriptor &test, const QString &after)
 {
-    const TestScreens *registered = TestRegistry<TestScreens>::find(test);
-    if (!registered)
-        throw std::logic_error(std::string("no screens for the test ") + test.stem);
-    const TestScreens &screens = *registered;
+    const TestScreens &screens = TestRegistry<TestScreens>::of(test, "screens");
     const auto add
         = [&forms, &screens](const char *screen, const QString &next, const QString &afterTimeOut) {
               forms.addScreen(QString::fromLatin1(screen), screens.timed(screen), next, afterTimeOut);

@@ -2,6 +2,8 @@
 
 #include "questionbank.h"
 
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 // All that the program's chain and start-up check, the picture generator, the booklets and the
@@ -46,6 +48,15 @@ public:
                 return &row;
         }
         return nullptr;
+    }
+
+    // The row of a test, for a reader that cannot go on without it: a test of the list with none
+    // is an error of the build, thrown as "no <what> for the test <stem>".
+    static const Row &of(const TestDescriptor &test, const char *what)
+    {
+        if (const Row *row = find(test))
+            return *row;
+        throw std::logic_error(std::string("no ") + what + " for the test " + test.stem);
     }
 
 private:

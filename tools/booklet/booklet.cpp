@@ -10,8 +10,6 @@
 #include <QSaveFile>
 
 #include <functional>
-#include <stdexcept>
-#include <string>
 
 namespace Booklet {
 
@@ -21,12 +19,8 @@ namespace {
 QVector<const TestEntry *> testEntries()
 {
     QVector<const TestEntry *> entries;
-    for (const TestDescriptor *test : Tests::All) {
-        const TestEntry *entry = TestRegistry<TestEntry>::find(*test);
-        if (!entry)
-            throw std::logic_error(std::string("the booklets have no section for the test ") + test->stem);
-        entries.append(entry);
-    }
+    for (const TestDescriptor *test : Tests::All)
+        entries.append(&TestRegistry<TestEntry>::of(*test, "booklet section"));
     return entries;
 }
 

@@ -17,9 +17,6 @@
 
 #include <QLocale>
 
-#include <stdexcept>
-#include <string>
-
 namespace Booklet {
 
 namespace {
@@ -146,10 +143,8 @@ void questionPages(BookletWriter &writer, int cells, int columns, int questions,
 
 void instructionPage(BookletWriter &writer, const TestDescriptor &test, int sheetPage)
 {
-    const TestScreens *screens = TestRegistry<TestScreens>::find(test);
-    if (!screens)
-        throw std::logic_error(std::string("no instruction screen for the test ") + test.stem);
-    const InstructionContent &content = screens->instructions;
+    const InstructionContent &content
+        = TestRegistry<TestScreens>::of(test, "instruction screen").instructions;
     double top = BookletWriter::ContentTop + 2;
     writer.text({ Left, top, Width, 12 }, QString::fromUtf8(content.test.instructionTitle),
         writer.font(22, true), Qt::AlignHCenter);
