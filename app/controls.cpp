@@ -28,24 +28,37 @@ const QStringList &designedSans()
 }
 constexpr int SubstituteStretch = 88;
 
-// The faces to ask for, in order: the designed ones the system has, then the free one. Asked for
-// a face it does not have, Qt runs fontconfig's whole fallback search for that name before trying
-// the next: the list is read once, and names the system lacks are left out.
+// The faces of `wanted` the system has, in order.
+QStringList installedFaces(const QStringList &wanted)
+{
+    static const QStringList known = [] {
+        QStringList families;
+        // A family several foundries make is listed once for each, as "Family [Foundry]".
+        for (const QString &listed : QFontDatabase::families())
+            families.append(listed.section(QStringLiteral(" ["), 0, 0));
+        return families;
+    }();
+    QStringList installed;
+    for (const QString &family : wanted) {
+        if (known.contains(family, Qt::CaseInsensitive))
+            installed.append(family);
+    }
+    return installed;
+}
+
+// The faces to ask for, read once. Asked for a face it does not have, Qt runs fontconfig's whole
+// fallback search for that name before trying the next one; a face listed after the first makes
+// it work out the first one's fallbacks for missing letters at once rather than when a letter is
+// missing. So the list holds only faces the system has, and the free wide face only when none of
+// the designed ones is there. None known by its name: the system's substitutions choose.
 const QStringList &sansFamilies()
 {
     static const QStringList families = [] {
-        const QStringList wanted = designedSans() + QStringList { QStringLiteral("DejaVu Sans") };
-        QStringList known;
-        // A family several foundries make is listed once for each, as "Family [Foundry]".
-        for (const QString &listed : QFontDatabase::families())
-            known.append(listed.section(QStringLiteral(" ["), 0, 0));
-        QStringList installed;
-        for (const QString &family : wanted) {
-            if (known.contains(family, Qt::CaseInsensitive))
-                installed.append(family);
-        }
-        // None known by its name: the system's substitutions choose, as they would for the list.
-        return installed.isEmpty() ? wanted : installed;
+        const QStringList designed = installedFaces(designedSans());
+        if (!designed.isEmpty())
+            return designed;
+        const QStringList wide = { QStringLiteral("DejaVu Sans") };
+        return installedFaces(wide).isEmpty() ? designedSans() + wide : wide;
     }();
     return families;
 }
@@ -86,7 +99,12 @@ QFont explanationFont(bool italic)
 {
     QFont font;
     // DejaVu Sans comes from a face drawn to the same wide proportions as the designed one.
-    font.setFamilies({ QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans") });
+    static const QStringList families = [] {
+        const QStringList wanted = { QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans") };
+        const QStringList installed = installedFaces(wanted);
+        return installed.isEmpty() ? wanted : installed;
+    }();
+    font.setFamilies(families);
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(9.75);
     font.setBold(true);

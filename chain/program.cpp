@@ -45,7 +45,6 @@ Program::Program(QApplication &application)
     application.setApplicationName(QStringLiteral("selection-pilotes"));
     // So the desktop matches the windows to the launcher and its icon.
     application.setDesktopFileName(QStringLiteral(PILOTES_APP_ID));
-    application.setWindowIcon(applicationIcon());
     // The program ends by its own End, never because a screen was hidden between two others.
     application.setQuitOnLastWindowClosed(false);
     application.setStyle(new ScreenStyle);
@@ -63,8 +62,9 @@ void Program::start()
 {
     showTitleScreen(screens);
     // Reading every question picture is not needed to paint the title screen, only before the
-    // candidate leaves it: the check waits for the first paint (or the first key or click, whichever
-    // comes first), so what the candidate sees comes sooner and is the same.
+    // candidate leaves it; nor is the window's icon, which the window manager draws beside the
+    // title: both wait for the first paint (or the first key or click, whichever comes first), so
+    // the title screen comes sooner and is the same.
     armed = true;
     QCoreApplication::instance()->installEventFilter(this);
 }
@@ -79,7 +79,7 @@ bool Program::eventFilter(QObject *, QEvent *event)
         if (!checkQueued) {
             checkQueued = true;
             QMetaObject::invokeMethod(
-                this, [this] { checkPictures(); }, Qt::QueuedConnection);
+                this, [this] { finishStartUp(); }, Qt::QueuedConnection);
         }
         return false;
     case QEvent::KeyPress:
@@ -92,19 +92,20 @@ bool Program::eventFilter(QObject *, QEvent *event)
     case QEvent::TouchBegin:
         // Nothing the candidate does acts before the check: a missing picture is named before
         // "Suivant >" or "Abandon" can do anything.
-        checkPictures();
+        finishStartUp();
         return screens.hasEnded();
     default:
         return false;
     }
 }
 
-void Program::checkPictures()
+void Program::finishStartUp()
 {
     if (!armed)
         return;
     armed = false;
     QCoreApplication::instance()->removeEventFilter(this);
+    QGuiApplication::setWindowIcon(applicationIcon());
     checked = true;
     const QString problem = questionPicturesProblem();
     if (problem.isEmpty())

@@ -14,9 +14,9 @@ class Program : public QObject {
 public:
     explicit Program(QApplication &application);
 
-    // Shows the title screen. The question pictures are checked once it is painted, or at the
-    // first key or click if one comes before; when some are missing, the candidate is told which
-    // and the event loop ends with exit code 1.
+    // Shows the title screen. The windows get their icon and the question pictures are checked
+    // once it is painted, or at the first key or click if one comes before; when some pictures are
+    // missing, the candidate is told which and the event loop ends with exit code 1.
     void start();
 
     // Whether the check of the question pictures has run, whatever it found.
@@ -28,7 +28,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void checkPictures();
+    void finishStartUp();
 
     QTranslator qtTranslator;
     SteadyClock clock;

@@ -349,6 +349,8 @@ void tst_Faults::startUpCheckComesBeforeTheCandidate()
     else
         QVERIFY(QTest::qWaitFor([&program] { return program.picturesChecked(); }));
     QVERIFY(program.picturesChecked());
+    // Given with the check, for the window manager to draw beside the title.
+    QVERIFY(!QGuiApplication::windowIcon().isNull());
 
     if (missing.isEmpty()) {
         QVERIFY(messages.isEmpty());
